@@ -1,6 +1,13 @@
 #pragma once
 // A client-side recordset: rows held in memory in shared, immutable storage; every clone has
 // its own view (filter, sort) and cursor over the same rows.
+//
+// Errors, as the platform raises them: 3704 for anything but State on a closed recordset;
+// 3021 for reading a field with no current record and for moves past an end or on an empty
+// view; 3001 for a filter, sort, bookmark or position that cannot be used; 3265 for an
+// unknown field; type mismatch (0x80020005) for a filter value that cannot be compared with
+// its field.
+#include "platform/ado/RecordsetStorage.h"
 #include "platform/com/ObjectFactory.h"
 
 #include <QString>
@@ -9,29 +16,6 @@
 #include <vector>
 
 namespace ado {
-
-// The kinds of value a field holds; a field's values are QVariant of the matching type,
-// or an invalid QVariant for null.
-enum class FieldType {
-    Integer,  // qint64
-    Double,   // double (money, quantities, rates)
-    Text,     // QString
-    Date,     // QDateTime
-    Boolean,  // bool
-};
-
-bool isNumeric(FieldType type);
-
-struct FieldInfo {
-    QString name;
-    FieldType type = FieldType::Text;
-};
-
-// Shared by a recordset and its clones; never changes once built.
-struct RecordsetStorage {
-    std::vector<FieldInfo> fields;
-    std::vector<std::vector<QVariant>> rows;
-};
 
 // A position in the storage; valid for the recordset that gave it and for its clones.
 struct Bookmark {
@@ -50,7 +34,8 @@ enum ObjectStateEnum { adStateClosed = 0, adStateOpen = 1 };
 class Recordset;
 using RecordsetPtr = std::shared_ptr<Recordset>;
 
-// One field of the current record, read through Recordset::Fields.
+// One field of the current record, read through Recordset::Fields. It refers to its
+// recordset, which must outlive it.
 class Field {
 public:
     Field(const Recordset* owner, int index) : m_owner(owner), m_index(index) {}
@@ -78,13 +63,25 @@ private:
 class Recordset : public com::ComObject {
 public:
     Recordset();  // closed, no storage
-    explicit Recordset(std::shared_ptr<const RecordsetStorage> storage);  // open, on the first record
+    // Open on the first record. The storage must already hold values of its fields' types
+    // (raises 3001 naming the first one that does not); a null storage gives a closed recordset.
+    explicit Recordset(std::shared_ptr<const RecordsetStorage> storage);
+    ~Recordset() override;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // Values as FieldType says (null = invalid QVariant); convertible values are converted
+    // (int -> qint64, QDate -> QDateTime, ...), others raise 3001 naming row and field.
     static RecordsetPtr make(std::vector<FieldInfo> fields, std::vector<std::vector<QVariant>> rows);
 
     // Field access on the current record.
     ado::Fields Fields() const { return ado::Fields(this); }
+    int fieldIndex(const QString& name) const;  // -1 when absent; look up once, then read by index
     QVariant value(const QString& fieldName) const { return Fields().Item(fieldName).Value(); }
-    QVariant value(int fieldIndex) const { return Fields().Item(fieldIndex).Value(); }
+    // The hot path: no lookup, no copy. The reference stays valid while the recordset is open.
+    const QVariant& value(int fieldIndex) const;
+    // All values of the current record, in field order (same lifetime as value(int)).
+    const std::vector<QVariant>& currentRecord() const;
 
     // Cursor. Eof/Bof are ADO's EOF and BOF (EOF is a C macro).
     bool Eof() const;
@@ -94,17 +91,22 @@ public:
     void MoveLast();
     void MoveNext();
     void MovePrevious();
+    // Lands past the last record (EOF) or before the first (BOF) when n goes beyond an end.
     void Move(long numRecords, BookmarkEnum start = adBookmarkCurrent);
     void Move(long numRecords, const ado::Bookmark& start);
     long AbsolutePosition() const;  // 1-based in the current view, or a PositionEnum value
     void SetAbsolutePosition(long position);
-    ado::Bookmark Bookmark() const;
+    ado::Bookmark Bookmark() const;  // raises 3021 with no current record
+    // A bookmark of another storage, or of a row outside the current view, raises 3001.
     void SetBookmark(const ado::Bookmark& bookmark);
 
-    // View. Filter criteria: "Field op value" terms joined by AND / OR; "" removes it.
+    // View. Filter criteria: "Field op value" terms joined by AND / OR; "" (or blanks)
+    // removes it. A criteria that fails leaves the previous filter in force. Afterwards the
+    // cursor is on the first record of the new view.
     QString Filter() const;
     void SetFilter(const QString& criteria);
-    // Sort: "F1 ASC,F2 DESC"; "" restores the query order. Stable.
+    // Sort: "F1 ASC,F2 DESC"; "" restores the query order. Stable; applies on top of the
+    // filter; afterwards the cursor is on the first record.
     QString Sort() const;
     void SetSort(const QString& sort);
 
@@ -121,7 +123,7 @@ private:
     friend class Field;
     friend class ado::Fields;
     struct Impl;
-    std::shared_ptr<Impl> d;
+    std::unique_ptr<Impl> d;
 };
 
 } // namespace ado

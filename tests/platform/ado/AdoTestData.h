@@ -1,0 +1,79 @@
+#pragma once
+// A small recordset with one field of every type, nulls, mixed case, trailing blanks and
+// Chinese text, and helpers to read which rows a view shows.
+#include "platform/ado/Recordset.h"
+#include "platform/com/ComError.h"
+
+#include <QDateTime>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace adotest {
+
+inline QDateTime at(int y, int m, int d, int h = 0, int min = 0)
+{
+    return QDateTime(QDate(y, m, d), QTime(h, min));
+}
+
+// FID is the row's number in query order.
+inline ado::RecordsetPtr sampleRecordset()
+{
+    using ado::FieldType;
+    const QVariant null;
+    return ado::Recordset::make(
+        {{"FID", FieldType::Integer}, {"FName", FieldType::Text}, {"FQty", FieldType::Double},
+         {"FDate", FieldType::Date}, {"FActive", FieldType::Boolean}, {"F Note", FieldType::Text}},
+        {
+            {qint64(1), QString("螺栓 M8"), 10.0, at(2008, 1, 5), true, QString("a")},
+            {qint64(2), QString("bolt "), 2.5, at(2008, 1, 6, 10, 30), false, null},
+            {qint64(3), QString("BOLT"), -3.0, at(2007, 12, 31), true, QString("it's")},
+            {qint64(4), null, null, null, null, QString("x")},
+            {qint64(5), QString("Nut"), 100.0, at(2008, 2, 1), false, QString("")},
+            {qint64(6), QString("螺母"), 0.5, at(2008, 1, 5), true, QString("b")},
+            {qint64(7), QString("washer bolt"), 10.0, at(2009, 6, 30), false, QString("c")},
+        });
+}
+
+// n rows with FID 1..n.
+inline ado::RecordsetPtr numberedRecordset(int n)
+{
+    std::vector<std::vector<QVariant>> rows;
+    for (int i = 1; i <= n; ++i)
+        rows.push_back({qint64(i)});
+    return ado::Recordset::make({{"FID", ado::FieldType::Integer}}, std::move(rows));
+}
+
+// The FIDs of the current view, walked from its first record; leaves the cursor at EOF.
+inline std::vector<qint64> visibleIds(ado::Recordset& rs)
+{
+    std::vector<qint64> ids;
+    if (rs.RecordCount() == 0)
+        return ids;
+    const int fid = rs.fieldIndex("FID");
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        ids.push_back(rs.value(fid).toLongLong());
+    return ids;
+}
+
+inline qint64 currentId(const ado::Recordset& rs)
+{
+    return rs.value("FID").toLongLong();
+}
+
+// Runs action and checks that it raises a ComError with this number whose description
+// holds `fragment`.
+inline void expectComError(const std::function<void()>& action, int32_t number,
+                           const QString& fragment = {})
+{
+    try {
+        action();
+        ADD_FAILURE() << "no error raised, expected " << std::hex << number;
+    } catch (const com::ComError& error) {
+        EXPECT_EQ(error.number(), number) << error.description().toStdString();
+        EXPECT_TRUE(error.description().contains(fragment))
+            << error.description().toStdString() << " lacks " << fragment.toStdString();
+    }
+}
+
+} // namespace adotest

@@ -1,0 +1,115 @@
+// Sort orders, stability, nulls, text rules, restoring the query order, the interplay with
+// the filter, and rejected sort texts.
+#include "AdoTestData.h"
+
+#include "platform/ado/TextCompare.h"
+#include "platform/com/ErrorCodes.h"
+
+using namespace adotest;
+using Ids = std::vector<qint64>;
+
+namespace {
+
+struct SortCase {
+    const char* sort;
+    Ids ids;
+};
+
+void PrintTo(const SortCase& c, std::ostream* out)
+{
+    *out << c.sort;
+}
+
+class SortOrders : public ::testing::TestWithParam<SortCase> {};
+
+TEST_P(SortOrders, ShowsRowsInThisOrderFromTheFirst)
+{
+    auto rs = sampleRecordset();
+    rs->MoveLast();
+    rs->SetSort(QString::fromUtf8(GetParam().sort));
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    EXPECT_EQ(visibleIds(*rs), GetParam().ids);
+}
+
+// Rows: 1 螺栓 M8 10 2008-01-05 | 2 "bolt " 2.5 2008-01-06 | 3 BOLT -3 2007-12-31 |
+// 4 nulls | 5 Nut 100 2008-02-01 | 6 螺母 0.5 2008-01-05 | 7 washer bolt 10 2009-06-30
+INSTANTIATE_TEST_SUITE_P(Table, SortOrders, ::testing::Values(
+    SortCase{"FQty", {4, 3, 6, 2, 1, 7, 5}},                 // nulls first; 1 and 7 tie: query order
+    SortCase{"FQty DESC", {5, 1, 7, 2, 6, 3, 4}},            // ties stay in query order, nulls last
+    SortCase{"fqty desc, FID DESC", {5, 7, 1, 2, 6, 3, 4}},
+    SortCase{"FDate DESC,FQty ASC", {7, 5, 2, 6, 1, 3, 4}},  // same day: smaller quantity first
+    SortCase{"FName", {4, 2, 3, 5, 7, 1, 6}},                // "bolt " = "BOLT"; 栓 (U+6813) before 母 (U+6BCD)
+    SortCase{"FActive, FID DESC", {4, 7, 5, 2, 6, 3, 1}},
+    SortCase{"[F Note] ASC", {2, 5, 1, 6, 7, 3, 4}},
+    SortCase{" FID DESC ", {7, 6, 5, 4, 3, 2, 1}}));
+
+TEST(RecordsetSort, EmptySortRestoresTheQueryOrder)
+{
+    auto rs = sampleRecordset();
+    rs->SetSort("FQty DESC");
+    rs->SetSort("");
+    EXPECT_EQ(rs->Sort(), "");
+    EXPECT_EQ(visibleIds(*rs), (Ids{1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST(RecordsetSort, AppliesOnTopOfTheFilterWhicheverComesFirst)
+{
+    auto rs = sampleRecordset();
+    rs->SetFilter("FQty >= 2.5");
+    rs->SetSort("FQty DESC");
+    EXPECT_EQ(visibleIds(*rs), (Ids{5, 1, 7, 2}));
+    rs->SetFilter("FQty < 50");  // a new filter keeps the sort
+    EXPECT_EQ(visibleIds(*rs), (Ids{1, 7, 2, 6, 3}));
+    rs->SetSort("");             // removing the sort keeps the filter
+    EXPECT_EQ(visibleIds(*rs), (Ids{1, 2, 3, 6, 7}));
+    rs->SetSort("FID DESC");
+    rs->SetFilter("");
+    EXPECT_EQ(visibleIds(*rs), (Ids{7, 6, 5, 4, 3, 2, 1}));
+}
+
+TEST(RecordsetSort, StableOverManyEqualKeys)
+{
+    std::vector<std::vector<QVariant>> rows;
+    for (int i = 0; i < 200; ++i)
+        rows.push_back({qint64(i), QString(i % 2 ? "A" : "a ")});
+    auto rs = ado::Recordset::make({{"FID", ado::FieldType::Integer}, {"FName", ado::FieldType::Text}}, rows);
+    rs->SetSort("FName DESC");
+    Ids expected(200);
+    for (int i = 0; i < 200; ++i)
+        expected[size_t(i)] = i;
+    EXPECT_EQ(visibleIds(*rs), expected);
+}
+
+TEST(RecordsetSort, RejectedSortKeepsThePreviousOrder)
+{
+    const std::vector<std::pair<const char*, const char*>> rejected = {
+        {"FNone", "FNone"}, {"FID,,FQty", "字段名"}, {"FID,", "字段名"}, {",FID", "字段名"},
+        {"FID DOWN", "ASC"}, {"[F Note", "]"}, {"FID ASC DESC", "ASC"},
+    };
+    auto rs = sampleRecordset();
+    rs->SetSort("FID DESC");
+    rs->MoveNext();
+    for (const auto& [sort, fragment] : rejected) {
+        SCOPED_TRACE(sort);
+        expectComError([&] { rs->SetSort(sort); }, com::ADO_ARGUMENTS_WRONG, QString::fromUtf8(fragment));
+        EXPECT_EQ(rs->Sort(), "FID DESC");
+        EXPECT_EQ(currentId(*rs), 6);
+    }
+}
+
+TEST(TextCompare, KeysOrderExactlyAsTheDirectComparison)
+{
+    const QStringList texts = {"", " ", "a", "A ", "ab", "AB", "b", "Ä", "ä", "z", "螺栓", "螺母", "a b", "ab  "};
+    for (const QString& left : texts) {
+        for (const QString& right : texts) {
+            const int direct = ado::text::compare(left, right);
+            const int byKey = ado::text::compareKeys(ado::text::comparisonKey(left), ado::text::comparisonKey(right));
+            EXPECT_EQ((direct > 0) - (direct < 0), (byKey > 0) - (byKey < 0))
+                << left.toStdString() << " vs " << right.toStdString();
+        }
+    }
+    EXPECT_EQ(ado::text::compare(u"Ä", u"ä "), 0);
+    EXPECT_LT(ado::text::compare(u"ab", u"abc"), 0);
+}
+
+} // namespace
