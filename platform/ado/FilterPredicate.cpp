@@ -134,7 +134,7 @@ private:
             if (isWildcard(c))
                 failAt(value.position, QStringLiteral("LIKE 的通配符只能在末尾或两端，如 'abc*' 或 '*abc*'"));
         }
-        test.text = pattern.toString();
+        test.text = text::folded(pattern);
         if (leading && trailing)
             test.kind = Kind::TextPart;
         else if (trailing || lonelyWildcard)
@@ -142,6 +142,7 @@ private:
         else {
             test.kind = Kind::Text;
             test.op = CompareOp::Equal;
+            test.text = pattern.toString();
         }
     }
 
@@ -229,8 +230,8 @@ bool passes(const FilterPredicate::Test& test, const std::vector<QVariant>& row)
     case Kind::IsNull:
     case Kind::IsNotNull: return true;
     case Kind::Text: return holds(text::compare(values::text(value), test.text), test.op);
-    case Kind::TextPrefix: return text::startsWith(values::text(value), test.text);
-    case Kind::TextPart: return text::contains(values::text(value), test.text);
+    case Kind::TextPrefix: return text::startsWithFolded(values::text(value), test.text);
+    case Kind::TextPart: return text::containsFolded(values::text(value), test.text);
     case Kind::Integer: return holds(threeWay(values::integer(value), test.integer), test.op);
     case Kind::Number: {
         const double number = values::number(value);

@@ -30,7 +30,7 @@ public:
         int field = -1;
         Kind kind = Kind::Text;
         criteria::CompareOp op = criteria::CompareOp::Equal;
-        QString text;
+        QString text;        // Text: as written; TextPrefix, TextPart: folded
         qint64 integer = 0;  // Integer, Date (wall-clock key), Boolean (0/1)
         double number = 0;
     };

@@ -14,10 +14,10 @@ inline char16_t fold(char16_t unit)
     return QChar::toCaseFolded(unit);
 }
 
-inline bool sameFolded(QStringView text, qsizetype from, QStringView part)
+inline bool sameFolded(QStringView text, qsizetype from, QStringView foldedPart)
 {
-    for (qsizetype i = 0; i < part.size(); ++i) {
-        if (fold(text[from + i].unicode()) != fold(part[i].unicode()))
+    for (qsizetype i = 0; i < foldedPart.size(); ++i) {
+        if (fold(text[from + i].unicode()) != foldedPart[i].unicode())
             return false;
     }
     return true;
@@ -33,14 +33,18 @@ QStringView withoutTrailingBlanks(QStringView text)
     return text.first(end);
 }
 
-QString comparisonKey(QStringView text)
+QString folded(QStringView text)
 {
-    text = withoutTrailingBlanks(text);
-    QString key(text.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(key.data());
+    QString result(text.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
     for (qsizetype i = 0; i < text.size(); ++i)
         out[i] = fold(text[i].unicode());
-    return key;
+    return result;
+}
+
+QString comparisonKey(QStringView text)
+{
+    return folded(withoutTrailingBlanks(text));
 }
 
 int compareKeys(QStringView leftKey, QStringView rightKey)
@@ -68,15 +72,19 @@ int compare(QStringView left, QStringView right)
     return left.size() < right.size() ? -1 : 1;
 }
 
-bool startsWith(QStringView text, QStringView prefix)
+bool startsWithFolded(QStringView text, QStringView foldedPrefix)
 {
-    return prefix.size() <= text.size() && sameFolded(text, 0, prefix);
+    return foldedPrefix.size() <= text.size() && sameFolded(text, 0, foldedPrefix);
 }
 
-bool contains(QStringView text, QStringView part)
+bool containsFolded(QStringView text, QStringView foldedPart)
 {
-    for (qsizetype from = 0; from + part.size() <= text.size(); ++from) {
-        if (sameFolded(text, from, part))
+    if (foldedPart.isEmpty())
+        return true;
+    const char16_t first = foldedPart[0].unicode();
+    const QStringView rest = foldedPart.sliced(1);
+    for (qsizetype from = 0; from + foldedPart.size() <= text.size(); ++from) {
+        if (fold(text[from].unicode()) == first && sameFolded(text, from + 1, rest))
             return true;
     }
     return false;

@@ -20,8 +20,11 @@ int compareKeys(QStringView leftKey, QStringView rightKey);
 // < 0, 0, > 0 ignoring case and trailing blanks.
 int compare(QStringView left, QStringView right);
 
-// Ignoring case; blanks count as written.
-bool startsWith(QStringView text, QStringView prefix);
-bool contains(QStringView text, QStringView part);
+// The text folded as above, blanks kept: the form LIKE patterns are kept in.
+QString folded(QStringView text);
+
+// Ignoring case, with the pattern already folded; blanks count as written.
+bool startsWithFolded(QStringView text, QStringView foldedPrefix);
+bool containsFolded(QStringView text, QStringView foldedPart);
 
 } // namespace ado::text
