@@ -112,7 +112,8 @@ constexpr int32_t kArgs = com::ADO_ARGUMENTS_WRONG;
 constexpr int32_t kType = com::DISP_E_TYPEMISMATCH_;
 
 INSTANTIATE_TEST_SUITE_P(Syntax, FilterRejects, ::testing::Values(
-    Rejects{"FName = 'abc", kArgs, "单引号"},
+    Rejects{"FName = 'abc", kArgs, "第 9 个字符：字符串缺少结束的单引号"},
+    Rejects{"FName Like '%1%' AND Foo = 1", kArgs, "“FName Like '%1%' AND Foo = 1” 第 22 个字符"},
     Rejects{"FDate = #2008-01-05", kArgs, "#"},
     Rejects{"[F Note = 'a'", kArgs, "]"},
     Rejects{"FID", kArgs, "运算符"},
