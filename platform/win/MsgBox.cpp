@@ -3,10 +3,9 @@
 #include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
 #include "platform/win/Headless.h"
+#include "platform/win/VbMessageBox.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QWidget>
 #include <cstdio>
 
 namespace win {
@@ -19,51 +18,11 @@ MsgBoxResponder& responder()
     return current;
 }
 
-QMessageBox::Icon iconOf(int style)
+int showMessageBox(const MsgBoxRequest& request)
 {
-    switch (style & 0x70) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-    }
-}
-
-QMessageBox::StandardButton standardButtonOf(int answer)
-{
-    switch (answer) {
-    case vbOK: return QMessageBox::Ok;
-    case vbCancel: return QMessageBox::Cancel;
-    case vbAbort: return QMessageBox::Abort;
-    case vbRetry: return QMessageBox::Retry;
-    case vbIgnore: return QMessageBox::Ignore;
-    case vbYes: return QMessageBox::Yes;
-    case vbNo: return QMessageBox::No;
-    default: return QMessageBox::NoButton;
-    }
-}
-
-int answerOf(QAbstractButton* clicked, QMessageBox& box, const QList<int>& answers, int fallback)
-{
-    for (int answer : answers)
-        if (box.button(standardButtonOf(answer)) == clicked)
-            return answer;
-    return fallback;
-}
-
-int showMessageBox(const QString& text, int style, const QString& title)
-{
-    const QList<int> answers = msgBoxButtons(style);
-    QMessageBox box(iconOf(style), title, text, QMessageBox::NoButton, QApplication::activeWindow());
-    for (int answer : answers)
-        box.addButton(standardButtonOf(answer));
-    box.setDefaultButton(standardButtonOf(msgBoxDefaultButton(style)));
-    // Closing the box counts as Cancel where there is one, else as the only or default button.
-    const int onClose = answers.contains(vbCancel) ? vbCancel : msgBoxDefaultButton(style);
-    box.setEscapeButton(box.button(standardButtonOf(onClose)));
+    VbMessageBox box(request, QApplication::activeWindow());
     box.exec();
-    return answerOf(box.clickedButton(), box, answers, onClose);
+    return box.answer();
 }
 
 } // namespace
@@ -102,7 +61,7 @@ int MsgBox(const QString& text, int style, const QString& title)
         std::fflush(stdout);
         return msgBoxDefaultButton(style);
     }
-    return showMessageBox(text, style, shownTitle);
+    return showMessageBox(MsgBoxRequest{text, style, shownTitle});
 }
 
 MsgBoxResponder setMsgBoxResponder(MsgBoxResponder next)
