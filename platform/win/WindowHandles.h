@@ -2,6 +2,7 @@
 // 32-bit window handles for widgets, so a window can be named by a number that travels
 // through host objects (the shared dictionary's "MainFormWnd", for one). Handles come from
 // one registry per process and are never given out twice, even after their widget is gone.
+// Like the widgets themselves, they are used on the GUI thread only.
 #include <cstdint>
 
 class QWidget;

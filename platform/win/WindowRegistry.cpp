@@ -17,8 +17,9 @@ constexpr Handle kStep = 4;
 
 WindowRegistry& WindowRegistry::instance()
 {
-    static WindowRegistry registry;
-    return registry;
+    // Never destroyed: widgets that outlive static destruction still report their end here.
+    static WindowRegistry* registry = new WindowRegistry;
+    return *registry;
 }
 
 WindowRegistry::WindowRegistry() : m_next(kFirstWidgetHandle)

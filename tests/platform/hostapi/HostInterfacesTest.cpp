@@ -4,7 +4,6 @@
 #include "platform/com/ErrorCodes.h"
 #include "platform/hostapi/GLData.h"
 #include "platform/hostapi/HostGlobals.h"
-#include "platform/hostapi/ItemInfo.h"
 #include "platform/hostapi/ObjectValue.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/ShareProps.h"
@@ -31,15 +30,6 @@ public:
     }
 };
 
-class FakeItemInfo : public hostapi::ItemInfo {
-public:
-    bool GetDataRight(const QString&, int32_t& value, int16_t& partnerKind) override
-    {
-        value = 1000 + partnerKind;
-        return true;
-    }
-};
-
 class FakeShareProps : public hostapi::ShareProps {
 public:
     QHash<QString, QVariant> properties;
@@ -61,7 +51,6 @@ protected:
     void TearDown() override
     {
         com::ObjectFactory::instance().unregisterClass(QString::fromLatin1(hostapi::progid::GLData));
-        com::ObjectFactory::instance().unregisterClass(QString::fromLatin1(hostapi::progid::ItemInfo));
         com::ObjectFactory::instance().unregisterClass(QString::fromLatin1(hostapi::progid::ShareProps));
     }
 };
@@ -95,17 +84,6 @@ TEST_F(HostObjects, WrongInterfaceOrUnknownProgIdCannotBeCreated)
     }
 }
 
-TEST_F(HostObjects, ByReferenceArgumentsComeBackToTheCaller)
-{
-    com::ObjectFactory::instance().registerClass(hostapi::progid::ItemInfo,
-                                                 [] { return std::make_shared<FakeItemInfo>(); });
-    auto info = com::ObjectFactory::instance().createAs<hostapi::ItemInfo>(hostapi::progid::ItemInfo);
-    int32_t value = 0;
-    int16_t kind = 2;
-    EXPECT_TRUE(info->GetDataRight(QStringLiteral("UserID=5;"), value, kind));
-    EXPECT_EQ(value, 1002);
-}
-
 TEST_F(HostObjects, SharedPropertyCanHoldAnObject)
 {
     auto props = std::make_shared<FakeShareProps>();
@@ -125,7 +103,7 @@ TEST_F(HostObjects, SharedPropertyCanHoldAnObject)
     EXPECT_TRUE(hostapi::holdsObject(object));
     EXPECT_EQ(hostapi::objectOf(object), security);
     EXPECT_EQ(hostapi::objectAs<hostapi::GLData>(object), security);
-    EXPECT_EQ(hostapi::objectAs<hostapi::ItemInfo>(object), nullptr);
+    EXPECT_EQ(hostapi::objectAs<hostapi::ShareProps>(object), nullptr);
 }
 
 TEST(HostGlobals, NullUntilSetAndAfterReset)

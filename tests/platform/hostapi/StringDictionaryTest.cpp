@@ -36,18 +36,4 @@ TEST(StringDictionary, RemoveAndClear)
     EXPECT_TRUE(d.Keys().isEmpty());
 }
 
-TEST(StringDictionary, HoldsListsOfRecords)
-{
-    // Remembered search texts: per search key a list of records with one field "Filter".
-    hostapi::StringDictionary history;
-    QVariantList records;
-    for (const char* text : {"螺钉", "01.002"})
-        records << QVariantMap{{QStringLiteral("Filter"), QString::fromUtf8(text)}};
-    history.SetValue(QStringLiteral("SearchItem"), records);
-    const QVariantList back = history.Value(QStringLiteral("SearchItem")).toList();
-    ASSERT_EQ(back.size(), 2);
-    EXPECT_EQ(back[0].toMap().value(QStringLiteral("Filter")).toString(), QStringLiteral("螺钉"));
-    EXPECT_EQ(back[1].toMap().value(QStringLiteral("Filter")).toString(), QStringLiteral("01.002"));
-}
-
 } // namespace

@@ -54,17 +54,6 @@ TEST(WindowHandles, AreDroppedWithTheirWidgetAndNeverGivenOutAgain)
     EXPECT_EQ(win::fromHandle(first), nullptr);
 }
 
-TEST(WindowHandles, ChildWidgetsGetTheirOwnHandles)
-{
-    QWidget parent;
-    auto* child = new QWidget(&parent);
-    const win::Handle hc = win::handleOf(child);
-    EXPECT_NE(hc, win::handleOf(&parent));
-    delete child;
-    EXPECT_EQ(win::fromHandle(hc), nullptr);
-    EXPECT_EQ(win::fromHandle(win::handleOf(&parent)), &parent);
-}
-
 class WindowProperties : public ::testing::Test {
 protected:
     void TearDown() override
