@@ -1,0 +1,19 @@
+#pragma once
+// Properties the host shares with the components of a process ("PropsString", "UserID").
+#include "platform/com/ObjectFactory.h"
+
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+
+namespace hostapi {
+
+class ShareProps : public com::ComObject {
+public:
+    // The property of process `processId` (passed by reference, as callers pass it). A property
+    // that holds an object answers a QVariant made with hostapi::objectValue (ObjectValue.h);
+    // a missing property answers no value (an invalid QVariant).
+    virtual QVariant GetProperty(int32_t& processId, const QString& name) = 0;
+};
+
+} // namespace hostapi
