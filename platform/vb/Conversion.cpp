@@ -5,6 +5,7 @@
 #include "platform/vb/RuntimeErrors.h"
 #include "platform/vb/VariantKind.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -46,51 +47,46 @@ Int roundedInRange(const QVariant& value)
     }
 }
 
-void appendDigits(QString& out, const DecimalDigits& number, int from, int to)
-{
-    for (int i = from; i < to; ++i)
-        out += QLatin1Char(number.digits[i]);
-}
-
 void appendTwoDigits(QString& out, int value)
 {
     out += QLatin1Char(char('0' + value / 10));
     out += QLatin1Char(char('0' + value % 10));
 }
 
+// Written into a stack buffer and copied once: every painted number cell goes through here.
 QString generalNumberText(const DecimalDigits& number)
 {
     if (number.isZero())
         return QStringLiteral("0");
-    QString out;
-    out.reserve(24);
+    char16_t buffer[48];  // sign, 15 digits, point, at most 15 places or a 3-digit exponent
+    char16_t* out = buffer;
     if (number.negative)
-        out += u'-';
+        *out++ = u'-';
     const int exponent = number.pointPos - 1;
     if (exponent >= 15 || exponent < -4) {
-        out += QLatin1Char(number.digits[0]);
+        *out++ = char16_t(number.digits[0]);
         if (number.count > 1) {
-            out += u'.';
-            appendDigits(out, number, 1, number.count);
+            *out++ = u'.';
+            for (int i = 1; i < number.count; ++i)
+                *out++ = char16_t(number.digits[i]);
         }
-        out += exponent < 0 ? QLatin1String("E-") : QLatin1String("E+");
+        *out++ = u'E';
+        *out++ = exponent < 0 ? u'-' : u'+';
         const int magnitude = std::abs(exponent);
         if (magnitude >= 100)
-            out += QLatin1Char(char('0' + magnitude / 100));
-        appendTwoDigits(out, magnitude % 100);
-    } else if (number.pointPos <= 0) {
-        out += QLatin1String("0.");
-        out += QString(-number.pointPos, u'0');
-        appendDigits(out, number, 0, number.count);
+            *out++ = char16_t(u'0' + magnitude / 100);
+        *out++ = char16_t(u'0' + magnitude / 10 % 10);
+        *out++ = char16_t(u'0' + magnitude % 10);
     } else {
-        for (int place = number.pointPos - 1; place >= 0; --place)
-            out += QLatin1Char(number.digitAtPlace(place));
-        if (number.count > number.pointPos) {
-            out += u'.';
-            appendDigits(out, number, number.pointPos, number.count);
+        for (int place = std::max(number.pointPos, 1) - 1; place >= 0; --place)
+            *out++ = char16_t(number.digitAtPlace(place));
+        if (number.fractionDigits() > 0) {
+            *out++ = u'.';
+            for (int place = -1; place >= -number.fractionDigits(); --place)
+                *out++ = char16_t(number.digitAtPlace(place));
         }
     }
-    return out;
+    return QString(reinterpret_cast<const QChar*>(buffer), out - buffer);
 }
 
 QString dateText(const DateParts& date)

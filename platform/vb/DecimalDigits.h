@@ -40,7 +40,13 @@ struct DecimalDigits {
     int fractionDigits() const { return count > pointPos ? count - pointPos : 0; }  // 0 for zero
 
 private:
-    void stripTrailingZeros();
+    void stripTrailingZeros()
+    {
+        while (count > 0 && digits[count - 1] == '0')
+            --count;
+        if (count == 0)
+            pointPos = 0;  // zero has no place of its own
+    }
 };
 
 } // namespace vb::detail

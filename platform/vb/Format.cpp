@@ -39,9 +39,9 @@ QString formatNumber(const QVariant& value, const NumberPattern& pattern)
         return pattern.format(finiteDigits(toSerial(datePartsOf(value))));
     case VariantKind::Text: {
         QString text = textOf(value);
-        double number = 0;
-        if (parseNumericText(text, number) == NumericTextResult::Number)
-            return pattern.format(DecimalDigits::fromDouble(number));
+        DecimalDigits number;
+        if (parseNumericTextDigits(text, number) == NumericTextResult::Number)
+            return pattern.format(number);
         if (const auto date = parseDateText(text))
             return pattern.format(finiteDigits(toSerial(*date)));
         return text;

@@ -247,6 +247,71 @@ NumericTextResult parseNumericText(QStringView text, double& value)
     return NumericTextResult::Number;
 }
 
+namespace {
+
+// The plain form "[-+]digits[,digits][.digits]" with blanks or tabs around it and at most 15
+// significant digits; false for anything else, which the general reader then handles.
+bool readPlainDecimal(QStringView text, DecimalDigits& digits)
+{
+    qsizetype pos = 0;
+    qsizetype end = text.size();
+    while (pos < end && isBlankOrTab(text[pos]))
+        ++pos;
+    while (end > pos && isBlankOrTab(text[end - 1]))
+        --end;
+    if (pos < end && (text[pos] == u'-' || text[pos] == u'+')) {
+        digits.negative = text[pos] == u'-';
+        ++pos;
+    }
+    int count = 0;
+    int pointPos = 0;
+    bool anyDigit = false;
+    bool inFraction = false;
+    for (; pos < end; ++pos) {
+        const char16_t c = text[pos].unicode();
+        if (isDigit(c)) {
+            anyDigit = true;
+            if (count == 0 && c == u'0') {  // a leading zero
+                if (inFraction)
+                    --pointPos;
+                continue;
+            }
+            if (count == 15)
+                return false;
+            digits.digits[count++] = char(c);
+            if (!inFraction)
+                ++pointPos;
+        } else if (c == u',' && anyDigit && !inFraction) {
+            continue;
+        } else if (c == u'.' && !inFraction) {
+            inFraction = true;
+        } else {
+            return false;
+        }
+    }
+    if (!anyDigit || pointPos < -300)  // far below any decimals a pattern shows: let the Double decide
+        return false;
+    while (count > 0 && digits.digits[count - 1] == '0')
+        --count;
+    digits.count = count;
+    digits.pointPos = count == 0 ? 0 : pointPos;
+    return true;
+}
+
+} // namespace
+
+NumericTextResult parseNumericTextDigits(QStringView text, DecimalDigits& digits)
+{
+    digits = DecimalDigits();
+    if (readPlainDecimal(text, digits))
+        return NumericTextResult::Number;
+    double value = 0;
+    const NumericTextResult result = parseNumericText(text, value);
+    if (result == NumericTextResult::Number)
+        digits = DecimalDigits::fromDouble(value);
+    return result;
+}
+
 double parseLeadingNumber(QStringView text)
 {
     Cursor cursor(text, true);
