@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 namespace vb::detail {
 

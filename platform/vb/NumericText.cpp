@@ -2,10 +2,10 @@
 
 #include "platform/vb/RuntimeErrors.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <string>
+#include <system_error>
 
 namespace vb::detail {
 
