@@ -68,6 +68,9 @@ QPrinter& Ledger50Printer::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without a printer of its own to ask, the paper is the one used where the host is.
+        if (m_printer->outputFormat() == QPrinter::PdfFormat)
+            m_printer->setPageSize(QPageSize(QPageSize::A4));
         applyOutputFile();
     }
     return *m_printer;
@@ -121,6 +124,30 @@ LedgerPrintLayout Ledger50Printer::PageLayout()
     return LedgerPrintPainter(job, printer()).layout();
 }
 
+QImage Ledger50Printer::PageImage(int page, int dpi)
+{
+    const QPageLayout paper = printer().pageLayout();
+    const QRectF sheet = paper.fullRect(QPageLayout::Inch);
+    const QRectF printable = paper.paintRect(QPageLayout::Inch);
+    QImage image((sheet.size() * dpi).toSize(), QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+
+    const LedgerPrintJob job = makeJob();
+    LedgerPrintPainter pages(job, image, printable.size() * dpi);
+    const QList<LedgerPrintPage>& all = pages.layout().pages();
+    if (page < 1 || page > all.size())
+        throw com::ComError(com::VB_SUBSCRIPT_OUT_OF_RANGE, SOURCE,
+                            QStringLiteral("打印共 %1 页，没有第 %2 页").arg(all.size()).arg(page));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(printable.topLeft() * dpi);
+    pages.paintPage(painter, all[page - 1]);
+    return image;
+}
+
 void Ledger50Printer::PrintOut()
 {
     QPrinter& device = printer();
@@ -142,7 +169,7 @@ void Ledger50Printer::PrintOut()
                                 ? QStringLiteral("无法打开打印机“%1”。").arg(device.printerName())
                                 : QStringLiteral("无法写入打印文件“%1”。").arg(file));
     }
-    pages.paint(painter);
+    pages.paint(painter, device);
     painter.end();
 }
 
@@ -154,7 +181,7 @@ void Ledger50Printer::paintTo(QPrinter& target)
     // The preview asks for pages from its own events; a failure shows an empty preview.
     if (!painter.begin(&target))
         return;
-    pages.paint(painter);
+    pages.paint(painter, target);
     painter.end();
 }
 

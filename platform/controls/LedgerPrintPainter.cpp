@@ -20,6 +20,14 @@ QList<LedgerPrintLine> linesWithText(const QList<LedgerPrintLine>& lines)
     return kept;
 }
 
+// The height a text really takes: Chinese glyphs come from a fallback font that can be taller
+// than the font asked for.
+double textHeight(const QFont& font, const QString& text, QPaintDevice& device)
+{
+    const QFontMetricsF metrics(font, &device);
+    return std::max(metrics.lineSpacing(), metrics.boundingRect(QRectF(), Qt::AlignLeft, text).height());
+}
+
 QStringList textsOf(const QList<LedgerPrintLine>& lines)
 {
     QStringList texts;
@@ -31,26 +39,33 @@ QStringList textsOf(const QList<LedgerPrintLine>& lines)
 } // namespace
 
 LedgerPrintPainter::LedgerPrintPainter(const LedgerPrintJob& job, QPrinter& printer)
-    : m_job(job), m_printer(printer)
+    : LedgerPrintPainter(job, printer,
+                         printer.pageLayout().paintRectPixels(printer.resolution()).size())
 {
-    const double resolution = printer.resolution();
-    m_unitsPerTwip = resolution / TWIPS_PER_INCH;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    m_pageWidth = page.width();
-    m_pageHeight = page.height();
-    m_padding = resolution * 0.03;
-    m_lineGap = resolution * 0.08;
+}
+
+LedgerPrintPainter::LedgerPrintPainter(const LedgerPrintJob& job, QPaintDevice& device,
+                                       const QSizeF& pageSize)
+    : m_job(job), m_device(device)
+{
+    QPaintDevice& printer = device;  // everything is measured on the device it is painted on
+    m_resolution = device.logicalDpiY();
+    m_unitsPerTwip = m_resolution / TWIPS_PER_INCH;
+    m_pageWidth = pageSize.width();
+    m_pageHeight = pageSize.height();
+    m_padding = m_resolution * 0.03;
+    m_lineGap = m_resolution * 0.08;
 
     m_headers = linesWithText(job.headers);
     m_footers = linesWithText(job.footers);
     for (const LedgerPrintLine& line : m_headers) {
-        m_headerHeights.append(QFontMetricsF(line.font, &printer).lineSpacing());
+        m_headerHeights.append(textHeight(line.font, line.text + QStringLiteral("页"), printer));
         m_headerBlock += m_headerHeights.last();
     }
     if (m_headerBlock > 0)
         m_headerBlock += m_lineGap;
     for (const LedgerPrintLine& line : m_footers) {
-        m_footerHeights.append(QFontMetricsF(line.font, &printer).lineSpacing());
+        m_footerHeights.append(textHeight(line.font, line.text + QStringLiteral("页"), printer));
         m_footerBlock += m_footerHeights.last();
     }
     if (m_footerBlock > 0)
@@ -58,7 +73,8 @@ LedgerPrintPainter::LedgerPrintPainter(const LedgerPrintJob& job, QPrinter& prin
 
     // The grid's row height, but never less than the text needs on paper.
     const QFontMetricsF grid(job.gridFont, &printer);
-    m_rowHeight = std::max(job.rowHeightTwips * m_unitsPerTwip, grid.height() + m_padding);
+    const double gridText = textHeight(job.gridFont, QStringLiteral("物料Ag"), printer);
+    m_rowHeight = std::max(job.rowHeightTwips * m_unitsPerTwip, gridText + m_padding);
     m_titleHeight = m_rowHeight;
     if (job.numberRows) {
         const long count = std::max(1L, job.lastRow - job.firstRow + 1);
@@ -81,22 +97,27 @@ LedgerPrintPainter::LedgerPrintPainter(const LedgerPrintJob& job, QPrinter& prin
     m_layout.emplace(metrics, job.firstRow, job.lastRow, textsOf(job.headers), textsOf(job.footers));
 }
 
-void LedgerPrintPainter::paint(QPainter& painter)
+void LedgerPrintPainter::paint(QPainter& painter, QPrinter& printer)
 {
     bool first = true;
     for (const LedgerPrintPage& page : m_layout->pages()) {
         if (!first)
-            m_printer.newPage();
+            printer.newPage();
         first = false;
-        paintLines(painter, page.headers, m_headers, m_headerHeights, 0);
-        painter.save();
-        painter.translate(0, m_headerBlock);
-        painter.scale(m_layout->scale(), m_layout->scale());
-        paintGrid(painter, page);
-        painter.restore();
-        paintLines(painter, page.footers, m_footers, m_footerHeights,
-                   m_pageHeight - m_footerBlock + m_lineGap);
+        paintPage(painter, page);
     }
+}
+
+void LedgerPrintPainter::paintPage(QPainter& painter, const LedgerPrintPage& page)
+{
+    paintLines(painter, page.headers, m_headers, m_headerHeights, 0);
+    painter.save();
+    painter.translate(0, m_headerBlock);
+    painter.scale(m_layout->scale(), m_layout->scale());
+    paintGrid(painter, page);
+    painter.restore();
+    paintLines(painter, page.footers, m_footers, m_footerHeights,
+               m_pageHeight - m_footerBlock + m_lineGap);
 }
 
 void LedgerPrintPainter::paintLines(QPainter& painter, const QList<LedgerLineParts>& parts,
@@ -117,29 +138,44 @@ void LedgerPrintPainter::paintLines(QPainter& painter, const QList<LedgerLinePar
 
 void LedgerPrintPainter::paintGrid(QPainter& painter, const LedgerPrintPage& page)
 {
-    painter.setFont(m_job.gridFont);
-    const QFontMetricsF metrics(m_job.gridFont, &m_printer);
     const long rows = page.lastRow >= page.firstRow ? page.lastRow - page.firstRow + 1 : 0;
     double width = m_numberWidth;
     for (double columnWidth : m_columnWidths)
         width += columnWidth;
     const double height = m_titleHeight + rows * m_rowHeight;
 
+    // Title row shaded like the grid's column headers, then thin grey rules round every cell;
+    // the texts come last so that no rule covers a glyph.
+    painter.fillRect(QRectF(0, 0, width, m_titleHeight), QColor(232, 232, 232));
+    painter.setPen(QPen(QColor(128, 128, 128), m_resolution / 150.0));
+    painter.drawLine(QPointF(0, 0), QPointF(width, 0));
+    for (long line = 0; line <= rows; ++line) {
+        const double lineY = m_titleHeight + line * m_rowHeight;
+        painter.drawLine(QPointF(0, lineY), QPointF(width, lineY));
+    }
+    double x = 0;
+    painter.drawLine(QPointF(x, 0), QPointF(x, height));
+    x = m_numberWidth;
+    if (m_numberWidth > 0)
+        painter.drawLine(QPointF(x, 0), QPointF(x, height));
+    for (double columnWidth : m_columnWidths) {
+        x += columnWidth;
+        painter.drawLine(QPointF(x, 0), QPointF(x, height));
+    }
+
+    painter.setFont(m_job.gridFont);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(m_job.gridFont, &m_device);
     auto drawCell = [&](const QRectF& cell, const QString& text, Qt::Alignment align) {
         const QRectF inner = cell.adjusted(m_padding, 0, -m_padding, 0);
-        painter.drawText(inner, align | Qt::AlignVCenter,
+        painter.drawText(inner, align | Qt::AlignVCenter | Qt::TextDontClip,
                          metrics.elidedText(text, Qt::ElideRight, inner.width()));
     };
-
-    // Title row, shaded like the grid's column headers.
-    painter.fillRect(QRectF(0, 0, width, m_titleHeight), QColor(232, 232, 232));
-    painter.setPen(Qt::black);
-    double x = m_numberWidth;
+    x = m_numberWidth;
     for (qsizetype i = 0; i < m_job.columns.size(); ++i) {
         drawCell(QRectF(x, 0, m_columnWidths[i], m_titleHeight), m_job.columns[i].title, Qt::AlignHCenter);
         x += m_columnWidths[i];
     }
-
     double y = m_titleHeight;
     for (long row = page.firstRow; row <= page.lastRow; ++row, y += m_rowHeight) {
         const QStringList cells = m_job.rowCells ? m_job.rowCells(row) : QStringList();
@@ -153,23 +189,6 @@ void LedgerPrintPainter::paintGrid(QPainter& painter, const LedgerPrintPage& pag
                      column.numeric ? Qt::AlignRight : Qt::AlignLeft);
             x += m_columnWidths[i];
         }
-    }
-
-    // Rules: thin grey lines round every cell.
-    painter.setPen(QPen(QColor(128, 128, 128), m_printer.resolution() / 150.0));
-    for (long line = 0; line <= rows; ++line) {
-        const double lineY = m_titleHeight + line * m_rowHeight;
-        painter.drawLine(QPointF(0, lineY), QPointF(width, lineY));
-    }
-    painter.drawLine(QPointF(0, 0), QPointF(width, 0));
-    x = 0;
-    painter.drawLine(QPointF(x, 0), QPointF(x, height));
-    x = m_numberWidth;
-    if (m_numberWidth > 0)
-        painter.drawLine(QPointF(x, 0), QPointF(x, height));
-    for (double columnWidth : m_columnWidths) {
-        x += columnWidth;
-        painter.drawLine(QPointF(x, 0), QPointF(x, height));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -43,11 +44,15 @@ class LedgerPrintPainter {
 public:
     // Measures the job on the printer's page.
     LedgerPrintPainter(const LedgerPrintJob& job, QPrinter& printer);
+    // Measures the job on a page of the given size on any device (an image, for a look at a page).
+    LedgerPrintPainter(const LedgerPrintJob& job, QPaintDevice& device, const QSizeF& pageSize);
 
     const LedgerPrintLayout& layout() const { return *m_layout; }
 
     // Paints every page; the painter is active on the printer.
-    void paint(QPainter& painter);
+    void paint(QPainter& painter, QPrinter& printer);
+    // Paints one page of the layout at the painter's origin.
+    void paintPage(QPainter& painter, const LedgerPrintPage& page);
 
 private:
     void paintLines(QPainter& painter, const QList<LedgerLineParts>& parts,
@@ -55,7 +60,8 @@ private:
     void paintGrid(QPainter& painter, const LedgerPrintPage& page);
 
     const LedgerPrintJob& m_job;
-    QPrinter& m_printer;
+    QPaintDevice& m_device;
+    double m_resolution = 0;  // device units per inch
     double m_unitsPerTwip = 1;
     double m_pageWidth = 0;
     double m_pageHeight = 0;
