@@ -48,7 +48,6 @@ LedgerPrintPainter::LedgerPrintPainter(const LedgerPrintJob& job, QPaintDevice& 
                                        const QSizeF& pageSize)
     : m_job(job), m_device(device)
 {
-    QPaintDevice& printer = device;  // everything is measured on the device it is painted on
     m_resolution = device.logicalDpiY();
     m_unitsPerTwip = m_resolution / TWIPS_PER_INCH;
     m_pageWidth = pageSize.width();
@@ -56,24 +55,25 @@ LedgerPrintPainter::LedgerPrintPainter(const LedgerPrintJob& job, QPaintDevice& 
     m_padding = m_resolution * 0.03;
     m_lineGap = m_resolution * 0.08;
 
+    // Each line is measured with a Chinese glyph added, so lines of one font are equally tall.
     m_headers = linesWithText(job.headers);
     m_footers = linesWithText(job.footers);
     for (const LedgerPrintLine& line : m_headers) {
-        m_headerHeights.append(textHeight(line.font, line.text + QStringLiteral("页"), printer));
+        m_headerHeights.append(textHeight(line.font, line.text + QStringLiteral("页"), device));
         m_headerBlock += m_headerHeights.last();
     }
     if (m_headerBlock > 0)
         m_headerBlock += m_lineGap;
     for (const LedgerPrintLine& line : m_footers) {
-        m_footerHeights.append(textHeight(line.font, line.text + QStringLiteral("页"), printer));
+        m_footerHeights.append(textHeight(line.font, line.text + QStringLiteral("页"), device));
         m_footerBlock += m_footerHeights.last();
     }
     if (m_footerBlock > 0)
         m_footerBlock += m_lineGap;
 
     // The grid's row height, but never less than the text needs on paper.
-    const QFontMetricsF grid(job.gridFont, &printer);
-    const double gridText = textHeight(job.gridFont, QStringLiteral("物料Ag"), printer);
+    const QFontMetricsF grid(job.gridFont, &device);
+    const double gridText = textHeight(job.gridFont, QStringLiteral("物料Ag"), device);
     m_rowHeight = std::max(job.rowHeightTwips * m_unitsPerTwip, gridText + m_padding);
     m_titleHeight = m_rowHeight;
     if (job.numberRows) {
