@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QList>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 namespace controls::testing {
