@@ -65,6 +65,12 @@ const ListImage& ImageList::ListImages(const QString& key) const
 
 int ImageList::indexOf(const QVariant& reference) const
 {
+    if (reference.typeId() == QMetaType::Int) {   // the common case first
+        const int index = reference.toInt();
+        if (index < 0 || index > Count())
+            throw errors::indexOutOfBounds(kSource);
+        return index;
+    }
     if (!reference.isValid() || reference.isNull())
         return 0;
     if (reference.typeId() == QMetaType::QString) {

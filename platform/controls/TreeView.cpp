@@ -47,7 +47,10 @@ TreeView::TreeView(QWidget* parent)
     fitColumn->setSingleShot(true);
     fitColumn->setInterval(0);
     connect(fitColumn, &QTimer::timeout, this, [this] { m_view->resizeColumnToContents(0); });
-    const auto refit = [fitColumn] { fitColumn->start(); };
+    const auto refit = [fitColumn] {
+        if (!fitColumn->isActive())
+            fitColumn->start();
+    };
     connect(m_model, &QAbstractItemModel::rowsInserted, fitColumn, refit);
     connect(m_model, &QAbstractItemModel::rowsRemoved, fitColumn, refit);
     connect(m_model, &QAbstractItemModel::modelReset, fitColumn, refit);

@@ -44,23 +44,26 @@ TreeViewModel::~TreeViewModel()
     detachAll();
 }
 
-const std::shared_ptr<TreeNodeRecord>& TreeViewModel::add(const QString& relativeKey,
-                                                          int relationship, const QString& key,
-                                                          const QString& text,
-                                                          const QVariant& image,
-                                                          const QVariant& selectedImage)
+std::shared_ptr<TreeNodeRecord> TreeViewModel::add(const QString& relativeKey, int relationship,
+                                                   const QString& key, const QString& text,
+                                                   const QVariant& image,
+                                                   const QVariant& selectedImage)
 {
     if (relationship < tvwFirst || relationship > tvwChild)
         throw errors::invalidArgument(
             kSource, QStringLiteral("关系须为 0 到 4 之间的数, 而不是 %1").arg(relationship));
     TreeNodeRecord* relative = nullptr;
     if (!relativeKey.isEmpty()) {
-        relative = recordByKey(relativeKey);
-        if (!relative)
-            throw errors::elementNotFound(kSource);
+        if (m_lastRelative && relativeKey == m_lastRelativeKey) {
+            relative = m_lastRelative;
+        } else {
+            relative = recordByKey(relativeKey);
+            if (!relative)
+                throw errors::elementNotFound(kSource);
+            m_lastRelativeKey = relativeKey;
+            m_lastRelative = relative;
+        }
     }
-    if (!key.isEmpty() && m_byKey.contains(key))
-        throw errors::keyNotUnique(kSource);
     checkPicture(image);
     checkPicture(selectedImage);
 
@@ -89,15 +92,22 @@ const std::shared_ptr<TreeNodeRecord>& TreeViewModel::add(const QString& relativ
     record->index = count() + 1;
     record->row = static_cast<int>(position);
 
+    // One hash probe both checks and claims the key; it is the last check before the change.
+    if (!key.isEmpty()) {
+        const qsizetype before = m_byKey.size();
+        TreeNodeRecord*& slot = m_byKey[key];
+        if (m_byKey.size() == before)
+            throw errors::keyNotUnique(kSource);
+        slot = record.get();
+    }
+
     auto& siblings = parent ? parent->children : m_topLevel;
     beginInsertRows(indexOf(parent), record->row, record->row);
     siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(position), record.get());
     renumberRows(siblings, position + 1);
-    if (!key.isEmpty())
-        m_byKey.insert(key, record.get());
-    m_byIndex.push_back(std::move(record));
+    m_byIndex.push_back(record);
     endInsertRows();
-    return m_byIndex.back();
+    return record;
 }
 
 void TreeViewModel::clear()
@@ -106,8 +116,12 @@ void TreeViewModel::clear()
     detachAll();
     m_byIndex.clear();
     m_topLevel.clear();
+    // Trees are rebuilt at much the same size: keep the key table's room for the next build.
+    const qsizetype keys = m_byKey.size();
     m_byKey.clear();
+    m_byKey.reserve(keys);
     m_selected = nullptr;
+    m_lastRelative = nullptr;
     endResetModel();
 }
 
@@ -126,6 +140,8 @@ void TreeViewModel::remove(TreeNodeRecord* record)
             m_byKey.remove(gone->key);
         if (gone == m_selected)
             m_selected = nullptr;
+        if (gone == m_lastRelative)
+            m_lastRelative = nullptr;
         gone->model = nullptr;   // marks it for the compaction below
     }
     // Close the gap in the order of addition in one pass; the removed records stay alive until
@@ -145,6 +161,12 @@ void TreeViewModel::remove(TreeNodeRecord* record)
     for (TreeNodeRecord* gone : subtree)
         detach(gone);
     endRemoveRows();
+}
+
+TreeNodeRecord* TreeViewModel::recordByKey(const QString& key) const
+{
+    const auto it = m_byKey.constFind(key);
+    return it == m_byKey.constEnd() ? nullptr : *it;
 }
 
 TreeNodeRecord* TreeViewModel::recordAt(int index) const

@@ -16,7 +16,7 @@ class ImageList;
 class TreeView;
 class TreeViewModel;
 
-struct TreeNodeRecord {
+struct TreeNodeRecord : std::enable_shared_from_this<TreeNodeRecord> {
     TreeViewModel* model = nullptr;       // null once the node is removed from its tree
     TreeNodeRecord* parent = nullptr;     // null for a top-level node
     std::vector<TreeNodeRecord*> children;
@@ -40,20 +40,20 @@ public:
 
     int count() const { return static_cast<int>(m_byIndex.size()); }
     // Adds a node; validates everything first, so a raised error leaves the tree unchanged.
-    const std::shared_ptr<TreeNodeRecord>& add(const QString& relativeKey, int relationship,
+    std::shared_ptr<TreeNodeRecord> add(const QString& relativeKey, int relationship,
                                                const QString& key, const QString& text,
                                                const QVariant& image, const QVariant& selectedImage);
     void clear();
     // Removes the node and everything below it; later nodes move down to close the gap in Index.
     void remove(TreeNodeRecord* record);
 
-    // The owning handle of a record of this tree.
-    const std::shared_ptr<TreeNodeRecord>& handle(const TreeNodeRecord* record) const
+    // A handle sharing the ownership of a record of this tree.
+    static std::shared_ptr<TreeNodeRecord> handle(TreeNodeRecord* record)
     {
-        return m_byIndex[static_cast<size_t>(record->index - 1)];
+        return record->shared_from_this();
     }
     TreeNodeRecord* recordAt(int index) const;           // 1-based; null outside 1..count
-    TreeNodeRecord* recordByKey(const QString& key) const { return m_byKey.value(key, nullptr); }
+    TreeNodeRecord* recordByKey(const QString& key) const;
     const std::vector<TreeNodeRecord*>& siblingsOf(const TreeNodeRecord* record) const
     {
         return record->parent ? record->parent->children : m_topLevel;
@@ -89,6 +89,9 @@ private:
     std::vector<std::shared_ptr<TreeNodeRecord>> m_byIndex;   // owns the records
     std::vector<TreeNodeRecord*> m_topLevel;
     QHash<QString, TreeNodeRecord*> m_byKey;
+    // The relative key of the last Add: builders add many children under one parent in a row.
+    QString m_lastRelativeKey;
+    TreeNodeRecord* m_lastRelative = nullptr;
     QPointer<ImageList> m_images;
     TreeNodeRecord* m_selected = nullptr;
 };

@@ -9,7 +9,7 @@ namespace controls {
 namespace {
 const QString kSource = QStringLiteral("TreeView.Node");
 
-Node handleOf(const TreeNodeRecord* record)
+Node handleOf(TreeNodeRecord* record)
 {
     return record ? Node(record->model->handle(record)) : Node();
 }
@@ -62,7 +62,7 @@ Node Node::Parent() const
 
 Node Node::Root() const
 {
-    const TreeNodeRecord* record = &live();
+    TreeNodeRecord* record = &live();
     while (record->parent)
         record = record->parent;
     return handleOf(record);
@@ -70,7 +70,7 @@ Node Node::Root() const
 
 Node Node::Child() const
 {
-    const TreeNodeRecord& record = live();
+    TreeNodeRecord& record = live();
     return record.children.empty() ? Node() : handleOf(record.children.front());
 }
 

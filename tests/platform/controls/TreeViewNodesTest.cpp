@@ -190,6 +190,7 @@ TEST_F(TreeViewNodesTest, ClearEmptiesTheTreeAndTheSameKeysCanBeAddedAgain)
     const Node newB = nodes().Add("r", tvwChild, "b", "B again");
     EXPECT_EQ(nodes().Count(), 2);
     EXPECT_EQ(newB.Index(), 2) << "indices start over after Clear";
+    EXPECT_EQ(newB.Parent(), nodes().Item("r")) << "the new r, not the cleared one";
     EXPECT_EQ(nodes().Item("b"), newB);
     EXPECT_NE(oldB, newB);
     EXPECT_FALSE(oldB.isAlive());
@@ -198,20 +199,25 @@ TEST_F(TreeViewNodesTest, ClearEmptiesTheTreeAndTheSameKeysCanBeAddedAgain)
 
 TEST_F(TreeViewNodesTest, RemoveTakesTheSubtreeAndRenumbersTheLaterNodes)
 {
-    nodes().Add("b", tvwChild, "b1", "B1");
     nodes().Add("s", tvwChild, "s1", "S1");
+    nodes().Add("b", tvwChild, "b1", "B1");
     const Node s1 = nodes().Item("s1");
     const Node b1 = nodes().Item("b1");
-    ASSERT_EQ(s1.Index(), 7);
+    ASSERT_EQ(s1.Index(), 6);
 
     nodes().Remove("b");
     EXPECT_EQ(keysInIndexOrder(nodes()), (QStringList{"r", "a", "c", "s", "s1"}));
     EXPECT_EQ(s1.Index(), 5);
+    EXPECT_EQ(nodes().Item(5), s1);
     EXPECT_EQ(siblingKeys(nodes().Item("r").Child()), (QStringList{"a", "c"}));
     EXPECT_EQ(nodes().Item("c").Previous().Key(), "a");
     EXPECT_FALSE(nodes().Exists("b1"));
     EXPECT_FALSE(b1.isAlive());
     EXPECT_EQ(tree.itemView()->model()->rowCount(tree.itemView()->model()->index(0, 0)), 2);
+
+    EXPECT_EQ(errorNumberOf([&] { nodes().Add("b", tvwChild, "b2", "B2"); }),
+              com::VB_ELEMENT_NOT_FOUND)
+        << "a removed node cannot be a relative";
 
     nodes().Remove(1);   // the root and everything below it
     EXPECT_EQ(keysInIndexOrder(nodes()), (QStringList{"s", "s1"}));
