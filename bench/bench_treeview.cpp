@@ -1,5 +1,6 @@
 // The tree view with 100 000 nodes (1 000 groups of 100 details), against a bare QTreeWidget doing
-// the same inserts in the same run: adding through Nodes().Add, looking up every key, clearing.
+// the same inserts in the same run: adding through Nodes().Add, looking up every key, clearing,
+// opening every group and painting.
 // Prints the ratios at the end. Run: QT_QPA_PLATFORM=offscreen build/bin/bench_treeview
 #include "platform/controls/ImageList.h"
 #include "platform/controls/ImageListNavigationPictures.h"
@@ -188,12 +189,51 @@ void BM_Clear_BaselineQTreeWidget(benchmark::State& state)
     }
 }
 
+// Every group opened from code, then the last screen of rows painted: what a user waits for
+// after opening everything and jumping to the end.
+void BM_ExpandAllAndPaint_TreeView(benchmark::State& state)
+{
+    auto tree = shownTreeView();
+    fillTreeView(*tree);
+    const TreeData& d = data();
+    for (auto _ : state) {
+        for (const QString& key : d.groupKeys)
+            tree->Nodes().Item(key).setExpanded(true);
+        tree->Nodes().Item(d.detailKeys.back()).EnsureVisible();
+        benchmark::DoNotOptimize(tree->grab());
+        state.PauseTiming();
+        for (const QString& key : d.groupKeys)
+            tree->Nodes().Item(key).setExpanded(false);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_ExpandAllAndPaint_BaselineQTreeWidget(benchmark::State& state)
+{
+    auto tree = shownTreeWidget();
+    fillTreeWidget(*tree);
+    for (auto _ : state) {
+        for (int g = 0; g < tree->topLevelItemCount(); ++g)
+            tree->topLevelItem(g)->setExpanded(true);
+        QTreeWidgetItem* lastGroup = tree->topLevelItem(tree->topLevelItemCount() - 1);
+        tree->scrollToItem(lastGroup->child(lastGroup->childCount() - 1));
+        benchmark::DoNotOptimize(tree->grab());
+        state.PauseTiming();
+        tree->collapseAll();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 BENCHMARK(BM_AddNodes_TreeView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AddNodes_BaselineQTreeWidget)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ItemByKey_TreeView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ItemByKey_BaselineQHash)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Clear_TreeView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Clear_BaselineQTreeWidget)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExpandAllAndPaint_TreeView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExpandAllAndPaint_BaselineQTreeWidget)->Unit(benchmark::kMillisecond);
 
 // Prints as usual and keeps each run's times, so the ratios to the baselines can follow. The
 // ratio uses CPU time: these machines are shared, and the work is single-threaded.
@@ -240,6 +280,8 @@ int main(int argc, char** argv)
                         "BM_ItemByKey_BaselineQHash");
     reporter.printRatio("Nodes().Clear, 100 000 nodes", "BM_Clear_TreeView",
                         "BM_Clear_BaselineQTreeWidget");
+    reporter.printRatio("open 1 000 groups, paint the end", "BM_ExpandAllAndPaint_TreeView",
+                        "BM_ExpandAllAndPaint_BaselineQTreeWidget");
     benchmark::Shutdown();
     return 0;
 }
