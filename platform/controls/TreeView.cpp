@@ -94,7 +94,12 @@ void TreeView::setSelectedItem(const Node& node)
 
 void TreeView::setImageList(ImageList* images)
 {
+    if (ImageList* previous = m_model->imageList())
+        disconnect(previous, nullptr, this, nullptr);
     m_model->setImageList(images);
+    if (images)
+        connect(images, &ImageList::changed, this, [this] { m_view->viewport()->update(); });
+    m_view->viewport()->update();
 }
 
 ImageList* TreeView::imageList() const

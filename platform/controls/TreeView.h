@@ -12,7 +12,6 @@
 #include "platform/controls/TreeViewNode.h"
 #include "platform/controls/TreeViewNodes.h"
 
-#include <QPointer>
 #include <QRect>
 #include <QWidget>
 

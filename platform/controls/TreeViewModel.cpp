@@ -193,18 +193,8 @@ void TreeViewModel::setText(TreeNodeRecord* record, const QString& text)
 
 void TreeViewModel::setImageList(ImageList* images)
 {
-    if (m_images)
-        disconnect(m_images, nullptr, this, nullptr);
+    // The pictures are looked up at paint time; the view repaints (see TreeView::setImageList).
     m_images = images;
-    if (images) {
-        connect(images, &ImageList::changed, this, [this] {
-            if (!m_topLevel.empty())
-                emit dataChanged(index(0, 0), index(static_cast<int>(m_topLevel.size()) - 1, 0),
-                                 {Qt::DecorationRole});
-        });
-    }
-    beginResetModel();   // every row may now show a different picture
-    endResetModel();
 }
 
 ImageList* TreeViewModel::imageList() const

@@ -193,6 +193,20 @@ TEST_F(TreeViewEventsTest, TheSelectedNodeShowsItsSelectedImage)
     EXPECT_EQ(iconKey(3), plainKey) << "no selected image: the image stays";
 }
 
+TEST_F(TreeViewEventsTest, AttachingPicturesLaterKeepsWhatIsOpenAndSelected)
+{
+    tree.setSelectedItem(node("gb12"));
+    ImageList images;
+    QPixmap picture(16, 16);
+    picture.fill(Qt::darkYellow);
+    images.Add("Item", picture);
+    tree.setImageList(&images);
+    EXPECT_TRUE(static_cast<QTreeView*>(tree.itemView())->isExpanded(
+        tree.itemView()->model()->index(0, 0)));
+    EXPECT_FALSE(tree.nodeRect(node("gb12")).isEmpty());
+    EXPECT_EQ(tree.SelectedItem(), node("gb12"));
+}
+
 TEST_F(TreeViewEventsTest, ClearDropsTheSelection)
 {
     tree.setSelectedItem(node("gb21"));
