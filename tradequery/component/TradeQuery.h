@@ -14,7 +14,8 @@ namespace tq {
 
 class TradeQuery : public QObject, public com::ComObject {
     Q_OBJECT
-    // Write-only: the host sets them, nothing reads them back.
+    // Write-only: the host sets them, nothing reads them back. (moc remarks that a property
+    // without READ is not readable: that is intended.)
     Q_PROPERTY(int QueryType WRITE setQueryType)
     Q_PROPERTY(int CompanyID WRITE setCompanyID)
     Q_PROPERTY(int ItemID WRITE setItemID)

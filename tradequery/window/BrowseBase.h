@@ -13,7 +13,8 @@ namespace tq {
 
 class BrowseBase : public QWidget {
     Q_OBJECT
-    // Written by whoever opens the window, before Load.
+    // Written by whoever opens the window, before Load. (moc remarks that a property
+    // without READ is not readable: that is intended.)
     Q_PROPERTY(int QueryType WRITE setQueryType)
     Q_PROPERTY(int CompanyID WRITE setCompanyID)
     Q_PROPERTY(int ItemID WRITE setItemID)
