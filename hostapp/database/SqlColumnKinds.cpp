@@ -34,4 +34,9 @@ ColumnKind SqlColumnKinds::kindOf(QStringView column) const
     return m_kinds.value(column.toString().toLower(), ColumnKind::Unknown);
 }
 
+bool SqlColumnKinds::contains(QStringView column) const
+{
+    return m_kinds.contains(column.toString().toLower());
+}
+
 } // namespace hostdb

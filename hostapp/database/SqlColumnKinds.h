@@ -18,6 +18,7 @@ public:
     // A name declared with two different kinds in different tables becomes Unknown.
     void add(QStringView column, ColumnKind kind);
     ColumnKind kindOf(QStringView column) const;  // ignores case
+    bool contains(QStringView column) const;
     bool isEmpty() const { return m_kinds.isEmpty(); }
     void clear() { m_kinds.clear(); }
 

@@ -115,11 +115,21 @@ size_t operandEnd(const Scan& scan, size_t i, size_t limit)
     return j;
 }
 
+ColumnKind expressionKind(const NodeList& nodes, size_t begin, size_t end, const SqlColumnKinds& columns);
 ColumnKind functionKind(const Scan& scan, const Node& nameNode, const Node& args);
 ColumnKind caseKind(const Scan& scan, size_t begin, size_t end);
 ColumnKind groupKind(const NodeList& children, const SqlColumnKinds& columns);
 
-ColumnKind operandKind(const Scan& scan, size_t begin, size_t end)
+ColumnKind nameKind(const Scan& scan, const Node& name, bool* unknownName)
+{
+    const QString column = unquotedName(name);
+    if (unknownName && !scan.columns.contains(column))
+        *unknownName = true;
+    return scan.columns.kindOf(column);
+}
+
+// `unknownName` is set when the operand is a column the schema does not know.
+ColumnKind operandKind(const Scan& scan, size_t begin, size_t end, bool* unknownName = nullptr)
 {
     const NodeList& nodes = scan.nodes;
     const Node& first = nodes[begin];
@@ -137,7 +147,7 @@ ColumnKind operandKind(const Scan& scan, size_t begin, size_t end)
         }
         if (first.isWord("NULL"))
             return ColumnKind::Unknown;
-        return scan.columns.kindOf(unquotedName(first));
+        return nameKind(scan, first, unknownName);
     }
     if (first.isWord("CASE"))
         return caseKind(scan, begin, end);
@@ -145,7 +155,7 @@ ColumnKind operandKind(const Scan& scan, size_t begin, size_t end)
     if (last.isGroup)
         return functionKind(scan, nodes[end - 2], last);
     if (isName(last))
-        return scan.columns.kindOf(unquotedName(last));
+        return nameKind(scan, last, unknownName);
     return ColumnKind::Unknown;
 }
 
@@ -154,6 +164,7 @@ struct Term {
     size_t end = 0;
     bool simple = true;  // one operand, no sign: needs no parentheses
     ColumnKind kind = ColumnKind::Unknown;
+    bool unknownName = false;  // a column the schema does not know
 };
 
 bool parseTerm(const Scan& scan, size_t pos, size_t limit, Term& term)
@@ -168,7 +179,7 @@ bool parseTerm(const Scan& scan, size_t pos, size_t limit, Term& term)
     size_t end = operandEnd(scan, pos, limit);
     if (end == pos)
         return false;
-    ColumnKind kind = operandKind(scan, pos, end);
+    ColumnKind kind = operandKind(scan, pos, end, &term.unknownName);
     int operands = 1;
     pos = end;
     while (pos < limit && isAnyOperator(nodes[pos], {"*", "/", "%"})) {
@@ -298,7 +309,8 @@ NodeList applyPlan(NodeList& level, const Chain& chain, const ChainPlan& plan)
     return out;
 }
 
-void rewriteChains(NodeList& level, const SqlColumnKinds& columns, bool casesAreOperands)
+void rewriteChains(NodeList& level, const SqlColumnKinds& columns, bool casesAreOperands,
+                   bool& guessedColumn)
 {
     size_t i = 0;
     while (i < level.size()) {
@@ -307,6 +319,11 @@ void rewriteChains(NodeList& level, const SqlColumnKinds& columns, bool casesAre
         if (!parseChain(scan, i, level.size(), chain)) {
             ++i;
             continue;
+        }
+        for (size_t k = 0; k < chain.operators.size(); ++k) {
+            if (level[chain.operators[k]].isOperator("+")
+                && (chain.terms[k].unknownName || chain.terms[k + 1].unknownName))
+                guessedColumn = true;
         }
         const ChainPlan plan = planChain(scan, chain);
         if (!plan.changes) {
@@ -427,14 +444,7 @@ ColumnKind groupKind(const NodeList& children, const SqlColumnKinds& columns)
     return expressionKind(children, begin, end, columns);
 }
 
-} // namespace
-
-bool isReservedWord(const Node& node)
-{
-    return !node.isGroup && node.token.kind == TokenKind::Word
-        && reservedWords().contains(node.token.text.toUpper());
-}
-
+// The kind of value an expression gives, as far as the text tells.
 ColumnKind expressionKind(const NodeList& nodes, size_t begin, size_t end,
                           const SqlColumnKinds& columns)
 {
@@ -445,11 +455,19 @@ ColumnKind expressionKind(const NodeList& nodes, size_t begin, size_t end,
     return planChain(scan, chain).kind;
 }
 
-void rewriteConcatenation(NodeList& level, const SqlColumnKinds& columns)
+} // namespace
+
+bool isReservedWord(const Node& node)
+{
+    return !node.isGroup && node.token.kind == TokenKind::Word
+        && reservedWords().contains(node.token.text.toUpper());
+}
+
+void rewriteConcatenation(NodeList& level, const SqlColumnKinds& columns, bool& guessedColumn)
 {
     // First the expressions inside CASE branches, then the chains that hold whole CASEs.
-    rewriteChains(level, columns, false);
-    rewriteChains(level, columns, true);
+    rewriteChains(level, columns, false, guessedColumn);
+    rewriteChains(level, columns, true, guessedColumn);
 }
 
 } // namespace hostdb::sql

@@ -11,12 +11,9 @@
 namespace hostdb::sql {
 
 // Rewrites the arithmetic chains of one nesting level (groups are left to the caller, which
-// rewrites them first so that their kind can be read from their content).
-void rewriteConcatenation(NodeList& level, const SqlColumnKinds& columns);
-
-// The kind of value an expression gives, as far as the text tells.
-ColumnKind expressionKind(const NodeList& nodes, size_t begin, size_t end,
-                          const SqlColumnKinds& columns);
+// rewrites them first so that their kind can be read from their content). Sets
+// `guessedColumn` when a "+" stands next to a column name the schema does not know.
+void rewriteConcatenation(NodeList& level, const SqlColumnKinds& columns, bool& guessedColumn);
 
 // Words that end an expression rather than name a column (SELECT, AND, FROM, ...).
 bool isReservedWord(const Node& node);

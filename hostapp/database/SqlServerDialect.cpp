@@ -35,7 +35,7 @@ private:
 
     QString rewritten(sql::NodeList& nodes)
     {
-        sql::rewriteStatement(nodes, m_columns);
+        sql::rewriteStatement(nodes, m_columns, m_program.guessedColumns);
         return sql::render(nodes).trimmed();
     }
 

@@ -29,6 +29,9 @@ struct SqlStep {
 
 struct SqlProgram {
     std::vector<SqlStep> steps;
+    // A "+" stood next to a column the schema does not know, so whether it joins text was
+    // guessed; a schema read afresh may tell.
+    bool guessedColumns = false;
 };
 
 class SqlServerDialect {

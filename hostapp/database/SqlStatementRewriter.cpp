@@ -293,24 +293,24 @@ void trimComparedLiterals(NodeList& level, const std::vector<bool>& assignments)
     }
 }
 
-void rewriteLevel(NodeList& level, const SqlColumnKinds& columns, bool statementLevel)
+void rewriteLevel(NodeList& level, const SqlColumnKinds& columns, bool statementLevel, bool& guessedColumn)
 {
     for (Node& node : level) {
         if (node.isGroup)
-            rewriteLevel(node.children, columns, false);
+            rewriteLevel(node.children, columns, false, guessedColumn);
     }
     rewriteNames(level);
     rewriteFunctions(level);
     rewriteTop(level);
-    rewriteConcatenation(level, columns);
+    rewriteConcatenation(level, columns, guessedColumn);
     trimComparedLiterals(level, statementLevel ? assignmentOperators(level) : std::vector<bool>());
 }
 
 } // namespace
 
-void rewriteStatement(NodeList& statement, const SqlColumnKinds& columns)
+void rewriteStatement(NodeList& statement, const SqlColumnKinds& columns, bool& guessedColumn)
 {
-    rewriteLevel(statement, columns, true);
+    rewriteLevel(statement, columns, true, guessedColumn);
 }
 
 } // namespace hostdb::sql

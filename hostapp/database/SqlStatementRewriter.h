@@ -7,6 +7,7 @@
 
 namespace hostdb::sql {
 
-void rewriteStatement(NodeList& statement, const SqlColumnKinds& columns);
+// `guessedColumn` is set when a "+" stands next to a column the schema does not know.
+void rewriteStatement(NodeList& statement, const SqlColumnKinds& columns, bool& guessedColumn);
 
 } // namespace hostdb::sql

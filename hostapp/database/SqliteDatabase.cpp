@@ -131,7 +131,10 @@ SqliteDatabase::~SqliteDatabase()
 ResultTable SqliteDatabase::executeTable(const QString& sql)
 {
     refreshSchemaIfChanged();
-    const SqlProgram program = translated(sql);
+    SqlProgram program = translated(sql);
+    // Another program may have changed the schema without our data version showing it yet.
+    if (program.guessedColumns && refreshSchemaIfChanged(true))
+        program = translated(sql);
     const sqlite3_int64 changesBefore = sqlite3_total_changes64(m_db);
     ResultTable result;
     size_t next = 0;
@@ -219,16 +222,25 @@ bool SqliteDatabase::runCondition(const QString& sql)
         && table.rows.front().front().toLongLong() == 1;
 }
 
-void SqliteDatabase::refreshSchemaIfChanged()
+bool SqliteDatabase::refreshSchemaIfChanged(bool evenWithoutWrites)
 {
+    // The data version is kept in memory and changes with every committed change, ours or
+    // another connection's: asking it costs no read of the file, so the schema version is
+    // only read again after something was written.
+    unsigned int dataVersion = 0;
+    if (sqlite3_file_control(m_db, "main", SQLITE_FCNTL_DATA_VERSION, &dataVersion) == SQLITE_OK
+        && m_schemaVersion >= 0 && dataVersion == m_dataVersion && !evenWithoutWrites)
+        return false;
+    m_dataVersion = dataVersion;
     static const QString versionQuery = QStringLiteral("PRAGMA schema_version");
     const ResultTable version = runStatement(versionQuery);
     const int current = version.rows.empty() ? 0 : version.rows.front().front().toInt();
     if (current == m_schemaVersion)
-        return;
+        return false;
     loadColumnKinds();
     m_programs.clear();
     m_schemaVersion = current;
+    return true;
 }
 
 // Column names and declared types of every table and view, in one pass.

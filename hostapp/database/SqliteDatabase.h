@@ -24,7 +24,7 @@ public:
 private:
     SqliteDatabase(ConnectionTarget target, QString connectionName, sqlite3* db);
 
-    void refreshSchemaIfChanged();
+    bool refreshSchemaIfChanged(bool evenWithoutWrites = false);
     void loadColumnKinds();
     const SqlProgram& translated(const QString& sql);
     ResultTable runStatement(const QString& sql);
@@ -37,6 +37,7 @@ private:
     SqliteStatementCache m_statements;
     SqlColumnKinds m_columns;
     int m_schemaVersion = -1;
+    unsigned int m_dataVersion = 0;
     QHash<QString, SqlProgram> m_programs;  // translations, valid for m_schemaVersion
 };
 

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <string_view>
 
 namespace hostdb {
 
@@ -227,9 +228,9 @@ QVariant SqliteResultReader::readValue(int c)
         break;
     }
     case FieldType::Date: {
-        QDateTime value;
-        if (parseDateTime(text, length, value))
-            return QVariant(value);
+        QVariant value = readDate(text, length);
+        if (value.isValid())
+            return value;
         if (isBlank(text, length))
             return QVariant();
         break;
@@ -241,6 +242,32 @@ QVariant SqliteResultReader::readValue(int c)
     if (column.type != FieldType::Text)
         widen(c, FieldType::Text);
     return QString::fromUtf8(text, length);
+}
+
+size_t SqliteResultReader::DateKeyHash::operator()(const DateKey& key) const noexcept
+{
+    return std::hash<std::string_view>()(std::string_view(key.text.data(), static_cast<size_t>(key.length)));
+}
+
+QVariant SqliteResultReader::readDate(const char* text, int length)
+{
+    DateKey key;
+    if (length > static_cast<int>(key.text.size())) {
+        QDateTime value;
+        return parseDateTime(text, length, value) ? QVariant(value) : QVariant();
+    }
+    std::memcpy(key.text.data(), text, static_cast<size_t>(length));
+    key.length = length;
+    auto found = m_dates.find(key);
+    if (found == m_dates.end()) {
+        if (m_dates.size() >= 4096)
+            m_dates.clear();
+        QDateTime value;
+        if (!parseDateTime(text, length, value))
+            value = QDateTime();
+        found = m_dates.emplace(key, value).first;
+    }
+    return found->second.isValid() ? QVariant(found->second) : QVariant();
 }
 
 void SqliteResultReader::widen(int c, ado::FieldType to)

@@ -8,7 +8,10 @@
 // ever lost. A blank text in a date column reads as null.
 #include "hostapp/database/ResultTable.h"
 
+#include <QDateTime>
+#include <array>
 #include <optional>
+#include <unordered_map>
 
 struct sqlite3_stmt;
 
@@ -29,12 +32,25 @@ private:
         bool decided = false;  // declared, or a first value was seen
     };
 
+    // Bill dates repeat over many rows, and making a local QDateTime asks the C library
+    // for the time zone each time: each distinct date text is converted once.
+    struct DateKey {
+        std::array<char, 32> text{};
+        int length = 0;
+        bool operator==(const DateKey&) const = default;
+    };
+    struct DateKeyHash {
+        size_t operator()(const DateKey& key) const noexcept;
+    };
+
     QVariant readValue(int column);
+    QVariant readDate(const char* text, int length);
     void widen(int column, ado::FieldType to);
 
     sqlite3_stmt* m_statement;
     std::vector<Column> m_columns;
     ResultTable m_table;
+    std::unordered_map<DateKey, QDateTime, DateKeyHash> m_dates;  // invalid: not a date
 };
 
 } // namespace hostdb

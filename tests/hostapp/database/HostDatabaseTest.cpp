@@ -155,6 +155,20 @@ TEST(HostDatabasePool, SchemaCreatedThroughTheConnectionIsSeenByTheTranslator)
     EXPECT_EQ(table.rows.at(0).at(0).toString(), "xy");
 }
 
+TEST(HostDatabasePool, SchemaChangedByAnotherProgramIsSeenAtOnce)
+{
+    TempSqliteFile file;
+    const auto db = file.open();
+    db->executeTable("select 1");
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "create table p (a varchar(10), b varchar(10)); insert into p values ('x', 'y')",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(db->executeTable("select a + b from p").rows.at(0).at(0).toString(), "xy");
+}
+
 // ---- failures ------------------------------------------------------------------------------
 
 TEST(HostDatabaseErrors, RejectedSqlCarriesTheDatabasesMessage)

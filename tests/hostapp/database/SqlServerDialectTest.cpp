@@ -134,6 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"stray_parenthesis_passes", "select a) from t", "select a) from t"}),
     [](const ::testing::TestParamInfo<RewriteCase>& info) { return std::string(info.param.name); });
 
+TEST(SqlServerDialect, TellsWhenAPlusDependedOnAnUnknownColumn)
+{
+    SqlColumnKinds columns;
+    columns.add(u"FNumber", ColumnKind::Text);
+    columns.add(u"FQty", ColumnKind::Numeric);
+    const SqlServerDialect dialect(columns);
+    EXPECT_FALSE(dialect.translate("select t1.FNumber + '%', FQty + 1, FOther - 1 from t").guessedColumns);
+    EXPECT_TRUE(dialect.translate("select 1 from t where a = (select FNumber + FOther from u)").guessedColumns);
+}
+
 TEST(SqlTokenizer, RendersPlainTextBackUnchanged)
 {
     for (const char* text : {"select  a,\r\n b from t where c = 'it''s' and d<>1 and e>=.5e3",
