@@ -77,6 +77,31 @@ TEST(Schema, ColumnsHaveTheTypesTheAdapterMapsAndTextIgnoresCase)
     }
 }
 
+TEST(Schema, OptionAndSettingRowsAreFoundByTheirKeys)
+{
+    MemoryDb db;
+    hostdb::createSchema(db.handle());
+    const struct {
+        std::string sql;
+        std::string search;
+    } lookups[] = {
+        {"SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory='IC' And (FKey ='ClientAllowSelf' or "
+         "FKey ='ClientAllowDept' or  FKey ='ClientAllowEmp' or FKey ='ClientAllowStock' or FKey ='ClientTradeTimes' ) ",
+         "SEARCH t_SystemProfile USING INDEX sqlite_autoindex_t_SystemProfile_1 (FCategory=? AND FKey=?)"},
+        {"Select FValue From t_UserSetting Where FUserID=2 And FCategory='ZEL_APFC' And FKey ='RptFontSize'",
+         "SEARCH t_UserSetting USING INDEX sqlite_autoindex_t_UserSetting_1 (FUserID=? AND FCategory=? AND FKey=?)"},
+        {"SELECT FRights FROM t_UserFuncRight WHERE FUserID=2 AND FFuncID=1099 AND FObjectID=26",
+         "SEARCH t_UserFuncRight USING INDEX sqlite_autoindex_t_UserFuncRight_1"},
+    };
+    for (const auto& l : lookups) {
+        SCOPED_TRACE(l.sql);
+        std::string plan;
+        for (const std::string& step : db.column("EXPLAIN QUERY PLAN " + l.sql, 3))
+            plan += step + "\n";
+        EXPECT_NE(plan.find(l.search), std::string::npos) << plan;
+    }
+}
+
 TEST(Schema, DatesCompareAsTheFilterWritesThem)
 {
     // A find on 单据日期 compares u1.FDate with '2025-01-05'; the stored text must match it.
