@@ -93,7 +93,8 @@ void rewriteNames(NodeList& level)
             token.text = u'"' + inner + u'"';
         }
     }
-    for (size_t i = 0; i < level.size(); ++i) {
+    size_t i = 0;
+    while (i < level.size()) {
         if (i + 2 < level.size() && isNamed(level[i], QLatin1String("dbo"))
             && level[i + 1].isOperator(".") && isNameToken(level[i + 2])
             && (i == 0 || !level[i - 1].isOperator("."))) {
@@ -101,14 +102,13 @@ void rewriteNames(NodeList& level)
             eraseAt(level, i, 2);
             level[i].token.lead = lead;
         }
-        if (i + 1 < level.size() && level[i].isWord("WITH") && isTableHintGroup(level[i + 1])) {
+        if (i + 1 < level.size() && level[i].isWord("WITH") && isTableHintGroup(level[i + 1]))
             eraseAt(level, i, 2);
-            --i;
-        } else if (i > 0 && isTableHintGroup(level[i]) && !level[i].token.lead.isEmpty()
-                   && isNameToken(level[i - 1])) {  // "t_Item t1 (NOLOCK)", not a call
+        else if (i > 0 && isTableHintGroup(level[i]) && !level[i].token.lead.isEmpty()
+                 && isNameToken(level[i - 1]))  // "t_Item t1 (NOLOCK)", not a call
             eraseAt(level, i);
-            --i;
-        }
+        else
+            ++i;
     }
 }
 
