@@ -240,37 +240,41 @@ private:
 
     struct KindPlace {
         const MaterialKind* kind;
-        std::vector<std::string> a, b, variants;
-        int capacity;  // distinct models
+        std::vector<std::string> a, b, variants, editions;
+        int capacity;  // distinct models without editions
     };
 
     struct Spec {
         int variant, combo, series;
     };
 
-    // n models of a kind, spread evenly over its variants and, within one, over its sizes:
-    // one size drawn from each of n equal slices of the size list.
+    // n models of a kind, spread evenly over its variants and, within one, over its sizes
+    // (one drawn from each of m equal slices). When a variant needs more models than it has
+    // sizes, each size also comes in editions, listed next to each other.
     std::vector<Spec> specsOf(const KindPlace& k, int n)
     {
         std::vector<Spec> specs;
         const int v = static_cast<int>(k.variants.size());
-        const int perVariant = static_cast<int>(k.a.size() * k.b.size());
+        const int sizes = static_cast<int>(k.a.size() * k.b.size());
         for (int variant = 0; variant < v; ++variant) {
             const int m = n / v + (variant < n % v ? 1 : 0);
+            const int editions = (m + sizes - 1) / sizes;
+            const long long places = static_cast<long long>(sizes) * editions;
             for (int i = 0; i < m; ++i) {
-                if (m <= perVariant)
-                    specs.push_back({variant, static_cast<int>((i + m_random.uniform()) * perVariant / m), 0});
-                else
-                    specs.push_back({variant, i % perVariant, i / perVariant});
+                const long long from = places * i / m;
+                const long long to = places * (i + 1) / m;
+                const auto place = from + static_cast<long long>(m_random.uniform() * static_cast<double>(to - from));
+                specs.push_back({variant, static_cast<int>(place / editions), static_cast<int>(place % editions)});
             }
         }
         return specs;
     }
 
-    static std::string seriesTag(int series)
+    static std::string editionTag(const KindPlace& k, int series)
     {
-        static const char* const tags[] = {"Ⅱ型", "Ⅲ型", "Ⅳ型", "Ⅴ型", "Ⅵ型", "Ⅶ型", "Ⅷ型", "Ⅸ型"};
-        return series <= 8 ? tags[series - 1] : std::to_string(series + 1) + "型";
+        if (series <= static_cast<int>(k.editions.size()))
+            return k.editions[static_cast<size_t>(series - 1)];
+        return std::to_string(series + 1) + "型";
     }
 
     void addMaterial(int parent, const KindPlace& k, const Spec& spec, int width, int& sequence)
@@ -290,7 +294,7 @@ private:
         if (!variant.empty())
             model += (model.empty() ? "" : " ") + variant;
         if (spec.series > 0)
-            model += " " + seriesTag(spec.series);
+            model += " " + editionTag(k, spec.series);
 
         // Bigger sizes cost more and sell in smaller quantities; dearer variants come later.
         const double posA = (ia + 0.5) / k.a.size();
@@ -320,7 +324,8 @@ private:
         for (const MaterialCategory& c : materialCatalog())
             for (const MaterialSubcategory& s : c.subcategories)
                 for (const MaterialKind& k : s.kinds) {
-                    KindPlace place{&k, splitList(k.sizesA), splitList(k.sizesB), splitList(k.variants), 0};
+                    KindPlace place{&k, splitList(k.sizesA), splitList(k.sizesB), splitList(k.variants),
+                                    splitList(c.editions), 0};
                     place.capacity = static_cast<int>(place.a.size() * place.b.size() * place.variants.size());
                     kinds.push_back(std::move(place));
                 }
