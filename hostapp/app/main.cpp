@@ -1,4 +1,5 @@
 // zelhost: the host program. Its commands grow with the host.
+#include "hostapp/app/DbInitCommand.h"
 #include "hostapp/app/DbSqlCommand.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,10 @@ int runDbCommand(int argc, char** argv)
     const QString command = args.value(2);
     if (command == QLatin1String("sql"))
         return runDbSql(args.mid(3));
-    // `db init` is dispatched here too.
-    std::fputs("usage: zelhost db sql FILE \"T-SQL\"\n", stderr);
+    if (command == QLatin1String("init"))
+        return runDbInit(args.mid(3));
+    std::fputs("usage: zelhost db init [--size small|large] [--force] FILE\n"
+               "       zelhost db sql FILE \"T-SQL\"\n", stderr);
     return 1;
 }
 
