@@ -42,6 +42,15 @@ protected:
         return detail;
     }
 
+    // Lines that differ only in their bill numbers.
+    std::unique_ptr<tq::BaseDetail> loadBills(const QStringList& billNumbers)
+    {
+        std::vector<HistoryLine> lines(billNumbers.size());
+        for (qsizetype i = 0; i < billNumbers.size(); ++i)
+            lines[i].billNo = billNumbers[i];
+        return load(lines);
+    }
+
     static QStringList cells(const QString& rowText)
     {
         QStringList parts = rowText.split(QLatin1Char('|'));
@@ -122,11 +131,7 @@ TEST_F(BaseDetailRowTextTest, WithoutADiscountPrecisionTheRateShowsNoDecimals)
 
 TEST_F(BaseDetailRowTextTest, RowsFollowTheRecordsFromTheFirst)
 {
-    HistoryLine a, b, c;
-    a.billNo = QStringLiteral("A");
-    b.billNo = QStringLiteral("B");
-    c.billNo = QStringLiteral("C");
-    auto detail = load({a, b, c});
+    auto detail = loadBills({"A", "B", "C"});
     ASSERT_EQ(grid->rows, 4);
 
     long color = 0;
@@ -142,10 +147,7 @@ TEST_F(BaseDetailRowTextTest, RowsFollowTheRecordsFromTheFirst)
 
 TEST_F(BaseDetailRowTextTest, ARowBeyondTheRowCountShowsTheCurrentRecordUncoloured)
 {
-    HistoryLine a, b;
-    a.billNo = QStringLiteral("A");
-    b.billNo = QStringLiteral("B");
-    auto detail = load({a, b});
+    auto detail = loadBills({"A", "B"});
 
     long color = -1;
     const QString second = detail->DRowData(3, color);
@@ -159,11 +161,7 @@ TEST_F(BaseDetailRowTextTest, ARowBeyondTheRowCountShowsTheCurrentRecordUncolour
 TEST_F(BaseDetailRowTextTest, ARowPastTheRecordsShowsTheLastOne)
 {
     // The grid still counts three data rows while a filter has left one record.
-    HistoryLine a, b, c;
-    a.billNo = QStringLiteral("A");
-    b.billNo = QStringLiteral("B");
-    c.billNo = QStringLiteral("C");
-    auto detail = load({a, b, c});
+    auto detail = loadBills({"A", "B", "C"});
     detail->recordset()->SetFilter(QStringLiteral("FBillNo = 'B'"));
 
     long color = 0;
@@ -254,10 +252,7 @@ TEST_F(BaseDetailRowTextTest, BeforeAnyQueryTheRowIsEmptyCells)
 
 TEST_F(BaseDetailRowTextTest, WithoutAGridTheCurrentRecordIsShownUncoloured)
 {
-    HistoryLine a, b;
-    a.billNo = QStringLiteral("A");
-    b.billNo = QStringLiteral("B");
-    auto detail = load({a, b});
+    auto detail = loadBills({"A", "B"});
     detail->recordset()->MoveLast();
     detail->setLdg(com::ComObjectPtr());
 

@@ -59,15 +59,6 @@ TEST_F(BaseDetailTakeJournalDataTest, AnEmptyResultLeavesTheTitleRowOnly)
     EXPECT_EQ(grid->rowCountsSet.mid(2), (QList<long>{1, 1}));
 }
 
-TEST_F(BaseDetailTakeJournalDataTest, TheOptionalArgumentsTakeNoPart)
-{
-    auto other = historyRows({HistoryLine{}});
-    EXPECT_TRUE(detail->TakeJournalData(firstSql, other, QStringLiteral("select sum(FQty) from ICSaleEntry")));
-    EXPECT_NE(detail->recordset(), other);
-    EXPECT_EQ(grid->rows, 4);
-    EXPECT_EQ(host.sqlSent(), QStringList{firstSql});
-}
-
 TEST_F(BaseDetailTakeJournalDataTest, AFailedQueryIsReportedAndLeavesTheLedgerAsItWas)
 {
     ASSERT_TRUE(detail->TakeJournalData(firstSql));

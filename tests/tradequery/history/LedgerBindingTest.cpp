@@ -132,18 +132,4 @@ TEST_F(LedgerBindingTest, AfterTheBindingEndsTheGridIsNoLongerAnswered)
     EXPECT_EQ(ledger.LedgerCell(2, 1).Text(), QString());
 }
 
-TEST_F(LedgerBindingTest, TheTitleRowLeavesTheColourAlone)
-{
-    ASSERT_TRUE(detail().TakeJournalData(historySql));
-    QString text;
-    long color = 0x123456;
-    tq::AnswerRowText(detail(), 1, text, color);
-    EXPECT_TRUE(text.endsWith(QStringLiteral("价税合计|")));
-    EXPECT_EQ(color, 0x123456);
-
-    tq::AnswerRowText(detail(), 2, text, color);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("01.001|")));
-    EXPECT_EQ(color, tq::BaseDetail::ROW_COLOR_WHITE);
-}
-
 } // namespace

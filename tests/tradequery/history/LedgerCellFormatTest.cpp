@@ -64,12 +64,4 @@ TEST(LedgerCellFormatTest, DecimalsThatAreNotACountRaise)
     }
 }
 
-TEST(LedgerCellFormatTest, PatternsCarryOneZeroPerDecimal)
-{
-    EXPECT_EQ(tq::QuantityPattern(0), QStringLiteral("###0"));
-    EXPECT_EQ(tq::QuantityPattern(4), QStringLiteral("###0.0000"));
-    EXPECT_EQ(tq::PricePattern(0), QStringLiteral("##,#0"));
-    EXPECT_EQ(tq::PricePattern(3), QStringLiteral("##,#0.000"));
-}
-
 } // namespace
