@@ -1,8 +1,31 @@
-// zelhost: the host program. Its commands grow with the host; for now it only names itself.
-#include <cstdio>
+// zelhost: the host program. Its commands grow with the host.
+#include "hostapp/app/DbSqlCommand.h"
 
-int main()
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// `zelhost db ...`: administration without a window.
+int runDbCommand(int argc, char** argv)
 {
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    const QString command = args.value(2);
+    if (command == QLatin1String("sql"))
+        return runDbSql(args.mid(3));
+    // `db init` is dispatched here too.
+    std::fputs("usage: zelhost db sql FILE \"T-SQL\"\n", stderr);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && std::strcmp(argv[1], "db") == 0)
+        return runDbCommand(argc, argv);
     std::puts("zelhost: the host program of ZELTradeQuery");
     return 0;
 }

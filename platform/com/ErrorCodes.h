@@ -10,10 +10,13 @@ constexpr int32_t hresult(uint32_t value) { return static_cast<int32_t>(value); 
 constexpr int32_t S_OK_ = 0;
 constexpr int32_t S_FALSE_ = 1;
 constexpr int32_t E_NOINTERFACE_ = hresult(0x80004002);
+constexpr int32_t E_POINTER_ = hresult(0x80004003);
+constexpr int32_t E_OUTOFMEMORY_ = hresult(0x8007000E);
 constexpr int32_t E_FAIL_ = hresult(0x80004005);
 constexpr int32_t CLASS_E_CLASSNOTAVAILABLE_ = hresult(0x80040111);
 constexpr int32_t CLASS_E_NOAGGREGATION_ = hresult(0x80040110);
 constexpr int32_t REGDB_E_CLASSNOTREG_ = hresult(0x80040154);
+constexpr int32_t SELFREG_E_CLASS_ = hresult(0x80040201);  // self-registration could not write
 constexpr int32_t DISP_E_TYPEMISMATCH_ = hresult(0x80020005);
 
 // VB runtime errors (0x800A0000 + VB error number).

@@ -1,0 +1,28 @@
+#pragma once
+// Answers every message box while it lives and remembers each one, so a test can check what a
+// person would have read. Restores the previous responder when it goes.
+#include "platform/win/MsgBox.h"
+
+#include <QList>
+
+namespace fakehost {
+
+class MsgBoxRecorder {
+public:
+    // Answers each box with `answer`, or with the box's default button when answer is 0.
+    explicit MsgBoxRecorder(int answer = 0);
+    ~MsgBoxRecorder();
+    MsgBoxRecorder(const MsgBoxRecorder&) = delete;
+    MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
+
+    const QList<win::MsgBoxRequest>& boxes() const { return m_boxes; }
+    void setAnswer(int answer) { m_answer = answer; }
+    void clear() { m_boxes.clear(); }
+
+private:
+    QList<win::MsgBoxRequest> m_boxes;
+    int m_answer;
+    win::MsgBoxResponder m_previous;
+};
+
+} // namespace fakehost
