@@ -2,6 +2,7 @@
 // One open host database per connection string, shared by everyone in the process. The
 // component sends SQL Server text; on the embedded SQLite database it is translated first,
 // against an ODBC data source it passes unchanged. Results come back as recordsets.
+#include "hostapp/database/ResultTable.h"
 #include "platform/ado/Recordset.h"
 
 #include <QString>
@@ -17,8 +18,12 @@ struct ConnectionTarget {
     Kind kind = Kind::Sqlite;
     QString sqlitePath;  // for Sqlite
     QString odbcText;    // for Odbc: the connection string as given
+    // How long a statement waits for a database that another connection has locked
+    // ("Busy Timeout=milliseconds" in the connection string).
+    int busyTimeoutMs = 2000;
     // "DRIVER=…" or "DSN=…" anywhere in the pairs selects ODBC; "Data Source=FILE",
-    // "Database=FILE" or a bare path selects the SQLite file.
+    // "Database=FILE" or a bare path selects the SQLite file. A text that names neither
+    // raises a ComError.
     static ConnectionTarget parse(const QString& connectionString);
 };
 
@@ -36,7 +41,9 @@ public:
     // Runs one batch of SQL Server text. Returns the rows of the last statement that
     // produced rows, or a closed recordset when none did. Database errors raise ComError
     // whose description carries the database's own message.
-    virtual ado::RecordsetPtr execute(const QString& sql) = 0;
+    ado::RecordsetPtr execute(const QString& sql);
+    // The same, as a plain table (what execute turns into a recordset).
+    virtual ResultTable executeTable(const QString& sql) = 0;
 
     virtual const ConnectionTarget& target() const = 0;
     // The raw SQLite handle (null for ODBC), for bulk work and benchmarks.

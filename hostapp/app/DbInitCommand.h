@@ -1,0 +1,7 @@
+#pragma once
+// `zelhost db init [--size small|large] [--force] FILE`: writes a new demo database.
+#include <QStringList>
+
+// `args` are the words after "db init". Returns the process exit code: 0 done, 1 the
+// database could not be made, 2 the command line was wrong.
+int runDbInit(const QStringList& args);

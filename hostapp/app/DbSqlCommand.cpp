@@ -1,0 +1,141 @@
+#include "hostapp/app/DbSqlCommand.h"
+
+#include "hostapp/database/HostDatabase.h"
+#include "platform/com/ComError.h"
+
+#include <QDateTime>
+#include <cstdio>
+
+namespace {
+
+bool isWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF)
+        || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF)
+        || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
+        || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F)
+        || (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+// Places the text takes on a terminal.
+int displayWidth(const QString& text)
+{
+    int width = 0;
+    for (const char32_t c : text.toUcs4()) {
+        const auto category = QChar::category(c);
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
+            continue;
+        width += isWide(c) ? 2 : 1;
+    }
+    return width;
+}
+
+QString cellText(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return QStringLiteral("NULL");
+    switch (value.typeId()) {
+    case QMetaType::Double:
+        return QString::number(value.toDouble(), 'g', 15);
+    case QMetaType::QDateTime: {
+        const QDateTime dateTime = value.toDateTime();
+        if (dateTime.time() == QTime(0, 0))
+            return dateTime.toString(QStringLiteral("yyyy-MM-dd"));
+        return dateTime.toString(dateTime.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")
+                                                        : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    default: {
+        QString text = value.toString();
+        // Line breaks and tabs would break the table apart.
+        for (QChar& c : text) {
+            if (c == u'\n' || c == u'\r' || c == u'\t')
+                c = u' ';
+        }
+        return text;
+    }
+    }
+}
+
+QString padded(const QString& text, int width, bool rightAligned)
+{
+    const QString fill(qMax(0, width - displayWidth(text)), u' ');
+    return rightAligned ? fill + text : text + fill;
+}
+
+QString trimmedRight(QString line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1] == u' ')
+        --end;
+    line.truncate(end);
+    return line;
+}
+
+} // namespace
+
+QString formatResultTable(const hostdb::ResultTable& table)
+{
+    const size_t columns = table.fields.size();
+    std::vector<std::vector<QString>> cells;
+    cells.reserve(table.rows.size());
+    std::vector<int> widths(columns, 0);
+    std::vector<bool> numeric(columns, false);
+    for (size_t c = 0; c < columns; ++c) {
+        widths[c] = displayWidth(table.fields[c].name);
+        numeric[c] = table.fields[c].type == ado::FieldType::Integer
+            || table.fields[c].type == ado::FieldType::Double;
+    }
+    for (const auto& row : table.rows) {
+        std::vector<QString>& line = cells.emplace_back();
+        for (size_t c = 0; c < columns; ++c) {
+            line.push_back(cellText(c < row.size() ? row[c] : QVariant()));
+            widths[c] = qMax(widths[c], displayWidth(line.back()));
+        }
+    }
+
+    const QString gap = QStringLiteral("  ");
+    QString out;
+    QString header, rule;
+    for (size_t c = 0; c < columns; ++c) {
+        if (c > 0) {
+            header += gap;
+            rule += gap;
+        }
+        header += padded(table.fields[c].name, widths[c], numeric[c]);
+        rule += QString(widths[c], u'-');
+    }
+    out += trimmedRight(header) + u'\n' + rule + u'\n';
+    for (const auto& line : cells) {
+        QString text;
+        for (size_t c = 0; c < columns; ++c) {
+            if (c > 0)
+                text += gap;
+            text += padded(line[c], widths[c], numeric[c]);
+        }
+        out += trimmedRight(text) + u'\n';
+    }
+    out += QStringLiteral("(%1 rows)\n").arg(table.rows.size());
+    return out;
+}
+
+int runDbSql(const QStringList& args)
+{
+    if (args.size() != 2) {
+        std::fputs("usage: zelhost db sql FILE|CONNECTION-STRING \"T-SQL\"\n", stderr);
+        return 1;
+    }
+    try {
+        const auto database = hostdb::HostDatabase::open(args[0]);
+        const hostdb::ResultTable table = database->executeTable(args[1]);
+        const QString text = table.returnsRows
+            ? formatResultTable(table)
+            : QStringLiteral("(%1 rows affected)\n").arg(table.rowsAffected);
+        std::fputs(text.toUtf8().constData(), stdout);
+        hostdb::HostDatabase::closeAll();
+        return 0;
+    } catch (const com::ComError& error) {
+        std::fputs((error.description() + u'\n').toUtf8().constData(), stderr);
+        hostdb::HostDatabase::closeAll();
+        return 1;
+    }
+}

@@ -1,0 +1,42 @@
+#include "hostapp/database/SqlColumnKinds.h"
+
+namespace hostdb {
+
+ColumnKind SqlColumnKinds::kindOfDeclaredType(QStringView declaredType)
+{
+    auto has = [&](const char* part) {
+        return declaredType.contains(QLatin1String(part), Qt::CaseInsensitive);
+    };
+    if (has("CHAR") || has("CLOB") || has("TEXT"))
+        return ColumnKind::Text;
+    for (const char* part : {"INT", "REAL", "FLOA", "DOUB", "MONEY", "DEC", "NUM", "BIT", "BOOL",
+                             "DATE", "TIME"}) {
+        if (has(part))
+            return ColumnKind::Numeric;
+    }
+    return ColumnKind::Unknown;
+}
+
+void SqlColumnKinds::add(QStringView column, ColumnKind kind)
+{
+    const QString key = column.toString().toLower();
+    auto it = m_kinds.find(key);
+    if (it == m_kinds.end())
+        m_kinds.insert(key, kind);
+    else if (*it != kind)
+        *it = ColumnKind::Unknown;
+}
+
+ColumnKind SqlColumnKinds::kindOf(QStringView column) const
+{
+    if (m_kinds.isEmpty())
+        return ColumnKind::Unknown;
+    return m_kinds.value(column.toString().toLower(), ColumnKind::Unknown);
+}
+
+bool SqlColumnKinds::contains(QStringView column) const
+{
+    return m_kinds.contains(column.toString().toLower());
+}
+
+} // namespace hostdb

@@ -1,0 +1,29 @@
+#pragma once
+// What the database declares for each column name, over all its tables and views. The
+// translator reads it to decide whether "+" next to a column adds numbers or joins text.
+#include <QHash>
+#include <QString>
+#include <QStringView>
+
+namespace hostdb {
+
+enum class ColumnKind { Unknown, Text, Numeric };
+
+class SqlColumnKinds {
+public:
+    // TEXT/CHAR/VARCHAR/NVARCHAR/CLOB are text; INT, REAL, MONEY, DECIMAL, dates and the
+    // like are numeric; anything else is unknown.
+    static ColumnKind kindOfDeclaredType(QStringView declaredType);
+
+    // A name declared with two different kinds in different tables becomes Unknown.
+    void add(QStringView column, ColumnKind kind);
+    ColumnKind kindOf(QStringView column) const;  // ignores case
+    bool contains(QStringView column) const;
+    bool isEmpty() const { return m_kinds.isEmpty(); }
+    void clear() { m_kinds.clear(); }
+
+private:
+    QHash<QString, ColumnKind> m_kinds;  // lower-case names
+};
+
+} // namespace hostdb

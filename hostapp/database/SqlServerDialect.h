@@ -1,0 +1,49 @@
+#pragma once
+// Translates a batch of SQL Server text into a small program of SQLite statements:
+//   select top N ...            -> ... LIMIT N (at the end of the statement or its subquery)
+//   isnull( / len( / getdate()  -> ifnull( / length(rtrim(..)) / datetime('now','localtime')
+//   CharIndex(a, b)             -> instr(lower(b), lower(a))
+//   'x' + col                   -> 'x' || col (decided per "+" from its operands)
+//   col = 'x  '                 -> col = 'x' (SQL Server pads before comparing)
+//   [name], N'x'                -> "name", 'x'
+//   IF [NOT] EXISTS (...) stmt  -> a condition step that runs or skips the next statement
+//   several statements in one batch without separators -> one step each
+// Text it does not understand passes through unchanged, so the database reports it.
+#include "hostapp/database/SqlColumnKinds.h"
+
+#include <QString>
+#include <vector>
+
+namespace hostdb {
+
+struct SqlStep {
+    enum class Kind {
+        Run,         // run `sql`; its rows may be the batch's result
+        SkipUnless,  // run `sql` (one value); when it is not 1, continue at `target`
+        Jump,        // continue at `target`
+    };
+    Kind kind = Kind::Run;
+    QString sql;
+    int target = 0;
+};
+
+struct SqlProgram {
+    std::vector<SqlStep> steps;
+    // A "+" stood next to a column the schema does not know, so whether it joins text was
+    // guessed; a schema read afresh may tell.
+    bool guessedColumns = false;
+};
+
+class SqlServerDialect {
+public:
+    // `columns` tells which column names hold text, so that "+" between a text column and
+    // something else becomes a concatenation.
+    explicit SqlServerDialect(const SqlColumnKinds& columns) : m_columns(columns) {}
+
+    SqlProgram translate(const QString& batch) const;
+
+private:
+    const SqlColumnKinds& m_columns;
+};
+
+} // namespace hostdb

@@ -1,0 +1,316 @@
+#include "hostapp/database/SqlStatementRewriter.h"
+
+#include "hostapp/database/SqlConcatenation.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace hostdb::sql {
+
+namespace {
+
+void eraseAt(NodeList& level, size_t index, size_t count = 1)
+{
+    level.erase(level.begin() + static_cast<std::ptrdiff_t>(index),
+                level.begin() + static_cast<std::ptrdiff_t>(index + count));
+}
+
+bool isTerminatedLiteral(const QString& text, QChar open, QChar close)
+{
+    if (text.size() < 2 || text.front() != open || text.back() != close)
+        return false;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i] != close)
+            continue;
+        if (i == text.size() - 1)
+            return true;
+        if (text[i + 1] != close)
+            return false;  // closes before the end: not one literal
+        ++i;
+    }
+    return false;
+}
+
+bool isNamed(const Node& node, QLatin1String name)
+{
+    if (node.isGroup)
+        return false;
+    const QString& text = node.token.text;
+    switch (node.token.kind) {
+    case TokenKind::Word:
+        return text.compare(name, Qt::CaseInsensitive) == 0;
+    case TokenKind::QuotedName:
+    case TokenKind::BracketName:
+        return text.size() >= 2 && text.mid(1, text.size() - 2).compare(name, Qt::CaseInsensitive) == 0;
+    default:
+        return false;
+    }
+}
+
+bool isNameToken(const Node& node)
+{
+    return !node.isGroup
+        && ((node.token.kind == TokenKind::Word && !isReservedWord(node))
+            || node.token.kind == TokenKind::QuotedName || node.token.kind == TokenKind::BracketName);
+}
+
+bool isTableHintGroup(const Node& node)
+{
+    static const QSet<QString> hints = {
+        "NOLOCK", "READUNCOMMITTED", "READCOMMITTED", "REPEATABLEREAD", "SERIALIZABLE",
+        "ROWLOCK", "PAGLOCK", "TABLOCK", "TABLOCKX", "UPDLOCK", "XLOCK", "HOLDLOCK",
+        "READPAST", "NOWAIT",
+    };
+    if (!node.isGroup || node.children.empty())
+        return false;
+    for (const Node& child : node.children) {
+        if (child.isOperator(","))
+            continue;
+        if (child.isGroup || child.token.kind != TokenKind::Word
+            || !hints.contains(child.token.text.toUpper()))
+            return false;
+    }
+    return true;
+}
+
+// N'x' -> 'x'; [name] -> "name"; dbo.t -> t; WITH (NOLOCK) and (NOLOCK) dropped.
+void rewriteNames(NodeList& level)
+{
+    for (Node& node : level) {
+        if (node.isGroup)
+            continue;
+        Token& token = node.token;
+        if (token.kind == TokenKind::NString) {
+            token.kind = TokenKind::String;
+            token.text.remove(0, 1);
+        } else if (token.kind == TokenKind::BracketName
+                   && isTerminatedLiteral(token.text, u'[', u']')) {
+            QString inner = token.text.mid(1, token.text.size() - 2);
+            inner.replace(QStringLiteral("]]"), QStringLiteral("]"));
+            inner.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+            token.kind = TokenKind::QuotedName;
+            token.text = u'"' + inner + u'"';
+        }
+    }
+    for (size_t i = 0; i < level.size(); ++i) {
+        if (i + 2 < level.size() && isNamed(level[i], QLatin1String("dbo"))
+            && level[i + 1].isOperator(".") && isNameToken(level[i + 2])
+            && (i == 0 || !level[i - 1].isOperator("."))) {
+            QString lead = level[i].token.lead;
+            eraseAt(level, i, 2);
+            level[i].token.lead = lead;
+        }
+        if (i + 1 < level.size() && level[i].isWord("WITH") && isTableHintGroup(level[i + 1])) {
+            eraseAt(level, i, 2);
+            --i;
+        } else if (i > 0 && isTableHintGroup(level[i]) && !level[i].token.lead.isEmpty()
+                   && isNameToken(level[i - 1])) {  // "t_Item t1 (NOLOCK)", not a call
+            eraseAt(level, i);
+            --i;
+        }
+    }
+}
+
+std::vector<NodeList> takeArguments(NodeList& children)
+{
+    std::vector<NodeList> args(1);
+    for (Node& child : children) {
+        if (child.isOperator(","))
+            args.emplace_back();
+        else
+            args.back().push_back(std::move(child));
+    }
+    children.clear();
+    return args;
+}
+
+// function(args) as the two nodes "function" and "(args)".
+void appendCall(NodeList& out, const QString& function, NodeList args, const QString& lead)
+{
+    if (!args.empty())
+        args.front().token.lead.clear();
+    out.push_back(makeNode(TokenKind::Word, function, lead));
+    out.push_back(makeGroup(std::move(args)));
+}
+
+// isnull -> ifnull, substring -> substr, len(x) -> length(rtrim(x)) (LEN ignores trailing
+// blanks), getdate() -> datetime('now','localtime'), CharIndex(a, b) -> instr(lower(b), lower(a)).
+void rewriteFunctions(NodeList& level)
+{
+    for (size_t i = 0; i + 1 < level.size(); ++i) {
+        Node& name = level[i];
+        Node& args = level[i + 1];
+        if (name.isGroup || name.token.kind != TokenKind::Word || !args.isGroup
+            || (i > 0 && level[i - 1].isOperator(".")))
+            continue;
+        const QString function = name.token.text.toLower();
+        if (function == "isnull") {
+            name.token.text = QStringLiteral("ifnull");
+        } else if (function == "substring") {
+            name.token.text = QStringLiteral("substr");
+        } else if (function == "len") {
+            name.token.text = QStringLiteral("length");
+            NodeList inner;
+            appendCall(inner, QStringLiteral("rtrim"), std::move(args.children), QString());
+            args.children = std::move(inner);
+        } else if (function == "getdate" && args.children.empty()) {
+            name.token.text = QStringLiteral("datetime");
+            args.children.push_back(makeNode(TokenKind::String, QStringLiteral("'now'")));
+            args.children.push_back(makeNode(TokenKind::Operator, QStringLiteral(",")));
+            args.children.push_back(makeNode(TokenKind::String, QStringLiteral("'localtime'")));
+        } else if (function == "charindex") {
+            std::vector<NodeList> parts = takeArguments(args.children);
+            if (parts.size() != 2) {
+                // The three-argument form has no SQLite counterpart: put it back as written.
+                for (size_t p = 0; p < parts.size(); ++p) {
+                    if (p > 0)
+                        args.children.push_back(makeNode(TokenKind::Operator, QStringLiteral(",")));
+                    for (Node& node : parts[p])
+                        args.children.push_back(std::move(node));
+                }
+                continue;
+            }
+            name.token.text = QStringLiteral("instr");
+            const QString secondLead = parts[1].empty() ? QString() : parts[1].front().token.lead;
+            appendCall(args.children, QStringLiteral("lower"), std::move(parts[1]), QString());
+            args.children.push_back(makeNode(TokenKind::Operator, QStringLiteral(",")));
+            appendCall(args.children, QStringLiteral("lower"), std::move(parts[0]),
+                       secondLead.isEmpty() ? QStringLiteral(" ") : secondLead);
+        }
+    }
+}
+
+// SELECT [DISTINCT] TOP n ... -> SELECT [DISTINCT] ... LIMIT n, the LIMIT closing the level
+// that holds the SELECT (the statement, or the parentheses of a subquery).
+void rewriteTop(NodeList& level)
+{
+    for (size_t s = 0; s < level.size(); ++s) {
+        if (!level[s].isWord("SELECT"))
+            continue;
+        size_t top = s + 1;
+        if (top < level.size() && (level[top].isWord("DISTINCT") || level[top].isWord("ALL")))
+            ++top;
+        if (top + 1 >= level.size() || !level[top].isWord("TOP"))
+            continue;
+        const Node& value = level[top + 1];
+        const bool plainValue = value.isGroup || value.is(TokenKind::Number)
+            || (value.is(TokenKind::Word) && value.token.text.startsWith(u'@'));
+        const size_t after = top + 2;
+        const bool unsupported = after < level.size()
+            && (level[after].isWord("PERCENT") || level[after].isWord("WITH"));
+        if (!plainValue || unsupported)
+            return;  // left as written; the database reports it
+        Node limitValue = std::move(level[top + 1]);
+        limitValue.token.lead = QStringLiteral(" ");
+        eraseAt(level, top, 2);
+        level.push_back(makeNode(TokenKind::Word, QStringLiteral("LIMIT"), QStringLiteral(" ")));
+        level.push_back(std::move(limitValue));
+        return;
+    }
+}
+
+bool isArithmetic(const Node& node)
+{
+    for (const char* op : {"+", "-", "*", "/", "%", "||", "&", "|", "^"}) {
+        if (node.isOperator(op))
+            return true;
+    }
+    return false;
+}
+
+void trimTrailingBlanks(Node& literal)
+{
+    QString& text = literal.token.text;
+    if (!isTerminatedLiteral(text, u'\'', u'\''))
+        return;
+    qsizetype end = text.size() - 1;  // the closing quote
+    while (end > 1 && text[end - 1] == u' ')
+        --end;
+    text.remove(end, text.size() - 1 - end);
+}
+
+// The "=" of "SET column = value" in an UPDATE assigns rather than compares.
+std::vector<bool> assignmentOperators(const NodeList& statement)
+{
+    std::vector<bool> assigns(statement.size(), false);
+    if (statement.empty() || !statement.front().isWord("UPDATE"))
+        return assigns;
+    size_t j = 0;
+    while (j < statement.size() && !statement[j].isWord("SET"))
+        ++j;
+    int caseDepth = 0;
+    bool expectTarget = true;
+    for (++j; j < statement.size(); ++j) {
+        const Node& node = statement[j];
+        if (caseDepth == 0 && (node.isWord("WHERE") || node.isWord("FROM") || node.isWord("OUTPUT")))
+            break;
+        if (node.isWord("CASE"))
+            ++caseDepth;
+        else if (node.isWord("END") && caseDepth > 0)
+            --caseDepth;
+        if (expectTarget) {
+            if (node.isOperator("=")) {
+                assigns[j] = true;
+                expectTarget = false;
+            } else if (!isNameToken(node) && !node.isOperator(".")) {
+                expectTarget = false;
+            }
+        } else if (caseDepth == 0 && node.isOperator(",")) {
+            expectTarget = true;
+        }
+    }
+    return assigns;
+}
+
+// SQL Server pads the shorter text with blanks before comparing, so 'abc ' = 'abc'.
+void trimComparedLiterals(NodeList& level, const std::vector<bool>& assignments)
+{
+    for (size_t k = 0; k < level.size(); ++k) {
+        const Node& node = level[k];
+        if (node.isWord("IN") && k + 1 < level.size() && level[k + 1].isGroup) {
+            NodeList& list = level[k + 1].children;
+            const bool literalsOnly = std::all_of(list.begin(), list.end(), [](const Node& item) {
+                return item.is(TokenKind::String) || item.is(TokenKind::Number)
+                    || item.isOperator(",") || item.isOperator("-") || item.isWord("NULL");
+            });
+            if (literalsOnly) {
+                for (Node& item : list) {
+                    if (item.is(TokenKind::String))
+                        trimTrailingBlanks(item);
+                }
+            }
+            continue;
+        }
+        const bool compares = node.isOperator("=") || node.isOperator("<>") || node.isOperator("!=");
+        if (!compares || (k < assignments.size() && assignments[k]))
+            continue;
+        if (k >= 1 && level[k - 1].is(TokenKind::String) && (k < 2 || !isArithmetic(level[k - 2])))
+            trimTrailingBlanks(level[k - 1]);
+        if (k + 1 < level.size() && level[k + 1].is(TokenKind::String)
+            && (k + 2 >= level.size() || !isArithmetic(level[k + 2])))
+            trimTrailingBlanks(level[k + 1]);
+    }
+}
+
+void rewriteLevel(NodeList& level, const SqlColumnKinds& columns, bool statementLevel, bool& guessedColumn)
+{
+    for (Node& node : level) {
+        if (node.isGroup)
+            rewriteLevel(node.children, columns, false, guessedColumn);
+    }
+    rewriteNames(level);
+    rewriteFunctions(level);
+    rewriteTop(level);
+    rewriteConcatenation(level, columns, guessedColumn);
+    trimComparedLiterals(level, statementLevel ? assignmentOperators(level) : std::vector<bool>());
+}
+
+} // namespace
+
+void rewriteStatement(NodeList& statement, const SqlColumnKinds& columns, bool& guessedColumn)
+{
+    rewriteLevel(statement, columns, true, guessedColumn);
+}
+
+} // namespace hostdb::sql

@@ -1,0 +1,510 @@
+// The demo database holds what a clerk expects and what the history and tree statements
+// need: consistent classifications, complete joins, plausible invoice lines, the users and
+// rights the constants name; it is the same on every generation and written atomically.
+#include "hostapp/database/DemoData.h"
+#include "platform/com/ComError.h"
+#include "tests/hostapp/database/DemoDataFixture.h"
+#include "tests/hostapp/database/SchemaStatements.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace hostdb;
+using demotest::DemoDb;
+
+namespace {
+
+const DemoDb& smallDb()
+{
+    static const DemoDb db(demotest::smallDemoPath());
+    return db;
+}
+
+std::string n(long long value) { return std::to_string(value); }
+
+struct Flavour {
+    const char* name;
+    bool sales;
+    const char* header;
+    const char* entry;
+    const char* partnerColumn;
+    int partnerClass;
+    int vatType;
+    int plainType;
+};
+const Flavour kFlavours[] = {
+    {"sales", true, "ICSale", "ICSaleEntry", "FCustID", demo::kClassCustomer, demo::kSalesVatType, demo::kSalesPlainType},
+    {"purchase", false, "ICPurchase", "ICPurchaseEntry", "FSupplyID", demo::kClassSupplier, demo::kPurchaseVatType,
+     demo::kPurchasePlainType},
+};
+
+TEST(DemoPlan, SizesHoldWhatTheyPromise)
+{
+    const DemoCounts large = plannedDemoCounts(DemoSize::Large);
+    EXPECT_EQ(large.materials, 50000);
+    EXPECT_EQ(large.customers, 5000);
+    EXPECT_EQ(large.suppliers, 2000);
+    EXPECT_EQ(large.salesLines, 1000000);
+    EXPECT_EQ(large.purchaseLines, 1000000);
+    EXPECT_EQ(large.materialLevels, 5);
+    EXPECT_GT(large.materialGroups, 300);
+
+    const DemoCounts small = plannedDemoCounts(DemoSize::Small);
+    EXPECT_GE(small.materials, 100);
+    EXPECT_LT(small.materials, 1000);
+    EXPECT_EQ(small.materialLevels, 3);
+    EXPECT_GE(small.customers, 10);
+    EXPECT_LT(small.customers, 100);
+    EXPECT_GE(small.suppliers, 10);
+    EXPECT_LT(small.suppliers, 100);
+    EXPECT_GE(small.salesLines, 1000);
+    EXPECT_LT(small.salesLines, 10000);
+    EXPECT_GE(small.purchaseLines, 1000);
+    EXPECT_LT(small.purchaseLines, 10000);
+    EXPECT_EQ(small.users, demo::kUserCount);
+}
+
+TEST(DemoData, HoldsThePlannedRows)
+{
+    const DemoCounts c = plannedDemoCounts(DemoSize::Small);
+    const DemoDb& db = smallDb();
+    auto items = [&db](int itemClass, int detail) {
+        return db.integer("SELECT count(*) FROM t_Item WHERE FItemClassID=" + n(itemClass) + " AND FDetail=" + n(detail));
+    };
+    EXPECT_EQ(items(demo::kClassMaterial, 1), c.materials);
+    EXPECT_EQ(items(demo::kClassMaterial, 0), c.materialGroups);
+    EXPECT_EQ(db.integer("SELECT max(FLevel) FROM t_Item WHERE FItemClassID=4"), c.materialLevels);
+    EXPECT_EQ(items(demo::kClassCustomer, 1), c.customers);
+    EXPECT_EQ(items(demo::kClassCustomer, 0), c.customerGroups);
+    EXPECT_EQ(items(demo::kClassSupplier, 1), c.suppliers);
+    EXPECT_EQ(items(demo::kClassSupplier, 0), c.supplierGroups);
+    EXPECT_EQ(items(demo::kClassDepartment, 1), c.departments);
+    EXPECT_EQ(items(demo::kClassEmployee, 1), c.employees);
+    EXPECT_EQ(db.integer("SELECT count(*) FROM t_User"), c.users);
+    EXPECT_EQ(db.integer("SELECT count(*) FROM ICSaleEntry"), c.salesLines);
+    EXPECT_EQ(db.integer("SELECT count(*) FROM ICPurchaseEntry"), c.purchaseLines);
+    EXPECT_EQ(db.integer("PRAGMA user_version"), demo::kDataVersion);
+}
+
+TEST(DemoData, EveryLineSurvivesTheHistoryJoins)
+{
+    const DemoDb& db = smallDb();
+    for (const Flavour& f : kFlavours) {
+        SCOPED_TRACE(f.name);
+        const long long active = db.integer(std::string("SELECT count(*) FROM ") + f.entry + " u2 JOIN " + f.header +
+                                            " u1 ON u1.FInterID=u2.FInterID WHERE u1.FCancellation=0");
+        EXPECT_GT(active, 0);
+        EXPECT_EQ(db.integer("SELECT count(*) FROM (" + schematest::historySql(f.sales, "", 100000000) + ")"), active);
+        // No line without its bill, no bill without lines.
+        EXPECT_EQ(db.integer(std::string("SELECT count(*) FROM ") + f.entry + " WHERE FInterID NOT IN (SELECT FInterID FROM " +
+                             f.header + ")"),
+                  0);
+        EXPECT_EQ(db.integer(std::string("SELECT count(*) FROM ") + f.header + " WHERE FInterID NOT IN (SELECT FInterID FROM " +
+                             f.entry + ")"),
+                  0);
+        // Departments and salesmen are optional (left joins) but never point nowhere.
+        EXPECT_EQ(db.integer(std::string("SELECT count(*) FROM ") + f.header +
+                             " u1 WHERE (FDeptID<>0 AND FDeptID NOT IN (SELECT FItemID FROM t_Item WHERE FItemClassID=2))"
+                             " OR (FEmpID<>0 AND FEmpID NOT IN (SELECT FItemID FROM t_Item WHERE FItemClassID=3))"),
+                  0);
+        EXPECT_GT(db.integer(std::string("SELECT count(*) FROM ") + f.header + " WHERE FEmpID=0"), 0);
+    }
+}
+
+TEST(DemoData, ClassificationsAreConsistentTrees)
+{
+    const DemoDb& db = smallDb();
+    for (int itemClass : {demo::kClassMaterial, demo::kClassCustomer, demo::kClassSupplier}) {
+        SCOPED_TRACE(itemClass);
+        const std::string cls = n(itemClass);
+        // A child's number is its parent's number, a dot and its short number, one level down.
+        EXPECT_EQ(db.integer("SELECT count(*) FROM t_Item c JOIN t_Item p ON p.FItemID=c.FParentID "
+                             "WHERE c.FItemClassID=" + cls + " AND NOT (c.FNumber = p.FNumber || '.' || c.FShortNumber "
+                             "AND c.FLevel = p.FLevel + 1 AND p.FDetail = 0 AND p.FItemClassID = c.FItemClassID "
+                             "AND c.FFullName = p.FFullName || '_' || c.FName)"),
+                  0);
+        EXPECT_EQ(db.integer("SELECT count(*) FROM t_Item c WHERE c.FItemClassID=" + cls +
+                             " AND c.FParentID<>0 AND NOT EXISTS (SELECT 1 FROM t_Item p WHERE p.FItemID=c.FParentID)"),
+                  0);
+        EXPECT_EQ(db.integer("SELECT count(*) FROM t_Item WHERE FItemClassID=" + cls +
+                             " AND FParentID=0 AND NOT (FLevel=1 AND FNumber=FShortNumber AND FFullName=FName)"),
+                  0);
+        EXPECT_EQ(db.integer("SELECT count(*) FROM t_Item g WHERE g.FItemClassID=" + cls +
+                             " AND g.FDetail=0 AND NOT EXISTS (SELECT 1 FROM t_Item c WHERE c.FParentID=g.FItemID)"),
+                  0);
+        EXPECT_GT(db.integer("SELECT count(*) FROM t_Item WHERE FItemClassID=" + cls + " AND FParentID=0 AND FDetail=1"), 0);
+    }
+}
+
+TEST(DemoData, DetailTablesMirrorTheItems)
+{
+    const DemoDb& db = smallDb();
+    const struct {
+        const char* table;
+        int itemClass;
+    } mirrors[] = {{"t_ICItem", demo::kClassMaterial},
+                   {"t_Organization", demo::kClassCustomer},
+                   {"t_Supplier", demo::kClassSupplier}};
+    for (const auto& m : mirrors) {
+        SCOPED_TRACE(m.table);
+        const std::string details = "SELECT count(*) FROM t_Item WHERE FDetail=1 AND FItemClassID=" + n(m.itemClass);
+        EXPECT_EQ(db.integer(std::string("SELECT count(*) FROM ") + m.table), db.integer(details));
+        EXPECT_EQ(db.integer(std::string("SELECT count(*) FROM ") + m.table + " d JOIN t_Item t ON t.FItemID=d.FItemID " +
+                             "AND t.FDetail=1 AND t.FItemClassID=" + n(m.itemClass) +
+                             " AND t.FNumber=d.FNumber AND t.FName=d.FName AND t.FParentID=d.FParentID "
+                             "AND t.FFullName=d.FFullName AND t.FDeleted=d.FDeleted"),
+                  db.integer(details));
+    }
+    EXPECT_EQ(db.integer("SELECT count(*) FROM t_ICItem WHERE FUnitID NOT IN (SELECT FItemID FROM t_MeasureUnit)"), 0);
+    EXPECT_EQ(db.rows("SELECT FNumber, FName FROM t_AuxItem WHERE FItemID=0"),
+              (std::vector<std::vector<std::string>>{{"", ""}}));
+}
+
+TEST(DemoData, InvoiceLinesHoldTheValuesAClerkExpects)
+{
+    const DemoDb& db = smallDb();
+    const std::string minor = "(CASE c.FScale WHEN 0 THEN 1 WHEN 1 THEN 10 WHEN 2 THEN 100 WHEN 3 THEN 1000 ELSE 10000 END)";
+    const std::string qtyUnit = "(CASE m.FQtyDecimal WHEN 0 THEN 1 WHEN 1 THEN 10 WHEN 2 THEN 100 WHEN 3 THEN 1000 ELSE 10000 END)";
+    for (const Flavour& f : kFlavours) {
+        SCOPED_TRACE(f.name);
+        const std::string lines = std::string(" FROM ") + f.entry + " u2 JOIN " + f.header +
+                                  " u1 ON u1.FInterID=u2.FInterID JOIN t_Currency c ON c.FCurrencyID=u1.FCurrencyID "
+                                  "JOIN t_ICItem m ON m.FItemID=u2.FItemID ";
+        const struct {
+            const char* what;
+            std::string wrong;
+        } rules[] = {
+            {"base and auxiliary values agree (unit coefficient 1)",
+             "u2.FQty<>u2.FAuxQty OR u2.FPrice<>u2.FAuxPrice OR u2.FTaxPrice<>u2.FAuxTaxPrice"},
+            {"the bill number the user sees is the bill number", "u1.FBillID<>u1.FBillNo"},
+            {"amount incl. tax is amount plus tax", "abs(u2.FAmtTotalFor - u2.FAmount - u2.FTaxAmount) > 1e-6"},
+            {"amounts are whole minor units of the bill's currency",
+             "abs(u2.FAmtTotalFor*" + minor + " - round(u2.FAmtTotalFor*" + minor + ")) > 1e-6 OR abs(u2.FAmount*" +
+                 minor + " - round(u2.FAmount*" + minor + ")) > 1e-6"},
+            {"amount incl. tax is quantity times actual price",
+             "abs(u2.FAmtTotalFor - u2.FAuxQty*u2.FPriceDiscount) > 0.5/" + minor + " + 1e-9"},
+            {"actual price is the price less the discount",
+             "abs(u2.FPriceDiscount - u2.FAuxTaxPrice*(1 - u2.FDiscountRate/100)) > 1e-6"},
+            {"VAT lines carry 9% or 13% tax", "u1.FTranType=" + n(f.vatType) +
+                                                  " AND (u2.FTaxRate NOT IN (9,13) OR u2.FAuxTaxPrice < u2.FAuxPrice "
+                                                  "OR abs(u2.FTaxAmount - u2.FAmount*u2.FTaxRate/100) > 1.0/" + minor + ")"},
+            {"plain lines carry no tax",
+             "u1.FTranType=" + n(f.plainType) + " AND (u2.FTaxAmount<>0 OR u2.FTaxRate<>0 OR u2.FAuxTaxPrice<>u2.FAuxPrice)"},
+            {"only the two invoice types", "u1.FTranType NOT IN (" + n(f.vatType) + "," + n(f.plainType) + ")"},
+            {"quantities and prices are positive", "u2.FAuxQty<=0 OR u2.FAuxTaxPrice<=0 OR u2.FAmtTotalFor<=0"},
+            {"quantities use the material's decimals",
+             "abs(u2.FAuxQty*" + qtyUnit + " - round(u2.FAuxQty*" + qtyUnit + ")) > 1e-6"},
+            {"lines use the material's unit", "u2.FUnitID<>m.FUnitID"},
+            {"dates are ISO days of the two years",
+             std::string("u1.FDate NOT GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' OR u1.FDate < '") +
+                 demo::kFirstBillDate + "' OR u1.FDate > '" + demo::kLastBillDate + "'"},
+            {"line numbers", "u2.FEntryID<>u2.FIndex OR u2.FIndex < 1"},
+        };
+        for (const auto& rule : rules) {
+            SCOPED_TRACE(rule.what);
+            EXPECT_EQ(db.integer("SELECT count(*)" + lines + "WHERE " + rule.wrong), 0);
+        }
+        EXPECT_EQ(db.integer(std::string("SELECT count(*) FROM (SELECT FInterID FROM ") + f.entry +
+                             " GROUP BY FInterID HAVING max(FIndex)<>count(*))"),
+                  0);
+        EXPECT_EQ(db.integer(std::string("SELECT count(*) FROM ") + f.header + " WHERE FBillNo NOT GLOB '" +
+                             (f.sales ? "XSFP" : "CGFP") + "[0-9][0-9][0-9][0-9][0-9][0-9]'"),
+                  0);
+    }
+}
+
+TEST(DemoData, IsVariedLikeARealLedger)
+{
+    const DemoDb& db = smallDb();
+    EXPECT_EQ(db.text("SELECT group_concat(FCurrencyID) FROM (SELECT DISTINCT FCurrencyID FROM ICSale ORDER BY 1)"),
+              "1,2,3,4,5,6");
+    EXPECT_EQ(db.text("SELECT group_concat(s) FROM (SELECT DISTINCT FScale s FROM t_Currency ORDER BY 1)"), "0,2,3");
+    EXPECT_GE(db.integer("SELECT count(DISTINCT FCurrencyID) FROM ICPurchase"), 4);
+    EXPECT_EQ(db.text("SELECT group_concat(d) FROM (SELECT DISTINCT FQtyDecimal d FROM t_ICItem ORDER BY 1)"), "0,1,2,3,4");
+    EXPECT_EQ(db.text("SELECT group_concat(d) FROM (SELECT DISTINCT FPriceDecimal d FROM t_ICItem ORDER BY 1)"), "0,2,3,4");
+    EXPECT_EQ(db.text("SELECT group_concat(r) FROM (SELECT DISTINCT FTaxRate r FROM ICSaleEntry ORDER BY 1)"),
+              "0.0,9.0,13.0");
+    for (const Flavour& f : kFlavours) {
+        SCOPED_TRACE(f.name);
+        const double bills = db.real(std::string("SELECT count(*) FROM ") + f.header);
+        const double lines = db.real(std::string("SELECT count(*) FROM ") + f.entry);
+        const double cancelled = db.real(std::string("SELECT count(*) FROM ") + f.header + " WHERE FCancellation=1");
+        EXPECT_GT(cancelled / bills, 0.005);
+        EXPECT_LT(cancelled / bills, 0.05);
+        const double plain = db.real(std::string("SELECT count(*) FROM ") + f.header + " WHERE FTranType=" + n(f.plainType));
+        EXPECT_GT(plain / bills, 0.03);
+        EXPECT_LT(plain / bills, 0.4);
+        const double withAux = db.real(std::string("SELECT count(*) FROM ") + f.entry + " WHERE FAuxPropID<>0");
+        EXPECT_GT(withAux / lines, 0.01);
+        EXPECT_LT(withAux / lines, 0.5);
+        const double discounted = db.real(std::string("SELECT count(*) FROM ") + f.entry + " WHERE FDiscountRate<>0");
+        EXPECT_GT(discounted / lines, 0.02);
+        EXPECT_LT(discounted / lines, 0.5);
+        EXPECT_GE(db.integer(std::string("SELECT count(DISTINCT FBillerID) FROM ") + f.header), 3);
+        EXPECT_GE(db.integer(std::string("SELECT count(DISTINCT substr(FDate,1,7)) FROM ") + f.header), 24);
+    }
+    // Foreign partners are invoiced in their currency, without VAT.
+    EXPECT_EQ(db.integer("SELECT count(*) FROM ICSale WHERE FCurrencyID<>1 AND (FTranType<>81 OR FExchangeRate=1)"), 0);
+    EXPECT_EQ(db.integer("SELECT count(*) FROM ICSale WHERE FCurrencyID=1 AND FExchangeRate<>1"), 0);
+}
+
+TEST(DemoData, UsersHoldTheRightsTheirConstantsName)
+{
+    const DemoDb& db = smallDb();
+    EXPECT_EQ(db.rows("SELECT FUserID, FName FROM t_User ORDER BY FUserID"),
+              (std::vector<std::vector<std::string>>{{n(demo::kAdminUserId), demo::kAdminUserName},
+                                                     {n(demo::kClerkUserId), demo::kClerkUserName},
+                                                     {n(demo::kSalesClerkUserId), demo::kSalesClerkUserName},
+                                                     {n(demo::kNoRightUserId), demo::kNoRightUserName},
+                                                     {n(demo::kRestrictedUserId), demo::kRestrictedUserName}}));
+    const int all = demo::kQueryRight | demo::kSettingsRight;
+    const struct {
+        int user;
+        int object;
+        int rights;  // 0: no row
+    } expected[] = {
+        {demo::kAdminUserId, demo::kSalesQueryObject, all},
+        {demo::kAdminUserId, demo::kPurchaseQueryObject, all},
+        {demo::kClerkUserId, demo::kSalesQueryObject, all},
+        {demo::kClerkUserId, demo::kPurchaseQueryObject, all},
+        {demo::kSalesClerkUserId, demo::kSalesQueryObject, demo::kQueryRight},
+        {demo::kSalesClerkUserId, demo::kPurchaseQueryObject, 0},
+        {demo::kNoRightUserId, demo::kSalesQueryObject, 0},
+        {demo::kNoRightUserId, demo::kPurchaseQueryObject, 0},
+        {demo::kRestrictedUserId, demo::kSalesQueryObject, demo::kQueryRight},
+        {demo::kRestrictedUserId, demo::kPurchaseQueryObject, demo::kQueryRight},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE("user " + n(e.user) + " object " + n(e.object));
+        EXPECT_EQ(db.integer("SELECT ifnull(sum(FRights),0) FROM t_UserFuncRight WHERE FFuncID=1099 AND FUserID=" +
+                             n(e.user) + " AND FObjectID=" + n(e.object)),
+                  e.rights);
+    }
+    EXPECT_EQ(db.rows("SELECT FUserID, FKind, FRightID FROM t_UserDataRight ORDER BY FKind"),
+              (std::vector<std::vector<std::string>>{
+                  {n(demo::kRestrictedUserId), n(demo::kCustomerDataRight), n(demo::kRestrictedCustomerRightId)},
+                  {n(demo::kRestrictedUserId), n(demo::kSupplierDataRight), n(demo::kRestrictedSupplierRightId)}}));
+}
+
+TEST(DemoData, DataRightIdsNeverHitOneAnother)
+{
+    const DemoDb& db = smallDb();
+    const struct {
+        int itemClass;
+        int base;
+        int restrictedId;
+    } kinds[] = {{demo::kClassCustomer, demo::kCustomerRightBase, demo::kRestrictedCustomerRightId},
+                 {demo::kClassSupplier, demo::kSupplierRightBase, demo::kRestrictedSupplierRightId}};
+    for (const auto& k : kinds) {
+        const std::string partners = " FROM t_Item WHERE FItemClassID=" + n(k.itemClass);
+        EXPECT_EQ(db.integer("SELECT count(*)" + partners + " AND FRightUserID=''"), 0);
+        for (int id = k.base + 1; id <= k.base + 8; ++id) {
+            SCOPED_TRACE(id);
+            // What the component's CharIndex finds is exactly the list entries.
+            EXPECT_EQ(db.integer("SELECT count(*)" + partners + " AND instr(lower(FRightUserID), '" + n(id) + "')>0"),
+                      db.integer("SELECT count(*)" + partners + " AND ',' || FRightUserID || ',' LIKE '%," + n(id) + ",%'"));
+        }
+        // The restricted user sees some partners, not all, and each of them hangs under a visible group.
+        const std::string visible = " AND instr(FRightUserID, '" + n(k.restrictedId) + "')>0";
+        const long long seen = db.integer("SELECT count(*)" + partners + " AND FDetail=1" + visible);
+        EXPECT_GT(seen, 0);
+        EXPECT_LT(seen, db.integer("SELECT count(*)" + partners + " AND FDetail=1"));
+        EXPECT_EQ(db.integer("SELECT count(*) FROM t_Item c JOIN t_Item p ON p.FItemID=c.FParentID WHERE c.FItemClassID=" +
+                             n(k.itemClass) + " AND instr(c.FRightUserID, '" + n(k.restrictedId) + "')>0 AND instr(p.FRightUserID, '" +
+                             n(k.restrictedId) + "')=0"),
+                  0);
+    }
+}
+
+TEST(DemoData, OptionRowsListRecentLines)
+{
+    const DemoDb& db = smallDb();
+    EXPECT_EQ(db.rows("SELECT FKey, FValue FROM t_SystemProfile WHERE FCategory='IC' ORDER BY FKey"),
+              (std::vector<std::vector<std::string>>{{"ClientAllowSelf", n(demo::kAllowSelf)},
+                                                     {"ClientTradeTimes", n(demo::kTradeTimes)},
+                                                     {"PrecisionOfDiscountRate", n(demo::kDiscountRatePrecision)},
+                                                     {"ProviderAllowSelf", n(demo::kAllowSelf)},
+                                                     {"ProviderTradeTimes", n(demo::kTradeTimes)}}));
+    EXPECT_EQ(db.rows("SELECT FUserID, FValue FROM t_UserSetting WHERE FCategory='ZEL_APFC' AND FKey='RptFontSize'"),
+              (std::vector<std::vector<std::string>>{{n(demo::kFontSizeUserId), n(demo::kRptFontSize)}}));
+}
+
+TEST(DemoData, SamplesHaveLongHistories)
+{
+    const DemoDb& db = smallDb();
+    const demo::Samples s = demo::samples(DemoSize::Small);
+    auto lines = [&db](bool sales, const std::string& where) {
+        return db.integer("SELECT count(*) FROM (" + schematest::historySql(sales, where, 100000000) + ")");
+    };
+    const std::string item = " AND t1.FNumber='" + s.itemNumber.toStdString() + "'";
+    EXPECT_GT(lines(true, item), demo::kTradeTimes);
+    EXPECT_GT(lines(false, item), demo::kTradeTimes);
+    EXPECT_GT(lines(true, " AND tm1.FNumber='" + s.customerNumber.toStdString() + "'"), demo::kTradeTimes);
+    EXPECT_GT(lines(false, " AND tm1.FNumber='" + s.supplierNumber.toStdString() + "'"), demo::kTradeTimes);
+    // Samples are everyday domestic partners, not the catch-all ones under the root.
+    EXPECT_TRUE(s.customerNumber.contains(QLatin1Char('.')));
+    EXPECT_TRUE(s.supplierNumber.contains(QLatin1Char('.')));
+}
+
+TEST(DemoData, GeneratesTheSameContentEveryTime)
+{
+    QTemporaryDir folder;
+    const QString again = folder.filePath(QStringLiteral("again.db"));
+    generateDemoDatabase(again, DemoSize::Small);
+    EXPECT_EQ(demotest::contentChecksum(again), demotest::contentChecksum(demotest::smallDemoPath()));
+}
+
+// ---- files ----
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+TEST(DemoDataFile, RefusesAnExistingFileUnlessToldToReplaceIt)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("demo.db"));
+    writeFile(path, "keep me");
+    try {
+        generateDemoDatabase(path, DemoSize::Small);
+        FAIL() << "an existing file must be refused";
+    } catch (const com::ComError& e) {
+        EXPECT_TRUE(e.description().contains(path)) << e.what();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("已存在"))) << e.what();
+    }
+    EXPECT_EQ(readAll(path), QByteArray("keep me"));
+
+    const DemoReport report = generateDemoDatabase(path, DemoSize::Small, ExistingFile::Replace);
+    EXPECT_EQ(report.counts.salesLines, plannedDemoCounts(DemoSize::Small).salesLines);
+    EXPECT_GT(report.salesBills, 0);
+    EXPECT_EQ(DemoDb(path).integer("PRAGMA user_version"), demo::kDataVersion);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("demo.db")});
+}
+
+TEST(DemoDataFile, FailuresLeaveNothingBehind)
+{
+    QTemporaryDir folder;
+    const QString aFolder = folder.filePath(QStringLiteral("existing-folder"));
+    ASSERT_TRUE(QDir().mkpath(aFolder));
+    const struct {
+        const char* what;
+        QString path;
+        QString messagePart;
+    } cases[] = {
+        {"missing folder", folder.filePath(QStringLiteral("no/such/folder/demo.db")), QStringLiteral("不存在")},
+        {"a folder instead of a file", aFolder, QStringLiteral("文件夹")},
+        {"no name", QString(), QStringLiteral("文件名")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (ExistingFile existing : {ExistingFile::Refuse, ExistingFile::Replace}) {
+            try {
+                generateDemoDatabase(c.path, DemoSize::Small, existing);
+                ADD_FAILURE() << "must fail";
+            } catch (const com::ComError& e) {
+                EXPECT_TRUE(e.description().contains(c.messagePart)) << e.what();
+            }
+        }
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("existing-folder")});
+    EXPECT_TRUE(QDir(aFolder).isEmpty());
+}
+
+TEST(DemoDataFile, AnUnwritableFolderGivesAClearErrorAndNoFile)
+{
+    // Nobody, root included, creates files in /proc.
+    const QString path = QStringLiteral("/proc/zel-demo.db");
+    try {
+        generateDemoDatabase(path, DemoSize::Small);
+        FAIL() << "must fail";
+    } catch (const com::ComError& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("无法在 /proc 创建数据库文件"))) << e.what();
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".tmp")));
+}
+
+TEST(DemoDataFile, ALeftoverTemporaryFileIsReplaced)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("demo.db"));
+    writeFile(path + QStringLiteral(".tmp"), "half a database from an interrupted run");
+    generateDemoDatabase(path, DemoSize::Small);
+    EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".tmp")));
+    EXPECT_EQ(demotest::contentChecksum(path), demotest::contentChecksum(demotest::smallDemoPath()));
+}
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~ScopedEnv()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+TEST(DemoDataFile, TheHostsDemoDatabaseIsMadeOnFirstUseOnly)
+{
+    {
+        const ScopedEnv unset("ZEL_DEMO_DB", QByteArray());
+        EXPECT_TRUE(demoDatabasePath().endsWith(QStringLiteral("/zelhost/demo.db"))) << demoDatabasePath().toStdString();
+    }
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("data/zelhost/demo.db"));
+    const ScopedEnv env("ZEL_DEMO_DB", QFile::encodeName(path));
+    EXPECT_EQ(demoDatabasePath(), path);
+    EXPECT_EQ(ensureDemoDatabase(), path);
+    EXPECT_EQ(demotest::contentChecksum(path), demotest::contentChecksum(demotest::smallDemoPath()));
+    // An existing file is the user's database: it is used as it is, never generated over.
+    writeFile(path, "the user's own file");
+    EXPECT_EQ(ensureDemoDatabase(), path);
+    EXPECT_EQ(readAll(path), QByteArray("the user's own file"));
+}
+
+TEST(DemoSizeNames, ParseAndPrint)
+{
+    const struct {
+        const char* text;
+        std::optional<DemoSize> size;
+    } cases[] = {{"small", DemoSize::Small}, {"large", DemoSize::Large}, {"Large", DemoSize::Large},
+                 {"", std::nullopt},         {"huge", std::nullopt},     {"smal", std::nullopt}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(parseDemoSize(QString::fromUtf8(c.text)), c.size);
+        if (c.size) {
+            EXPECT_EQ(demoSizeName(*c.size), QString::fromUtf8(c.text).toLower());
+        }
+    }
+}
+
+} // namespace

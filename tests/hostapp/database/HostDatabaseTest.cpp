@@ -1,0 +1,276 @@
+// Opening, pooling, result typing and failures of the host database on real SQLite files.
+#include "hostapp/database/HostDatabase.h"
+#include "platform/com/ErrorCodes.h"
+#include "tests/hostapp/database/QtPrinters.h"
+#include "tests/hostapp/database/TempSqliteFile.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace hostdb {
+namespace {
+
+using ado::FieldType;
+using testing::TempSqliteFile;
+
+// Runs `f`, which must raise a ComError; returns it.
+template <class F>
+com::ComError raised(F&& f)
+{
+    try {
+        f();
+    } catch (const com::ComError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no ComError raised";
+    return com::ComError(0, QString(), QString());
+}
+
+// ---- typing -----------------------------------------------------------------------------
+
+constexpr const char* typedSchema = R"sql(
+CREATE TABLE Typed (i INTEGER, b BIT, r REAL, m MONEY, d DECIMAL(18,4), dt DATETIME, dd DATE,
+    t VARCHAR(10), n NVARCHAR(5), x);
+INSERT INTO Typed VALUES (1, 1, 1.5, 2.25, 3, '2008-01-05', '2008-01-06T10:30:00', 'abc', '中文', 7);
+INSERT INTO Typed VALUES (2, 0, 2, 4, 0.5, '2008-02-29 23:59:58.250', '', 'x', NULL, 'seven');
+INSERT INTO Typed VALUES (NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+)sql";
+
+class ResultTyping : public ::testing::Test {
+protected:
+    TempSqliteFile file{typedSchema};
+    std::shared_ptr<HostDatabase> db = file.open();
+};
+
+TEST_F(ResultTyping, DeclaredTypesGiveFieldTypesAndValues)
+{
+    const ResultTable table = db->executeTable("select i, b, r, m, d, dt, dd, t, n from Typed order by rowid");
+    const std::vector<FieldType> expected = {FieldType::Integer, FieldType::Integer, FieldType::Double,
+                                             FieldType::Double,  FieldType::Double,  FieldType::Date,
+                                             FieldType::Date,    FieldType::Text,    FieldType::Text};
+    ASSERT_EQ(table.fields.size(), expected.size());
+    for (size_t c = 0; c < expected.size(); ++c)
+        EXPECT_EQ(table.fields[c].type, expected[c]) << table.fields[c].name.toStdString();
+    ASSERT_EQ(table.rows.size(), 3u);
+
+    const auto& first = table.rows[0];
+    EXPECT_EQ(first[0].typeId(), QMetaType::LongLong);
+    EXPECT_EQ(first[0].toLongLong(), 1);
+    EXPECT_EQ(first[1].toLongLong(), 1);
+    EXPECT_EQ(first[4].typeId(), QMetaType::Double);  // a DECIMAL stored as the integer 3
+    EXPECT_EQ(first[4].toDouble(), 3.0);
+    EXPECT_EQ(first[5].toDateTime(), QDateTime(QDate(2008, 1, 5), QTime(0, 0)));
+    EXPECT_EQ(first[6].toDateTime(), QDateTime(QDate(2008, 1, 6), QTime(10, 30)));
+    EXPECT_EQ(first[8].toString(), QString::fromUtf8("中文"));
+
+    const auto& second = table.rows[1];
+    EXPECT_EQ(second[2].typeId(), QMetaType::Double);  // a REAL holding a whole number
+    EXPECT_EQ(second[5].toDateTime(), QDateTime(QDate(2008, 2, 29), QTime(23, 59, 58, 250)));
+    EXPECT_FALSE(second[6].isValid()) << "a blank date reads as null";
+    EXPECT_FALSE(second[8].isValid());
+
+    for (const QVariant& value : table.rows[2])
+        EXPECT_FALSE(value.isValid());
+}
+
+TEST_F(ResultTyping, ExpressionColumnsTakeTheirFirstValuesType)
+{
+    const ResultTable table = db->executeTable(
+        "select i * 1.5 as A, i + 1 as B, 'x' + t as C, case when i = 1 then 1 else 2.5 end as D, "
+        "NULL as E, count(*) over () as F from Typed where i is not null order by i");
+    ASSERT_EQ(table.rows.size(), 2u);
+    const std::vector<FieldType> expected = {FieldType::Double, FieldType::Integer, FieldType::Text,
+                                             FieldType::Double, FieldType::Text,    FieldType::Integer};
+    for (size_t c = 0; c < expected.size(); ++c)
+        EXPECT_EQ(table.fields[c].type, expected[c]) << table.fields[c].name.toStdString();
+    EXPECT_EQ(table.rows[0][1].toLongLong(), 2);
+    EXPECT_EQ(table.rows[0][2].toString(), "xabc");
+    // D started as an integer and widened when 2.5 came: both values are doubles now.
+    EXPECT_EQ(table.rows[0][3].typeId(), QMetaType::Double);
+    EXPECT_EQ(table.rows[0][3].toDouble(), 1.0);
+    EXPECT_EQ(table.rows[1][3].toDouble(), 2.5);
+    EXPECT_FALSE(table.rows[0][4].isValid());
+}
+
+TEST_F(ResultTyping, ValueThatFitsNoNumberTurnsTheColumnToText)
+{
+    // x has no declared type: 7 first, then 'seven'. Nothing may be lost.
+    const ResultTable table = db->executeTable("select x from Typed where x is not null order by rowid");
+    EXPECT_EQ(table.fields[0].type, FieldType::Text);
+    ASSERT_EQ(table.rows.size(), 2u);
+    EXPECT_EQ(table.rows[0][0], QVariant(QStringLiteral("7")));
+    EXPECT_EQ(table.rows[1][0], QVariant(QStringLiteral("seven")));
+}
+
+TEST_F(ResultTyping, DateColumnWithForeignTextBecomesText)
+{
+    db->executeTable("update Typed set dt = 'soon' where i = 2");
+    const ResultTable table = db->executeTable("select dt from Typed where i is not null order by i");
+    EXPECT_EQ(table.fields[0].type, FieldType::Text);
+    EXPECT_EQ(table.rows[0][0].toString(), "2008-01-05");
+    EXPECT_EQ(table.rows[1][0].toString(), "soon");
+}
+
+TEST_F(ResultTyping, StatementsWithoutRowsReportWhatTheyChanged)
+{
+    const ResultTable update = db->executeTable("update Typed set t = 'y' where i is not null");
+    EXPECT_FALSE(update.returnsRows);
+    EXPECT_TRUE(update.fields.empty());
+    EXPECT_EQ(update.rowsAffected, 2);
+    const ResultTable empty = db->executeTable("select t from Typed where 1 = 0");
+    EXPECT_TRUE(empty.returnsRows);
+    EXPECT_TRUE(empty.rows.empty());
+    EXPECT_EQ(empty.fields[0].type, FieldType::Text);
+}
+
+// ---- opening and pooling ---------------------------------------------------------------
+
+TEST(HostDatabasePool, SameConnectionStringSharesOneConnection)
+{
+    TempSqliteFile file;
+    const auto first = HostDatabase::open(file.path());
+    EXPECT_EQ(HostDatabase::open(file.path()), first);
+    EXPECT_EQ(HostDatabase::open(QStringLiteral("  ") + file.path()), first);
+    const auto other = HostDatabase::open(QStringLiteral("Data Source=") + file.path());
+    EXPECT_NE(other, first);
+    EXPECT_EQ(other->target().sqlitePath, file.path());
+    EXPECT_NE(first->sqliteHandle(), nullptr);
+
+    HostDatabase::closeAll();
+    const auto reopened = HostDatabase::open(file.path());
+    EXPECT_NE(reopened, first);
+    // The old holder's connection still works until it lets go.
+    EXPECT_EQ(first->executeTable("select 1").rows.size(), 1u);
+}
+
+TEST(HostDatabasePool, SchemaCreatedThroughTheConnectionIsSeenByTheTranslator)
+{
+    TempSqliteFile file;
+    const auto db = file.open();
+    db->executeTable("create table p (a varchar(10), b varchar(10)) insert into p values ('x', 'y')");
+    // a + b joins only because both columns are now known to be text.
+    const ResultTable table = db->executeTable("select a + b from p");
+    EXPECT_EQ(table.rows.at(0).at(0).toString(), "xy");
+}
+
+TEST(HostDatabasePool, SchemaChangedByAnotherProgramIsSeenAtOnce)
+{
+    TempSqliteFile file;
+    const auto db = file.open();
+    db->executeTable("select 1");
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "create table p (a varchar(10), b varchar(10)); insert into p values ('x', 'y')",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(db->executeTable("select a + b from p").rows.at(0).at(0).toString(), "xy");
+}
+
+// ---- failures ------------------------------------------------------------------------------
+
+TEST(HostDatabaseErrors, RejectedSqlCarriesTheDatabasesMessage)
+{
+    TempSqliteFile file("CREATE TABLE t_Item (FItemID INTEGER);");
+    const auto db = file.open();
+    const com::ComError error = raised([&] { db->executeTable("select u9.FX from t_Item u1"); });
+    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
+    EXPECT_EQ(error.source(), "HostDatabase");
+    EXPECT_TRUE(error.description().contains("no such column: u9.FX")) << error.description().toStdString();
+
+    // What the translation leaves alone reaches the database, which says what is wrong.
+    const com::ComError percent = raised([&] { db->executeTable("select top 50 percent FItemID from t_Item"); });
+    EXPECT_TRUE(percent.description().contains("syntax error")) << percent.description().toStdString();
+    // The connection goes on working after an error.
+    EXPECT_TRUE(db->executeTable("select FItemID from t_Item").returnsRows);
+}
+
+TEST(HostDatabaseErrors, MissingFileIsReportedAndNotCreated)
+{
+    TempSqliteFile folder;
+    const QString missing = folder.folder() + QStringLiteral("/缺少.db");
+    for (const QString& connection : {missing, QStringLiteral("Data Source=") + missing}) {
+        const com::ComError error = raised([&] { HostDatabase::open(connection); });
+        EXPECT_TRUE(error.description().contains(QString::fromUtf8("数据库文件不存在")));
+        EXPECT_TRUE(error.description().contains(missing));
+        EXPECT_FALSE(QFile::exists(missing));
+    }
+    const com::ComError folderError = raised([&] { HostDatabase::open(folder.folder()); });
+    EXPECT_TRUE(folderError.description().contains(QString::fromUtf8("不是数据库文件")));
+}
+
+TEST(HostDatabaseErrors, FileThatIsNoDatabaseIsReported)
+{
+    TempSqliteFile folder;
+    const QString path = folder.folder() + QStringLiteral("/notes.db");
+    QFile text(path);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray("These are plain notes, long enough to fill a database header. ").repeated(20));
+    text.close();
+    const com::ComError error = raised([&] { HostDatabase::open(path); });
+    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
+    EXPECT_TRUE(error.description().contains("file is not a database")) << error.description().toStdString();
+    EXPECT_TRUE(error.description().contains(path));
+}
+
+// Another program holds the file: a second, raw sqlite3 connection in an exclusive transaction.
+class LockedDatabase : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &other), SQLITE_OK); }
+    void TearDown() override { sqlite3_close(other); }
+    void lock() { ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK); }
+    void unlock() { ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK); }
+
+    TempSqliteFile file{"CREATE TABLE t (a INTEGER); INSERT INTO t VALUES (1);"};
+    QString connection = QStringLiteral("Data Source=%1;Busy Timeout=50").arg(file.path());
+    sqlite3* other = nullptr;
+};
+
+TEST_F(LockedDatabase, OpeningWhileLockedFailsClearly)
+{
+    lock();
+    const com::ComError error = raised([&] { HostDatabase::open(connection); });
+    EXPECT_TRUE(error.description().contains("database is locked")) << error.description().toStdString();
+    EXPECT_TRUE(error.description().contains(QString::fromUtf8("数据库正被其他程序占用")));
+    unlock();
+    EXPECT_EQ(HostDatabase::open(connection)->executeTable("select a from t").rows.size(), 1u);
+}
+
+TEST_F(LockedDatabase, StatementWhileLockedFailsThenWorksOnceFree)
+{
+    const auto db = HostDatabase::open(connection);
+    EXPECT_EQ(db->target().busyTimeoutMs, 50);
+    db->executeTable("select a from t");  // prepared and cached before the lock
+    lock();
+    for (const char* sql : {"select a from t", "update t set a = 2"}) {
+        const com::ComError error = raised([&] { db->executeTable(sql); });
+        EXPECT_TRUE(error.description().contains("database is locked")) << sql;
+    }
+    unlock();
+    EXPECT_EQ(db->executeTable("update t set a = 3").rowsAffected, 1);
+    EXPECT_EQ(db->executeTable("select a from t").rows.at(0).at(0).toLongLong(), 3);
+}
+
+TEST(HostDatabaseErrors, MissingOdbcDriverFailsWithTheDriverManagersMessage)
+{
+    const com::ComError error = raised([] { HostDatabase::open("DRIVER={NoSuchDriver};SERVER=x"); });
+    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
+    EXPECT_TRUE(error.description().contains("ODBC"));
+    EXPECT_TRUE(error.description().contains("NoSuchDriver")) << error.description().toStdString();
+}
+
+TEST(HostDatabaseErrors, UnreachableSqlServerFailsWithoutHanging)
+{
+    // FreeTDS is registered on these machines; nothing listens on port 1.
+    const com::ComError error = raised([] {
+        HostDatabase::open("DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=x;TDS_Version=7.4");
+    });
+    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
+    EXPECT_TRUE(error.description().contains(QString::fromUtf8("无法连接 ODBC 数据源")))
+        << error.description().toStdString();
+}
+
+} // namespace
+} // namespace hostdb

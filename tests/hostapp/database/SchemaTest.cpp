@@ -1,0 +1,134 @@
+// The schema holds every table and column the system's statements name, with the declared
+// types and collation the adapter and the users rely on.
+#include "hostapp/database/Schema.h"
+#include "platform/com/ComError.h"
+#include "tests/hostapp/database/SchemaStatements.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+class MemoryDb {
+public:
+    MemoryDb() { sqlite3_open(":memory:", &m_db); }
+    ~MemoryDb() { sqlite3_close(m_db); }
+    sqlite3* handle() const { return m_db; }
+
+    std::vector<std::string> column(const std::string& sql, int index = 0) const
+    {
+        std::vector<std::string> values;
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+            ADD_FAILURE() << sqlite3_errmsg(m_db) << " in " << sql;
+        while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
+            const unsigned char* text = sqlite3_column_text(stmt, index);
+            values.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
+        }
+        sqlite3_finalize(stmt);
+        return values;
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+TEST(Schema, EveryStatementOfTheSystemCompilesAgainstIt)
+{
+    MemoryDb db;
+    hostdb::createSchema(db.handle());
+    for (const auto& [name, sql] : schematest::systemStatements()) {
+        SCOPED_TRACE(name);
+        sqlite3_stmt* stmt = nullptr;
+        EXPECT_EQ(sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &stmt, nullptr), SQLITE_OK)
+            << sqlite3_errmsg(db.handle()) << "\n" << sql;
+        sqlite3_finalize(stmt);
+    }
+}
+
+TEST(Schema, ColumnsHaveTheTypesTheAdapterMapsAndTextIgnoresCase)
+{
+    MemoryDb db;
+    hostdb::createSchema(db.handle());
+    const std::set<std::string> knownTypes = {"INTEGER", "REAL", "TEXT", "DATETIME"};
+    const auto tables = db.column("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name");
+    EXPECT_EQ(tables, (std::vector<std::string>{"ICPurchase", "ICPurchaseEntry", "ICSale", "ICSaleEntry",
+                                                "t_AuxItem", "t_Currency", "t_ICItem", "t_Item", "t_MeasureUnit",
+                                                "t_Organization", "t_Supplier", "t_SystemProfile", "t_User",
+                                                "t_UserDataRight", "t_UserFuncRight", "t_UserProfile",
+                                                "t_UserSetting"}));
+    for (const std::string& table : tables) {
+        for (const std::string& column : db.column("PRAGMA table_info(" + table + ")", 1)) {
+            SCOPED_TRACE(table + "." + column);
+            const char* type = nullptr;
+            const char* collation = nullptr;
+            ASSERT_EQ(sqlite3_table_column_metadata(db.handle(), "main", table.c_str(), column.c_str(), &type,
+                                                    &collation, nullptr, nullptr, nullptr),
+                      SQLITE_OK);
+            EXPECT_TRUE(knownTypes.count(type)) << type;
+            if (std::string(type) == "TEXT") {
+                EXPECT_STREQ(collation, "NOCASE");
+            }
+        }
+    }
+}
+
+TEST(Schema, OptionAndSettingRowsAreFoundByTheirKeys)
+{
+    MemoryDb db;
+    hostdb::createSchema(db.handle());
+    const struct {
+        std::string sql;
+        std::string search;
+    } lookups[] = {
+        {"SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory='IC' And (FKey ='ClientAllowSelf' or "
+         "FKey ='ClientAllowDept' or  FKey ='ClientAllowEmp' or FKey ='ClientAllowStock' or FKey ='ClientTradeTimes' ) ",
+         "SEARCH t_SystemProfile USING INDEX sqlite_autoindex_t_SystemProfile_1 (FCategory=? AND FKey=?)"},
+        {"Select FValue From t_UserSetting Where FUserID=2 And FCategory='ZEL_APFC' And FKey ='RptFontSize'",
+         "SEARCH t_UserSetting USING INDEX sqlite_autoindex_t_UserSetting_1 (FUserID=? AND FCategory=? AND FKey=?)"},
+        {"SELECT FRights FROM t_UserFuncRight WHERE FUserID=2 AND FFuncID=1099 AND FObjectID=26",
+         "SEARCH t_UserFuncRight USING INDEX sqlite_autoindex_t_UserFuncRight_1"},
+    };
+    for (const auto& l : lookups) {
+        SCOPED_TRACE(l.sql);
+        std::string plan;
+        for (const std::string& step : db.column("EXPLAIN QUERY PLAN " + l.sql, 3))
+            plan += step + "\n";
+        EXPECT_NE(plan.find(l.search), std::string::npos) << plan;
+    }
+}
+
+TEST(Schema, DatesCompareAsTheFilterWritesThem)
+{
+    // A find on 单据日期 compares u1.FDate with '2025-01-05'; the stored text must match it.
+    MemoryDb db;
+    hostdb::createSchema(db.handle());
+    hostdb::runSqliteScript(db.handle(),
+                            "INSERT INTO ICSale (FInterID, FBillNo, FBillID, FDate, FTranType, FCustID, FCurrencyID, "
+                            "FBillerID) VALUES (1, 'XSFP000001', 'XSFP000001', '2025-01-05', 80, 1, 1, 1), "
+                            "(2, 'XSFP000002', 'XSFP000002', '2025-01-06', 80, 1, 1, 1)",
+                            QStringLiteral("insert"));
+    EXPECT_EQ(db.column("SELECT FInterID FROM ICSale WHERE FDate = '2025-01-05'"), std::vector<std::string>{"1"});
+    EXPECT_EQ(db.column("SELECT FInterID FROM ICSale WHERE FDate > '2025-01-05'"), std::vector<std::string>{"2"});
+    EXPECT_EQ(db.column("SELECT FInterID FROM ICSale WHERE FBillID = 'xsfp000002'"), std::vector<std::string>{"2"});
+}
+
+TEST(Schema, FailuresRaiseComErrorsWithTheDatabaseMessage)
+{
+    MemoryDb db;
+    hostdb::createTables(db.handle());
+    try {
+        hostdb::createTables(db.handle());
+        FAIL() << "creating the tables twice must fail";
+    } catch (const com::ComError& e) {
+        EXPECT_TRUE(e.description().contains(QStringLiteral("already exists"))) << e.what();
+        EXPECT_TRUE(e.description().startsWith(QStringLiteral("创建数据表失败"))) << e.what();
+    }
+    EXPECT_THROW(hostdb::createSchema(nullptr), com::ComError);
+}
+
+} // namespace
