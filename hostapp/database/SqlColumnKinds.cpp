@@ -19,7 +19,7 @@ ColumnKind SqlColumnKinds::kindOfDeclaredType(QStringView declaredType)
 
 void SqlColumnKinds::add(QStringView column, ColumnKind kind)
 {
-    const QString key = column.toString().toLower();
+    const QString key = column.toString().toUpper();
     auto it = m_kinds.find(key);
     if (it == m_kinds.end())
         m_kinds.insert(key, kind);
@@ -29,14 +29,15 @@ void SqlColumnKinds::add(QStringView column, ColumnKind kind)
 
 ColumnKind SqlColumnKinds::kindOf(QStringView column) const
 {
-    if (m_kinds.isEmpty())
-        return ColumnKind::Unknown;
-    return m_kinds.value(column.toString().toLower(), ColumnKind::Unknown);
+    return findUpperCase(column.toString().toUpper()).value_or(ColumnKind::Unknown);
 }
 
-bool SqlColumnKinds::contains(QStringView column) const
+std::optional<ColumnKind> SqlColumnKinds::findUpperCase(const QString& upperCaseColumn) const
 {
-    return m_kinds.contains(column.toString().toLower());
+    auto found = m_kinds.constFind(upperCaseColumn);
+    if (found == m_kinds.constEnd())
+        return std::nullopt;
+    return *found;
 }
 
 } // namespace hostdb

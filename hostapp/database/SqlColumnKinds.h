@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 namespace hostdb {
 
@@ -18,12 +19,13 @@ public:
     // A name declared with two different kinds in different tables becomes Unknown.
     void add(QStringView column, ColumnKind kind);
     ColumnKind kindOf(QStringView column) const;  // ignores case
-    bool contains(QStringView column) const;
+    // For a name already in upper case; nothing when the schema does not know it.
+    std::optional<ColumnKind> findUpperCase(const QString& upperCaseColumn) const;
     bool isEmpty() const { return m_kinds.isEmpty(); }
     void clear() { m_kinds.clear(); }
 
 private:
-    QHash<QString, ColumnKind> m_kinds;  // lower-case names
+    QHash<QString, ColumnKind> m_kinds;  // upper-case names
 };
 
 } // namespace hostdb

@@ -6,21 +6,6 @@ namespace hostdb::sql {
 
 namespace {
 
-const QSet<QString>& reservedWords()
-{
-    static const QSet<QString> words = {
-        "ADD", "ALL", "ALTER", "AND", "ANY", "AS", "ASC", "BEGIN", "BETWEEN", "BY", "CASE",
-        "CHECK", "COLLATE", "CONSTRAINT", "CREATE", "CROSS", "DECLARE", "DEFAULT", "DELETE",
-        "DESC", "DISTINCT", "DROP", "ELSE", "END", "ESCAPE", "EXCEPT", "EXISTS", "FOREIGN",
-        "FROM", "FULL", "GROUP", "HAVING", "IF", "IN", "INDEX", "INNER", "INSERT", "INTERSECT",
-        "INTO", "IS", "JOIN", "KEY", "LEFT", "LIKE", "LIMIT", "NOT", "OFFSET", "ON", "OR",
-        "ORDER", "OUTER", "OUTPUT", "OVER", "PARTITION", "PERCENT", "PRIMARY", "REFERENCES",
-        "RETURN", "RIGHT", "SELECT", "SET", "SOME", "TABLE", "THEN", "TIES", "TOP", "UNION",
-        "UNIQUE", "UPDATE", "USING", "VALUES", "VIEW", "WHEN", "WHERE", "WITH",
-    };
-    return words;
-}
-
 // Reserved words that are also functions when a parenthesis follows.
 bool isFunctionWord(const Node& node)
 {
@@ -122,10 +107,11 @@ ColumnKind groupKind(const NodeList& children, const SqlColumnKinds& columns);
 
 ColumnKind nameKind(const Scan& scan, const Node& name, bool* unknownName)
 {
-    const QString column = unquotedName(name);
-    if (unknownName && !scan.columns.contains(column))
+    const QString upper = unquotedName(name).toUpper();
+    const std::optional<ColumnKind> kind = scan.columns.findUpperCase(upper);
+    if (unknownName && !kind)
         *unknownName = true;
-    return scan.columns.kindOf(column);
+    return kind.value_or(ColumnKind::Unknown);
 }
 
 // `unknownName` is set when the operand is a column the schema does not know.
@@ -162,7 +148,10 @@ ColumnKind operandKind(const Scan& scan, size_t begin, size_t end, bool* unknown
 struct Term {
     size_t begin = 0;
     size_t end = 0;
+    size_t firstOperandBegin = 0;
+    size_t firstOperandEnd = 0;
     bool simple = true;  // one operand, no sign: needs no parentheses
+    // Filled by classify, only for chains that hold an operator.
     ColumnKind kind = ColumnKind::Unknown;
     bool unknownName = false;  // a column the schema does not know
 };
@@ -179,7 +168,8 @@ bool parseTerm(const Scan& scan, size_t pos, size_t limit, Term& term)
     size_t end = operandEnd(scan, pos, limit);
     if (end == pos)
         return false;
-    ColumnKind kind = operandKind(scan, pos, end, &term.unknownName);
+    term.firstOperandBegin = pos;
+    term.firstOperandEnd = end;
     int operands = 1;
     pos = end;
     while (pos < limit && isAnyOperator(nodes[pos], {"*", "/", "%"})) {
@@ -194,8 +184,16 @@ bool parseTerm(const Scan& scan, size_t pos, size_t limit, Term& term)
     }
     term.end = pos;
     term.simple = !signed_ && operands == 1;
-    term.kind = term.simple ? kind : ColumnKind::Numeric;
     return true;
+}
+
+void classify(const Scan& scan, Term& term)
+{
+    if (!term.simple) {
+        term.kind = ColumnKind::Numeric;  // signed, or multiplied: a number
+        return;
+    }
+    term.kind = operandKind(scan, term.firstOperandBegin, term.firstOperandEnd, &term.unknownName);
 }
 
 // term (("+" | "-" | "||") term)*
@@ -224,6 +222,10 @@ bool parseChain(const Scan& scan, size_t pos, size_t limit, Chain& chain)
         pos = next.end;
     }
     chain.end = pos;
+    if (!chain.operators.empty()) {
+        for (Term& each : chain.terms)
+            classify(scan, each);
+    }
     return true;
 }
 
@@ -452,6 +454,8 @@ ColumnKind expressionKind(const NodeList& nodes, size_t begin, size_t end,
     Chain chain;
     if (begin >= end || !parseChain(scan, begin, end, chain) || chain.end != end)
         return ColumnKind::Unknown;
+    if (chain.operators.empty())
+        classify(scan, chain.terms.front());
     return planChain(scan, chain).kind;
 }
 
@@ -459,8 +463,7 @@ ColumnKind expressionKind(const NodeList& nodes, size_t begin, size_t end,
 
 bool isReservedWord(const Node& node)
 {
-    return !node.isGroup && node.token.kind == TokenKind::Word
-        && reservedWords().contains(node.token.text.toUpper());
+    return !node.isGroup && node.token.kind == TokenKind::Word && node.token.reserved;
 }
 
 void rewriteConcatenation(NodeList& level, const SqlColumnKinds& columns, bool& guessedColumn)

@@ -93,7 +93,8 @@ void rewriteNames(NodeList& level)
             token.text = u'"' + inner + u'"';
         }
     }
-    for (size_t i = 0; i < level.size(); ++i) {
+    size_t i = 0;
+    while (i < level.size()) {
         if (i + 2 < level.size() && isNamed(level[i], QLatin1String("dbo"))
             && level[i + 1].isOperator(".") && isNameToken(level[i + 2])
             && (i == 0 || !level[i - 1].isOperator("."))) {
@@ -101,14 +102,13 @@ void rewriteNames(NodeList& level)
             eraseAt(level, i, 2);
             level[i].token.lead = lead;
         }
-        if (i + 1 < level.size() && level[i].isWord("WITH") && isTableHintGroup(level[i + 1])) {
+        if (i + 1 < level.size() && level[i].isWord("WITH") && isTableHintGroup(level[i + 1]))
             eraseAt(level, i, 2);
-            --i;
-        } else if (i > 0 && isTableHintGroup(level[i]) && !level[i].token.lead.isEmpty()
-                   && isNameToken(level[i - 1])) {  // "t_Item t1 (NOLOCK)", not a call
+        else if (i > 0 && isTableHintGroup(level[i]) && !level[i].token.lead.isEmpty()
+                 && isNameToken(level[i - 1]))  // "t_Item t1 (NOLOCK)", not a call
             eraseAt(level, i);
-            --i;
-        }
+        else
+            ++i;
     }
 }
 
@@ -144,22 +144,21 @@ void rewriteFunctions(NodeList& level)
         if (name.isGroup || name.token.kind != TokenKind::Word || !args.isGroup
             || (i > 0 && level[i - 1].isOperator(".")))
             continue;
-        const QString function = name.token.text.toLower();
-        if (function == "isnull") {
-            name.token.text = QStringLiteral("ifnull");
-        } else if (function == "substring") {
-            name.token.text = QStringLiteral("substr");
-        } else if (function == "len") {
-            name.token.text = QStringLiteral("length");
+        if (name.isWord("ISNULL")) {
+            respell(name.token, QStringLiteral("ifnull"));
+        } else if (name.isWord("SUBSTRING")) {
+            respell(name.token, QStringLiteral("substr"));
+        } else if (name.isWord("LEN")) {
+            respell(name.token, QStringLiteral("length"));
             NodeList inner;
             appendCall(inner, QStringLiteral("rtrim"), std::move(args.children), QString());
             args.children = std::move(inner);
-        } else if (function == "getdate" && args.children.empty()) {
-            name.token.text = QStringLiteral("datetime");
+        } else if (name.isWord("GETDATE") && args.children.empty()) {
+            respell(name.token, QStringLiteral("datetime"));
             args.children.push_back(makeNode(TokenKind::String, QStringLiteral("'now'")));
             args.children.push_back(makeNode(TokenKind::Operator, QStringLiteral(",")));
             args.children.push_back(makeNode(TokenKind::String, QStringLiteral("'localtime'")));
-        } else if (function == "charindex") {
+        } else if (name.isWord("CHARINDEX")) {
             std::vector<NodeList> parts = takeArguments(args.children);
             if (parts.size() != 2) {
                 // The three-argument form has no SQLite counterpart: put it back as written.
@@ -171,7 +170,7 @@ void rewriteFunctions(NodeList& level)
                 }
                 continue;
             }
-            name.token.text = QStringLiteral("instr");
+            respell(name.token, QStringLiteral("instr"));
             const QString secondLead = parts[1].empty() ? QString() : parts[1].front().token.lead;
             appendCall(args.children, QStringLiteral("lower"), std::move(parts[1]), QString());
             args.children.push_back(makeNode(TokenKind::Operator, QStringLiteral(",")));

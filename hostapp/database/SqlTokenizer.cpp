@@ -1,5 +1,9 @@
 #include "hostapp/database/SqlTokenizer.h"
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
 namespace hostdb::sql {
 
 namespace {
@@ -96,15 +100,34 @@ constexpr const char* twoCharOperators[] = {"<=", ">=", "<>", "!=", "!<", "!>", 
 
 } // namespace
 
-bool Node::isWord(const char* upperWord) const
+bool isReservedText(QStringView word)
 {
-    return !isGroup && token.kind == TokenKind::Word
-        && token.text.compare(QLatin1String(upperWord), Qt::CaseInsensitive) == 0;
-}
-
-bool Node::isOperator(const char* op) const
-{
-    return !isGroup && token.kind == TokenKind::Operator && token.text == QLatin1String(op);
+    // Sorted, for the binary search below.
+    static constexpr const char* words[] = {
+        "ADD", "ALL", "ALTER", "AND", "ANY", "AS", "ASC", "BEGIN", "BETWEEN", "BY", "CASE", "CHECK",
+        "COLLATE", "CONSTRAINT", "CREATE", "CROSS", "DECLARE", "DEFAULT", "DELETE", "DESC",
+        "DISTINCT", "DROP", "ELSE", "END", "ESCAPE", "EXCEPT", "EXISTS", "FOREIGN", "FROM", "FULL",
+        "GROUP", "HAVING", "IF", "IN", "INDEX", "INNER", "INSERT", "INTERSECT", "INTO", "IS", "JOIN",
+        "KEY", "LEFT", "LIKE", "LIMIT", "NOT", "OFFSET", "ON", "OR", "ORDER", "OUTER", "OUTPUT",
+        "OVER", "PARTITION", "PERCENT", "PRIMARY", "REFERENCES", "RETURN", "RIGHT", "SELECT", "SET",
+        "SOME", "TABLE", "THEN", "TIES", "TOP", "UNION", "UNIQUE", "UPDATE", "USING", "VALUES",
+        "VIEW", "WHEN", "WHERE", "WITH",
+    };
+    if (word.size() < 2 || word.size() > 10)
+        return false;
+    char upper[12];
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
+        if (c >= u'a' && c <= u'z')
+            upper[i] = static_cast<char>(c - u'a' + u'A');
+        else if (c >= u'A' && c <= u'Z')
+            upper[i] = static_cast<char>(c);
+        else
+            return false;
+    }
+    upper[word.size()] = '\0';
+    return std::binary_search(std::begin(words), std::end(words), static_cast<const char*>(upper),
+                              [](const char* a, const char* b) { return std::strcmp(a, b) < 0; });
 }
 
 std::vector<Token> tokenize(const QString& text)
@@ -112,25 +135,47 @@ std::vector<Token> tokenize(const QString& text)
     std::vector<Token> tokens;
     const qsizetype n = text.size();
     qsizetype i = 0;
-    QString lead;
+    // The blanks before a token are taken from the text in one piece unless a comment
+    // stands among them; then they are built up, each comment becoming one blank.
+    qsizetype leadStart = 0;
+    QString builtLead;
+    bool leadHasComment = false;
     auto push = [&](TokenKind kind, qsizetype start, qsizetype end) {
-        tokens.push_back(Token{kind, text.mid(start, end - start), lead});
-        lead.clear();
+        Token& token = tokens.emplace_back();
+        token.kind = kind;
+        token.text = text.mid(start, end - start);
+        static const QString oneBlank = QStringLiteral(" ");  // most leads: shared, not copied
+        if (leadHasComment)
+            token.lead = builtLead + text.mid(leadStart, start - leadStart);
+        else if (start - leadStart == 1 && text[leadStart] == u' ')
+            token.lead = oneBlank;
+        else if (start > leadStart)
+            token.lead = text.mid(leadStart, start - leadStart);
+        token.reserved = kind == TokenKind::Word && isReservedText(token.text);
+        builtLead.clear();
+        leadHasComment = false;
+        leadStart = end;
         i = end;
+    };
+    auto skipComment = [&](qsizetype end) {
+        builtLead += text.mid(leadStart, i - leadStart);
+        builtLead += u' ';
+        leadHasComment = true;
+        i = end;
+        leadStart = end;
     };
     while (i < n) {
         const QChar c = text[i];
         const QChar next = i + 1 < n ? text[i + 1] : QChar();
         if (c.isSpace()) {
-            lead += c;
             ++i;
         } else if (c == u'-' && next == u'-') {
-            while (i < n && text[i] != u'\n' && text[i] != u'\r')
-                ++i;
-            lead += u' ';
+            qsizetype end = i;
+            while (end < n && text[end] != u'\n' && text[end] != u'\r')
+                ++end;
+            skipComment(end);
         } else if (c == u'/' && next == u'*') {
-            i = endOfBlockComment(text, i);
-            lead += u' ';
+            skipComment(endOfBlockComment(text, i));
         } else if (c == u'\'') {
             push(TokenKind::String, i, endOfQuoted(text, i, u'\''));
         } else if ((c == u'N' || c == u'n') && next == u'\'') {
@@ -238,10 +283,16 @@ QString render(const NodeList& nodes)
     return out;
 }
 
+void respell(Token& word, const QString& text)
+{
+    word.text = text;
+    word.reserved = isReservedText(text);
+}
+
 Node makeNode(TokenKind kind, const QString& text, const QString& lead)
 {
     Node node;
-    node.token = Token{kind, text, lead};
+    node.token = Token{kind, text, lead, kind == TokenKind::Word && isReservedText(text)};
     return node;
 }
 
@@ -249,7 +300,7 @@ Node makeGroup(NodeList children, const QString& lead)
 {
     Node node;
     node.isGroup = true;
-    node.token = Token{TokenKind::LeftParen, QStringLiteral("("), lead};
+    node.token = Token{TokenKind::LeftParen, QStringLiteral("("), lead, false};
     node.children = std::move(children);
     return node;
 }

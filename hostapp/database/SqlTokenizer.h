@@ -22,9 +22,39 @@ enum class TokenKind {
 
 struct Token {
     TokenKind kind = TokenKind::Word;
-    QString text;  // as written (a comment-free rewrite may change it)
-    QString lead;  // blanks before the token; a comment becomes a blank or a line break
+    QString text;           // as written (a comment-free rewrite may change it)
+    QString lead;           // blanks before the token; a comment becomes a blank or a line break
+    bool reserved = false;  // a Word that is a reserved word of the language (SELECT, AND, ...)
 };
+
+// ASCII letters compared without regard to case; `upper` is upper case.
+inline bool equalsUpper(QStringView text, const char* upper)
+{
+    qsizetype i = 0;
+    for (; upper[i]; ++i) {
+        if (i >= text.size())
+            return false;
+        char16_t c = text[i].unicode();
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c != static_cast<unsigned char>(upper[i]))
+            return false;
+    }
+    return i == text.size();
+}
+
+inline bool equalsExactly(QStringView text, const char* ascii)
+{
+    qsizetype i = 0;
+    for (; ascii[i]; ++i) {
+        if (i >= text.size() || text[i].unicode() != static_cast<unsigned char>(ascii[i]))
+            return false;
+    }
+    return i == text.size();
+}
+
+// Words that end an expression rather than name a column (SELECT, AND, FROM, ...).
+bool isReservedText(QStringView word);
 
 // A token, or a parenthesised group holding the nodes between "(" and ")".
 struct Node {
@@ -34,8 +64,15 @@ struct Node {
     bool isGroup = false;
     bool closed = true;          // false when the text ends before the ")"
 
-    bool isWord(const char* upperWord) const;  // a Word equal to upperWord, ignoring case
-    bool isOperator(const char* op) const;
+    // A Word equal to upperWord, ignoring case.
+    bool isWord(const char* upperWord) const
+    {
+        return !isGroup && token.kind == TokenKind::Word && equalsUpper(token.text, upperWord);
+    }
+    bool isOperator(const char* op) const
+    {
+        return !isGroup && token.kind == TokenKind::Operator && equalsExactly(token.text, op);
+    }
     bool is(TokenKind kind) const { return !isGroup && token.kind == kind; }
 };
 
@@ -47,6 +84,9 @@ NodeList nest(std::vector<Token> tokens);
 // Writes nodes back as text, putting a blank between two tokens that would otherwise run
 // together ("12" followed by "AND").
 QString render(const NodeList& nodes);
+
+// Gives a Word a new spelling.
+void respell(Token& word, const QString& text);
 
 // Convenience for building rewritten nodes.
 Node makeNode(TokenKind kind, const QString& text, const QString& lead = QString());
