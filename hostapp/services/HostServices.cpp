@@ -12,6 +12,7 @@
 #include "hostapp/services/HostSharedDictionary.h"
 #include "hostapp/services/HostSystemProfile.h"
 #include "hostapp/services/HostUserProfile.h"
+#include "hostapp/services/PropsString.h"
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/SharedDictionaryProperty.h"
@@ -56,7 +57,11 @@ void installHostServices(const LoginSession& session)
         session.settingsFile.isEmpty() ? HostSettingsStore::defaultFilePath() : session.settingsFile;
     auto settingsStore = std::make_shared<HostSettingsStore>(settingsFile);
 
-    setCurrentSession({session, propsString});
+    // The services reach the database by the connection string the property string carries,
+    // so the session uses the same text and the pool keeps one connection for both.
+    LoginSession installed = session;
+    installed.connectString = publishableConnectString(session.connectString);
+    setCurrentSession({installed, propsString});
 
     for (const ServiceClass& service : kServices)
         com::ObjectFactory::instance().registerClass(QString::fromLatin1(service.progId), service.create);
