@@ -70,16 +70,5 @@ TEST(PropsString, ValuesThatCannotTravelAreRefused)
     }
 }
 
-TEST(PropsPairs, ReadsAsTheComponentDoes)
-{
-    const PropsPairs pairs(QStringLiteral(" UserID = 5 ;ConnectString={a=1;b=2} ignored;X=y;Last=z"));
-    ASSERT_EQ(pairs.pairs().size(), 4);
-    EXPECT_EQ(pairs.value(QStringLiteral("userid")), QStringLiteral("5"));
-    EXPECT_EQ(pairs.value(QStringLiteral("ConnectString")), QStringLiteral("a=1;b=2"));
-    EXPECT_EQ(pairs.value(QStringLiteral("X")), QStringLiteral("y"));
-    EXPECT_EQ(pairs.value(QStringLiteral("Last")), QStringLiteral("z"));
-    EXPECT_FALSE(pairs.contains(QStringLiteral("Missing")));
-}
-
 } // namespace
 } // namespace hostsvc

@@ -118,17 +118,5 @@ TEST_F(UserProfileTest, AFailedSaveLeavesTheSectionAsItWas)
     EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("later"));
 }
 
-TEST_F(UserProfileTest, EmptyNamesAreRefused)
-{
-    auto profile = com::ObjectFactory::instance().createAs<hostapi::UserProfile>(
-        QString::fromLatin1(hostapi::progid::UserProfile));
-    for (const auto& [application, section] : {std::pair{QString(), kSection}, std::pair{kApp, QStringLiteral("  ")}}) {
-        const auto loadError = fakehost::comErrorOf([&] { profile->Load(application, section); });
-        const auto saveError = fakehost::comErrorOf([&] { profile->save(application, section); });
-        ASSERT_TRUE(loadError && saveError);
-        EXPECT_TRUE(loadError->description().contains(QStringLiteral("不能为空")));
-    }
-}
-
 } // namespace
 } // namespace hostsvc
