@@ -240,44 +240,48 @@ private:
 
     struct KindPlace {
         const MaterialKind* kind;
-        std::vector<std::string> a, b, variants;
-        int capacity;  // distinct models
+        std::vector<std::string> a, b, variants, editions;
+        int capacity;  // distinct models without editions
     };
 
-    struct Spec {
-        int variant, combo, series;
+    struct ModelPick {
+        int variant, combo, edition;  // edition 0: the plain model
     };
 
-    // n models of a kind, spread evenly over its variants and, within one, over its sizes:
-    // one size drawn from each of n equal slices of the size list.
-    std::vector<Spec> specsOf(const KindPlace& k, int n)
+    // n models of a kind, spread evenly over its variants and, within one, over its sizes
+    // (one drawn from each of as many equal slices). When a variant needs more models than it has
+    // sizes, each size also comes in editions, listed next to each other.
+    std::vector<ModelPick> modelPicks(const KindPlace& k, int n)
     {
-        std::vector<Spec> specs;
+        std::vector<ModelPick> picks;
         const int v = static_cast<int>(k.variants.size());
-        const int perVariant = static_cast<int>(k.a.size() * k.b.size());
+        const int sizes = static_cast<int>(k.a.size() * k.b.size());
         for (int variant = 0; variant < v; ++variant) {
             const int m = n / v + (variant < n % v ? 1 : 0);
+            const int editions = (m + sizes - 1) / sizes;
+            const long long places = static_cast<long long>(sizes) * editions;
             for (int i = 0; i < m; ++i) {
-                if (m <= perVariant)
-                    specs.push_back({variant, static_cast<int>((i + m_random.uniform()) * perVariant / m), 0});
-                else
-                    specs.push_back({variant, i % perVariant, i / perVariant});
+                const long long from = places * i / m;
+                const long long to = places * (i + 1) / m;
+                const auto place = from + static_cast<long long>(m_random.uniform() * static_cast<double>(to - from));
+                picks.push_back({variant, static_cast<int>(place / editions), static_cast<int>(place % editions)});
             }
         }
-        return specs;
+        return picks;
     }
 
-    static std::string seriesTag(int series)
+    static std::string editionTag(const KindPlace& k, int edition)
     {
-        static const char* const tags[] = {"Ⅱ型", "Ⅲ型", "Ⅳ型", "Ⅴ型", "Ⅵ型", "Ⅶ型", "Ⅷ型", "Ⅸ型"};
-        return series <= 8 ? tags[series - 1] : std::to_string(series + 1) + "型";
+        if (edition <= static_cast<int>(k.editions.size()))
+            return k.editions[static_cast<size_t>(edition - 1)];
+        return std::to_string(edition + 1) + "型";
     }
 
-    void addMaterial(int parent, const KindPlace& k, const Spec& spec, int width, int& sequence)
+    void addMaterial(int parent, const KindPlace& k, const ModelPick& pick, int width, int& sequence)
     {
         const MaterialKind& kind = *k.kind;
-        const size_t ia = static_cast<size_t>(spec.combo) / k.b.size();
-        const size_t ib = static_cast<size_t>(spec.combo) % k.b.size();
+        const size_t ia = static_cast<size_t>(pick.combo) / k.b.size();
+        const size_t ib = static_cast<size_t>(pick.combo) % k.b.size();
         std::string model = kind.model;
         auto replace = [&model](const char* key, const std::string& with) {
             const size_t at = model.find(key);
@@ -286,18 +290,18 @@ private:
         };
         replace("{a}", k.a[ia]);
         replace("{b}", k.b[ib]);
-        const std::string& variant = k.variants[static_cast<size_t>(spec.variant)];
+        const std::string& variant = k.variants[static_cast<size_t>(pick.variant)];
         if (!variant.empty())
             model += (model.empty() ? "" : " ") + variant;
-        if (spec.series > 0)
-            model += " " + seriesTag(spec.series);
+        if (pick.edition > 0)
+            model += " " + editionTag(k, pick.edition);
 
         // Bigger sizes cost more and sell in smaller quantities; dearer variants come later.
         const double posA = (ia + 0.5) / k.a.size();
         const double posB = (ib + 0.5) / k.b.size();
         const double pos = k.b.size() > 1 ? 0.75 * posA + 0.25 * posB : posA;
         double price = kind.priceLow * std::pow(kind.priceHigh / kind.priceLow, pos) *
-                       (1 + 0.25 * spec.variant) * (1 + 0.1 * spec.series) * m_random.between(0.92, 1.08);
+                       (1 + 0.25 * pick.variant) * (1 + 0.1 * pick.edition) * m_random.between(0.92, 1.08);
         price = std::max(roundTo(price, kind.priceDecimals), 1 / kPow10[kind.priceDecimals]);
 
         const int index = add(kClassMaterial, parent, segment(++sequence, width), kind.name, kind.initials, true);
@@ -320,7 +324,8 @@ private:
         for (const MaterialCategory& c : materialCatalog())
             for (const MaterialSubcategory& s : c.subcategories)
                 for (const MaterialKind& k : s.kinds) {
-                    KindPlace place{&k, splitList(k.sizesA), splitList(k.sizesB), splitList(k.variants), 0};
+                    KindPlace place{&k, splitList(k.sizesA), splitList(k.sizesB), splitList(k.variants),
+                                    splitList(c.editions), 0};
                     place.capacity = static_cast<int>(place.a.size() * place.b.size() * place.variants.size());
                     kinds.push_back(std::move(place));
                 }
@@ -342,10 +347,10 @@ private:
                 int kindNo = 0;
                 for (size_t k = 0; k < s.kinds.size(); ++k, ++kindIndex) {
                     const KindPlace& place = kinds[kindIndex];
-                    const std::vector<Spec> specs = specsOf(place, perKind[kindIndex]);
+                    const std::vector<ModelPick> picks = modelPicks(place, perKind[kindIndex]);
                     if (!large) {
-                        for (const Spec& spec : specs)
-                            addMaterial(sub, place, spec, 3, sequence);
+                        for (const ModelPick& pick : picks)
+                            addMaterial(sub, place, pick, 3, sequence);
                         continue;
                     }
                     // Large: the kind is a group; with three or more variants each variant is
@@ -354,21 +359,21 @@ private:
                                               place.kind->initials, false);
                     int kindSequence = 0;
                     if (place.variants.size() < 3) {
-                        for (const Spec& spec : specs)
-                            addMaterial(kindGroup, place, spec, 4, kindSequence);
+                        for (const ModelPick& pick : picks)
+                            addMaterial(kindGroup, place, pick, 4, kindSequence);
                         continue;
                     }
                     int variantNo = 0;
                     for (size_t v = 0; v < place.variants.size(); ++v) {
                         int variantSequence = 0;
                         int variantGroup = -1;
-                        for (const Spec& spec : specs) {
-                            if (spec.variant != static_cast<int>(v))
+                        for (const ModelPick& pick : picks) {
+                            if (pick.variant != static_cast<int>(v))
                                 continue;
                             if (variantGroup < 0)
                                 variantGroup = add(kClassMaterial, kindGroup, segment(++variantNo, 2),
                                                    place.variants[v], place.kind->initials, false);
-                            addMaterial(variantGroup, place, spec, 4, variantSequence);
+                            addMaterial(variantGroup, place, pick, 4, variantSequence);
                         }
                     }
                 }

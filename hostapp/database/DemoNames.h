@@ -69,6 +69,9 @@ struct MaterialSubcategory {
 
 struct MaterialCategory {
     Word name;
+    // Editions a model also comes in ("DIN|ISO"), used when a kind needs more models than
+    // its sizes and variants give.
+    const char* editions;
     std::vector<MaterialSubcategory> subcategories;
 };
 

@@ -161,6 +161,9 @@ TEST(DemoData, DetailTablesMirrorTheItems)
                   db.integer(details));
     }
     EXPECT_EQ(db.integer("SELECT count(*) FROM t_ICItem WHERE FUnitID NOT IN (SELECT FItemID FROM t_MeasureUnit)"), 0);
+    // A clerk tells materials apart by name and model.
+    EXPECT_EQ(db.integer("SELECT count(DISTINCT FName || '/' || FModel) FROM t_ICItem"),
+              db.integer("SELECT count(*) FROM t_ICItem"));
     EXPECT_EQ(db.rows("SELECT FNumber, FName FROM t_AuxItem WHERE FItemID=0"),
               (std::vector<std::vector<std::string>>{{"", ""}}));
 }

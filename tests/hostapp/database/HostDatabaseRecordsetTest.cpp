@@ -1,7 +1,4 @@
-// execute hands the rows over as a recordset. The recordset itself is built on another
-// branch; these tests join the build as soon as its implementation is in the tree.
-#if __has_include("platform/ado/Recordset.cpp")
-
+// execute hands the rows over as a recordset.
 #include "hostapp/database/HostDatabase.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
@@ -52,5 +49,3 @@ TEST(HostDatabaseRecordset, QueryWithoutMatchesGivesAnEmptyOpenRecordset)
 
 } // namespace
 } // namespace hostdb
-
-#endif

@@ -1,0 +1,243 @@
+#include "tradequery/history/BaseDetail.h"
+
+#include "platform/com/ErrorCodes.h"
+#include "platform/controls/Ledger50.h"
+#include "platform/hostapi/HostGlobals.h"
+#include "platform/hostapi/ProgIds.h"
+#include "platform/hostapi/StandardValueConvert.h"
+#include "platform/hostapi/SystemProfile.h"
+#include "platform/vb/Conversion.h"
+#include "platform/vb/Strings.h"
+#include "tradequery/history/CurrencyScale.h"
+#include "tradequery/history/Ledger50Adapter.h"
+#include "tradequery/history/LedgerCellFormat.h"
+#include "tradequery/host/HostCalls.h"
+#include "tradequery/host/InfoBox.h"
+#include "tradequery/host/Messages.h"
+
+namespace tq {
+
+namespace {
+
+const QString& source()
+{
+    static const QString text = QStringLiteral("BaseDetail");
+    return text;
+}
+
+// Runs one step of a row answer; a step that fails is skipped and the next one runs.
+template <class Step>
+void skipOnError(Step&& step)
+{
+    try {
+        step();
+    } catch (const com::ComError&) {
+    }
+}
+
+com::ComError notALedger(const QString& what)
+{
+    return com::ComError(com::VB_TYPE_MISMATCH, source(),
+                         QStringLiteral("类型不匹配：Ldg 只接受台账表格（Ledger50），%1").arg(what));
+}
+
+com::ComError objectNotSet(const QString& what)
+{
+    return com::ComError(com::vbError(91), source(),
+                         QStringLiteral("对象变量或 With 块变量未设置：%1").arg(what));
+}
+
+// The host's value helpers; a host that published none gets the standard ones.
+std::shared_ptr<hostapi::ValueConvert> valueConvert()
+{
+    if (auto convert = hostapi::globals().valueConvert())
+        return convert;
+    static const auto standard = std::make_shared<hostapi::StandardValueConvert>();
+    return standard;
+}
+
+} // namespace
+
+BaseDetail::BaseDetail()
+{
+    auto profile = com::ObjectFactory::instance().createAs<hostapi::SystemProfile>(
+        QString::fromLatin1(hostapi::progid::SystemProfile));
+    const QVariant precision =
+        profile->GetProfile(GetPropsString(), QStringLiteral("IC"), QStringLiteral("PrecisionOfDiscountRate"));
+    m_discountPrecision = (!precision.isValid() || precision.isNull()) ? 0 : vb::CLng(precision);
+}
+
+BaseDetail::~BaseDetail() = default;
+
+void BaseDetail::setLdg(QObject* ledger)
+{
+    if (!ledger) {
+        m_ledger.reset();
+        return;
+    }
+    auto* grid = qobject_cast<controls::Ledger50*>(ledger);
+    if (!grid)
+        throw notALedger(QStringLiteral("不接受 %1").arg(QString::fromLatin1(ledger->metaObject()->className())));
+    m_ledger = std::make_shared<Ledger50Adapter>(grid);
+}
+
+void BaseDetail::setLdg(const com::ComObjectPtr& ledger)
+{
+    if (!ledger) {
+        m_ledger.reset();
+        return;
+    }
+    auto contract = std::dynamic_pointer_cast<LedgerContract>(ledger);
+    if (!contract)
+        throw notALedger(QStringLiteral("此对象不提供台账表格的成员"));
+    m_ledger = std::move(contract);
+}
+
+BaseDetail::ColumnTable BaseDetail::columnTable(int32_t queryType)
+{
+    const int16_t text = LEDGER_TYPE_TEXT;
+    const int16_t number = LEDGER_TYPE_NUMBER;
+    const int16_t date = LEDGER_TYPE_DATE;
+    const QString company = queryType == 1 ? QStringLiteral("客户") : QStringLiteral("供应商");
+    return ColumnTable{{
+        {QStringLiteral("FNumber"), LangText(QStringLiteral("物料代码")), text},
+        {QStringLiteral("FName"), LangText(QStringLiteral("物料名称")), text},
+        {QStringLiteral("FModel"), LangText(QStringLiteral("规格型号")), text},
+        {QStringLiteral("FAuxPropNumber"), LangText(QStringLiteral("辅助属性代码")), text},
+        {QStringLiteral("FAuxPropName"), LangText(QStringLiteral("辅助属性")), text},
+        {QStringLiteral("FCompany"), LangText(company), text},
+        {QStringLiteral("FDept"), LangText(QStringLiteral("部门")), text},
+        {QStringLiteral("FEmp"), LangText(QStringLiteral("业务员")), text},
+        {QStringLiteral("FDate"), LangText(QStringLiteral("单据日期")), date},
+        {QStringLiteral("FBillNo"), LangText(QStringLiteral("单据编号")), text},
+        {QStringLiteral("FQty"), LangText(QStringLiteral("数量")), number},
+        {QStringLiteral("FPrice"), LangText(QStringLiteral("含税单价")), number},
+        {QStringLiteral("FDiscountRate"), LangText(QStringLiteral("折扣率")), number},
+        {QStringLiteral("FCurrencyName"), LangText(QStringLiteral("币别")), text},
+        {QStringLiteral("FExchangeRate"), LangText(QStringLiteral("汇率")), number},
+        {QStringLiteral("FUnit"), LangText(QStringLiteral("单位")), text},
+        {QStringLiteral("FPriceDiscount"), LangText(QStringLiteral("实际价格")), number},
+        {QStringLiteral("FAmtTotalFor"), LangText(QStringLiteral("价税合计")), number},
+    }};
+}
+
+LedgerContract& BaseDetail::ledger() const
+{
+    if (!m_ledger)
+        throw objectNotSet(QStringLiteral("尚未设置台账表格（Ldg）"));
+    return *m_ledger;
+}
+
+ado::Recordset& BaseDetail::heldRecordset() const
+{
+    if (!m_recordset)
+        throw objectNotSet(QStringLiteral("还没有查询结果"));
+    return *m_recordset;
+}
+
+void BaseDetail::GetTitleInfo(int32_t QueryType)
+{
+    m_columns = columnTable(QueryType);
+    ledger().setColCount(COLUMN_COUNT);
+}
+
+bool BaseDetail::TakeJournalData(const QString& strSql, const ado::RecordsetPtr& rs, const QString& sumSQL)
+{
+    Q_UNUSED(rs);
+    Q_UNUSED(sumSQL);
+    try {
+        ado::RecordsetPtr result = CnExecute(strSql);
+        if (!strSql.isEmpty())
+            m_recordset = std::move(result);
+        LedgerContract& grid = ledger();
+        grid.setRowCount(1);
+        if (m_recordset) {
+            const long count = m_recordset->RecordCount();
+            grid.setRowCount(count == 0 ? 1 : count + 1);
+        }
+        return true;
+    } catch (const com::ComError& error) {
+        InfoBox(LangText(QStringLiteral("查询数据库时出错。原因:")) + LangText(error.description()));
+        return false;
+    }
+}
+
+QString BaseDetail::TRowData(long lRow)
+{
+    QString text;
+    if (lRow != 1)
+        return text;
+    for (long i = 0; i < COLUMN_COUNT; ++i) {
+        const Column& column = m_columns[i];
+        if (IsNumericLedgerType(column.dataType)) {
+            // A number column the grid does not have ends the title row there.
+            bool beyondGrid = false;
+            skipOnError([&] { beyondGrid = i + 1 > ledger().ColCount(); });
+            if (beyondGrid)
+                return text;
+            skipOnError([&] { ledger().setNumericAlign(i + 1, 1); });
+        }
+        text += column.title + QLatin1Char('|');
+    }
+    return text;
+}
+
+void BaseDetail::positionOn(long lRow)
+{
+    ado::Recordset* rows = nullptr;
+    skipOnError([&] { rows = &heldRecordset(); });
+    if (!rows)
+        return;
+    skipOnError([&] { rows->Move(lRow - 2, ado::adBookmarkFirst); });
+    skipOnError([&] {
+        if (rows->Eof())
+            rows->MoveLast();
+    });
+    skipOnError([&] {
+        if (rows->Bof())
+            rows->MoveFirst();
+    });
+}
+
+QString BaseDetail::DRowData(long lRow, long& SColor)
+{
+    SColor = 0;
+
+    bool withinGrid = false;
+    skipOnError([&] { withinGrid = lRow <= ledger().RowCount(); });
+    if (withinGrid) {
+        positionOn(lRow);
+        SColor = ROW_COLOR_WHITE;
+    }
+
+    LedgerRowFormat format;
+    format.discountPrecision = m_discountPrecision;
+    skipOnError([&] { format.qtyDecimal = vb::toText(heldRecordset().value(QStringLiteral("FQtyDecimal"))); });
+    skipOnError([&] { format.priceDecimal = vb::toText(heldRecordset().value(QStringLiteral("FPriceDecimal"))); });
+    format.amountScale = [this] {
+        return CurrencyScale(vb::CLng(heldRecordset().value(QStringLiteral("FCurrencyID"))));
+    };
+
+    const std::shared_ptr<hostapi::ValueConvert> convert = valueConvert();
+    QString text;
+    text.reserve(256);  // a typical row, so the cells are appended without regrowing
+    for (const Column& column : m_columns) {
+        text += cellText(column, *convert, format);
+        text += QLatin1Char('|');
+    }
+    return text;
+}
+
+QString BaseDetail::cellText(const Column& column, hostapi::ValueConvert& convert,
+                             const LedgerRowFormat& format) const
+{
+    QString cell;
+    skipOnError([&] {
+        const QVariant value = convert.ValueOrDefault(heldRecordset().value(column.key), QString());
+        cell = vb::Trim(vb::toText(value));
+    });
+    skipOnError([&] { cell = FormatLedgerCell(column.key, column.dataType, cell, format); });
+    return cell;
+}
+
+} // namespace tq

@@ -1,0 +1,92 @@
+#pragma once
+// The history ledger: runs a history statement, keeps its recordset, tells the ledger grid
+// how many rows there are and answers the grid's row requests with the row texts
+// ("cell|cell|...|"), each cell formatted for its column. Ledger row 1 is the title row;
+// ledger row r >= 2 shows record r - 1. Nothing is cached: each row request positions the
+// recordset afresh from its first record.
+//
+// Calling order: setLdg, GetTitleInfo (again whenever the view changes), then
+// TakeJournalData for each new query; the grid then asks TRowData(1) and DRowData(r).
+#include "platform/ado/Recordset.h"
+#include "tradequery/history/LedgerContract.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace hostapi {
+class ValueConvert;
+}
+
+namespace tq {
+
+struct LedgerRowFormat;
+
+class BaseDetail {
+public:
+    static constexpr long COLUMN_COUNT = 18;
+    // The colour answered with every existing data row.
+    static constexpr long ROW_COLOR_WHITE = 0xFFFFFF;
+
+    // Reads the discount-rate precision once ("IC"/"PrecisionOfDiscountRate" of the system
+    // profile; 0 when the host has none set). Errors of the host reach the caller.
+    BaseDetail();
+    ~BaseDetail();
+    BaseDetail(const BaseDetail&) = delete;
+    BaseDetail& operator=(const BaseDetail&) = delete;
+
+    // Ldg (write-only): the ledger grid to fill. A controls::Ledger50 is taken through
+    // Ledger50Adapter and stays owned by its window; a ComObject must implement
+    // LedgerContract. Anything else raises type mismatch (13) and keeps the previous ledger.
+    // Null lets the ledger go.
+    void setLdg(QObject* ledger);
+    void setLdg(const com::ComObjectPtr& ledger);
+
+    // Titles the 18 columns for the query type (1: customers, else suppliers) and sets the
+    // grid's column count to 18. Without a ledger raises 91.
+    void GetTitleInfo(int32_t QueryType);
+
+    // Runs strSql through CnExecute and keeps its recordset (a non-empty strSql replaces the
+    // one held), then sets the grid's row count to the record count + 1 (1 when there are no
+    // records). Any error shows "查询数据库时出错。原因:" with its description and answers
+    // false; a query that fails leaves the held recordset and the grid as they were.
+    // rs and sumSQL are accepted for the callers' sake and take no part.
+    bool TakeJournalData(const QString& strSql, const ado::RecordsetPtr& rs = nullptr,
+                         const QString& sumSQL = QString());
+
+    // The title row text for row 1, marking the grid's number columns right-aligned on the
+    // way; "" for every other row. Never fails.
+    QString TRowData(long lRow);
+
+    // The text of data row lRow and, in SColor, its colour: white for a row within the grid's
+    // row count, 0 for a row beyond it, which shows whatever record is current. A step that
+    // fails is skipped (a cell that cannot be read stays empty), so a row is always answered.
+    QString DRowData(long lRow, long& SColor);
+
+    // recordset (read-only): the result of the last history query, or null before the first.
+    ado::RecordsetPtr recordset() const { return m_recordset; }
+
+private:
+    struct Column {
+        QString key;
+        QString title;
+        int16_t dataType = 0;
+    };
+    using ColumnTable = std::array<Column, COLUMN_COUNT>;
+
+    static ColumnTable columnTable(int32_t queryType);
+    LedgerContract& ledger() const;
+    ado::Recordset& heldRecordset() const;
+    void positionOn(long lRow);
+    QString cellText(const Column& column, hostapi::ValueConvert& convert,
+                     const LedgerRowFormat& format) const;
+
+    std::shared_ptr<LedgerContract> m_ledger;
+    ColumnTable m_columns;
+    ado::RecordsetPtr m_recordset;
+    int32_t m_discountPrecision = 0;
+};
+
+} // namespace tq
