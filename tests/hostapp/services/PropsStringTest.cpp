@@ -1,0 +1,74 @@
+// The login property string the host publishes, read back the way the component reads it.
+#include "hostapp/services/HostServices.h"
+#include "hostapp/services/PropsString.h"
+#include "tests/testsupport/ComErrorMatchers.h"
+#include "tradequery/host/LoginProps.h"
+
+#include <gtest/gtest.h>
+
+namespace hostsvc {
+namespace {
+
+LoginSession sessionOf(const QString& connectString, const QString& userName = QStringLiteral("张敏"))
+{
+    LoginSession session;
+    session.connectString = connectString;
+    session.userId = 2;
+    session.userName = userName;
+    return session;
+}
+
+TEST(PropsString, NamesTheLoginTheDatabaseAndTheLanguage)
+{
+    EXPECT_EQ(buildPropsString(sessionOf(QStringLiteral("/data/zel/demo.db"))),
+              QStringLiteral("UserID=2;UserName={张敏};ConnectString={/data/zel/demo.db};AcctName={demo};"
+                             "DBName={demo.db};Language=chs"));
+    LoginSession named = sessionOf(QStringLiteral("Data Source=/data/zel/2025.db"));
+    named.accountName = QStringLiteral("青禾贸易");
+    EXPECT_EQ(PropsPairs(buildPropsString(named)).value(QStringLiteral("AcctName")), QStringLiteral("青禾贸易"));
+    // A connection string that names nothing still gives a string (the login refuses it).
+    EXPECT_EQ(buildPropsString(sessionOf(QStringLiteral("Mode=fast"))),
+              QStringLiteral("UserID=2;UserName={张敏};ConnectString={Mode=fast};AcctName={};DBName={};Language=chs"));
+}
+
+TEST(PropsString, TheComponentReadsBackEveryValue)
+{
+    struct Case {
+        QString connectString;
+        QString publishedConnectString;
+        QString dbName;
+    };
+    const Case cases[] = {
+        {QStringLiteral("/data/zel/demo.db"), QStringLiteral("/data/zel/demo.db"), QStringLiteral("demo.db")},
+        {QStringLiteral("Data Source=/srv/zel.db;Busy Timeout=500"),
+         QStringLiteral("Data Source=/srv/zel.db;Busy Timeout=500"), QStringLiteral("zel.db")},
+        // ODBC's braces around the driver name protect nothing and could not travel.
+        {QStringLiteral("DRIVER={FreeTDS};SERVER=db1;PORT=1433;DATABASE=ZEL2025;UID=sa;PWD=x"),
+         QStringLiteral("DRIVER=FreeTDS;SERVER=db1;PORT=1433;DATABASE=ZEL2025;UID=sa;PWD=x"), QStringLiteral("ZEL2025")},
+    };
+    for (const Case& c : cases) {
+        const QString props = buildPropsString(sessionOf(c.connectString, QStringLiteral("li; na=x")));
+        tq::LoadLoginProps(props);
+        EXPECT_EQ(tq::GetLoginProp(QStringLiteral("UserID")), QStringLiteral("2"));
+        EXPECT_EQ(tq::GetLoginProp(QStringLiteral("UserName")), QStringLiteral("li; na=x"));
+        EXPECT_EQ(tq::LoginConnectString(), c.publishedConnectString);
+        EXPECT_EQ(tq::GetLoginProp(QStringLiteral("DBName")), c.dbName);
+        EXPECT_EQ(tq::GetLoginProp(QStringLiteral("Language")), QStringLiteral("chs"));
+        // The host's own reading agrees.
+        EXPECT_EQ(connectStringOf(props, QStringLiteral("test")), c.publishedConnectString);
+        EXPECT_EQ(userIdOf(props, QStringLiteral("test")), 2);
+    }
+}
+
+TEST(PropsString, ValuesThatCannotTravelAreRefused)
+{
+    for (const LoginSession& session : {sessionOf(QStringLiteral("DRIVER={x};PWD={a;b}c}")),
+                                        sessionOf(QStringLiteral("/data/demo.db"), QStringLiteral("a}b"))}) {
+        const auto error = fakehost::comErrorOf([&] { buildPropsString(session); });
+        ASSERT_TRUE(error);
+        EXPECT_TRUE(error->description().contains(QStringLiteral("无法放进登录属性串"))) << error->description().toStdString();
+    }
+}
+
+} // namespace
+} // namespace hostsvc

@@ -1,0 +1,156 @@
+// Function rights (GLData.AccessCheck) and partner data rights (ItemInfo.GetDataRight) of the
+// demo users, through the ProgIDs as the component reaches them.
+#include "platform/hostapi/GLData.h"
+#include "platform/hostapi/ItemInfo.h"
+#include "platform/hostapi/ProgIds.h"
+#include "tests/hostapp/services/InstalledServices.h"
+#include "tests/testsupport/ComErrorMatchers.h"
+
+#include <gtest/gtest.h>
+
+namespace hostsvc {
+namespace {
+
+using namespace hostdb::demo;
+using testing::InstalledServices;
+
+std::shared_ptr<hostapi::GLData> newGLData()
+{
+    return com::ObjectFactory::instance().createAs<hostapi::GLData>(hostapi::progid::GLData);
+}
+
+std::shared_ptr<hostapi::ItemInfo> newItemInfo()
+{
+    return com::ObjectFactory::instance().createAs<hostapi::ItemInfo>(hostapi::progid::ItemInfo);
+}
+
+// -1 granted, 0 refused, "null" not controlled.
+QString answerText(const QVariant& answer)
+{
+    return answer.isValid() ? QString::number(answer.toInt()) : QStringLiteral("null");
+}
+
+TEST(AccessCheck, AnswersEachDemoUserByHisRightRows)
+{
+    struct Case {
+        int user;
+        int object;
+        int right;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {kAdminUserId, kSalesQueryObject, kQueryRight, "-1"},
+        {kAdminUserId, kPurchaseQueryObject, kQueryRight, "-1"},
+        {kAdminUserId, kSalesQueryObject, kSettingsRight, "-1"},
+        {kAdminUserId, kSalesQueryObject, kQueryRight | kSettingsRight, "-1"},
+        {kSalesClerkUserId, kSalesQueryObject, kQueryRight, "-1"},
+        {kSalesClerkUserId, kPurchaseQueryObject, kQueryRight, "0"},   // no row for purchases
+        {kSalesClerkUserId, kSalesQueryObject, kSettingsRight, "0"},    // row lacks the bit
+        {kSalesClerkUserId, kSalesQueryObject, kQueryRight | kSettingsRight, "0"},  // needs both
+        {kNoRightUserId, kSalesQueryObject, kQueryRight, "0"},
+        {kNoRightUserId, kPurchaseQueryObject, kQueryRight, "0"},
+        {kRestrictedUserId, kPurchaseQueryObject, kQueryRight, "-1"},
+        {kRestrictedUserId, kPurchaseQueryObject, kSettingsRight, "0"},
+    };
+    InstalledServices services(kAdminUserId);
+    for (const Case& c : cases) {
+        services.switchUser(c.user);
+        EXPECT_EQ(answerText(newGLData()->AccessCheck(kPriceQueryFunction, c.object, c.right)),
+                  QString::fromLatin1(c.expected))
+            << "user " << c.user << ", object " << c.object << ", right " << std::hex << c.right;
+    }
+}
+
+TEST(AccessCheck, AFunctionObjectPairNobodyHasRowsForIsNotControlled)
+{
+    InstalledServices services(kNoRightUserId);
+    EXPECT_FALSE(newGLData()->AccessCheck(kPriceQueryFunction, 99, kQueryRight).isValid());
+    EXPECT_FALSE(newGLData()->AccessCheck(1001, kSalesQueryObject, kQueryRight).isValid());
+}
+
+TEST(AccessCheck, AnObjectCreatedBeforeAnotherLoginAnswersForTheNewUser)
+{
+    // The component keeps its security object for the whole process.
+    InstalledServices services(kAdminUserId);
+    const auto security = newGLData();
+    EXPECT_EQ(security->AccessCheck(kPriceQueryFunction, kSalesQueryObject, kQueryRight).toInt(), -1);
+    services.switchUser(kNoRightUserId);
+    EXPECT_EQ(security->AccessCheck(kPriceQueryFunction, kSalesQueryObject, kQueryRight).toInt(), 0);
+}
+
+TEST(AccessCheck, WithoutALoginRaisesAClearError)
+{
+    const auto security = [] {
+        InstalledServices services;
+        return newGLData();
+    }();
+    const auto error = fakehost::comErrorOf(
+        [&] { security->AccessCheck(kPriceQueryFunction, kSalesQueryObject, kQueryRight); });
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(error->description().contains(QStringLiteral("没有登录"))) << error->description().toStdString();
+}
+
+TEST(GetDataRight, TheRestrictedUserGetsHisRegionRightIdPerPartnerKind)
+{
+    InstalledServices services(kRestrictedUserId);
+    for (const auto& [kind, rightId] : {std::pair{kCustomerDataRight, kRestrictedCustomerRightId},
+                                        std::pair{kSupplierDataRight, kRestrictedSupplierRightId}}) {
+        int32_t value = 0;
+        int16_t partnerKind = static_cast<int16_t>(kind);
+        EXPECT_TRUE(newItemInfo()->GetDataRight(services.propsString(), value, partnerKind)) << kind;
+        EXPECT_EQ(value, rightId);
+        EXPECT_EQ(partnerKind, kind);  // read, never written
+    }
+}
+
+TEST(GetDataRight, UnrestrictedUsersGetFalseAndTheirValueUntouched)
+{
+    InstalledServices services(kAdminUserId);
+    for (int user : {kAdminUserId, kSalesClerkUserId}) {
+        services.switchUser(user);
+        for (int16_t kind : {int16_t(1), int16_t(2)}) {
+            int32_t value = 77;
+            EXPECT_FALSE(newItemInfo()->GetDataRight(services.propsString(), value, kind)) << user;
+            EXPECT_EQ(value, 77);
+        }
+    }
+}
+
+TEST(GetDataRight, FollowsTheLoginOfThePropertyStringNotTheInstalledOne)
+{
+    InstalledServices services(kAdminUserId);
+    LoginSession restricted = services.session;
+    restricted.userId = kRestrictedUserId;
+    int32_t value = 0;
+    int16_t kind = 1;
+    EXPECT_TRUE(newItemInfo()->GetDataRight(buildPropsString(restricted), value, kind));
+    EXPECT_EQ(value, kRestrictedCustomerRightId);
+}
+
+TEST(GetDataRight, BadArgumentsRaiseClearErrors)
+{
+    InstalledServices services(kRestrictedUserId);
+    struct Case {
+        QString props;
+        int16_t kind;
+        const char* mentions;
+    };
+    const Case cases[] = {
+        {services.propsString(), 3, "往来单位类别"},
+        {QStringLiteral("UserID=5"), 1, "ConnectString"},
+        {QStringLiteral("ConnectString={%1}").arg(services.session.connectString), 1, "UserID"},
+        {QStringLiteral("UserID=abc;ConnectString={%1}").arg(services.session.connectString), 1, "UserID=abc"},
+    };
+    for (const Case& c : cases) {
+        int32_t value = 0;
+        int16_t kind = c.kind;
+        const auto error = fakehost::comErrorOf([&] { newItemInfo()->GetDataRight(c.props, value, kind); });
+        ASSERT_TRUE(error) << c.props.toStdString();
+        EXPECT_TRUE(error->description().contains(QString::fromUtf8(c.mentions)))
+            << error->description().toStdString();
+        EXPECT_EQ(error->source(), QString::fromLatin1(hostapi::progid::ItemInfo));
+    }
+}
+
+} // namespace
+} // namespace hostsvc

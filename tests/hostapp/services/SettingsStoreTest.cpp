@@ -1,0 +1,146 @@
+// The settings store over an INI file: round trips, defaults, and files that cannot be
+// written or read.
+#include "hostapp/services/HostSettingsStore.h"
+#include "tests/testsupport/ComErrorMatchers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace hostsvc {
+namespace {
+
+const QString kSection = QStringLiteral("ComTradeQuery");
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("zelhost/settings.ini"));  // folder made on save
+};
+
+TEST_F(SettingsStoreTest, SavedValuesComeBackAsTextInANewStore)
+{
+    {
+        HostSettingsStore store(path);
+        store.Save(kSection, QStringLiteral("ICItemCol3"), 1234.5f);
+        store.Save(kSection, QStringLiteral("ShowViewBy"), true);
+        store.Save(kSection, QStringLiteral("ByCompany"), 2);
+        store.Save(kSection, QStringLiteral("tvwKey"), QStringLiteral("gb123"));
+        store.Save(QStringLiteral("其他"), QStringLiteral("名称"), QStringLiteral("青禾, 分号;等号="));
+        EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toString(), QStringLiteral("2"));
+    }
+    HostSettingsStore store(path);
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("ICItemCol3"), 1200).toString(), QStringLiteral("1234.5"));
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("ShowViewBy"), QString()).toString(), QStringLiteral("True"));
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toString(), QStringLiteral("2"));
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("tvwKey"), QString()).toString(), QStringLiteral("gb123"));
+    EXPECT_EQ(store.Get(QStringLiteral("其他"), QStringLiteral("名称"), QString()).toString(),
+              QStringLiteral("青禾, 分号;等号="));
+    EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
+}
+
+TEST_F(SettingsStoreTest, MissingKeysSectionsAndFilesGiveTheDefault)
+{
+    HostSettingsStore store(path);
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("ICItemCol1"), 1200).toInt(), 1200);  // no file yet
+    EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
+    store.Save(kSection, QStringLiteral("ByCompany"), 2);
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("blBatchSort"), 0).toInt(), 0);
+    EXPECT_EQ(store.Get(QStringLiteral("Elsewhere"), QStringLiteral("ByCompany"), 7).toInt(), 7);
+    EXPECT_FALSE(store.Get(kSection, QStringLiteral("tvwKey"), QVariant()).isValid());
+}
+
+TEST_F(SettingsStoreTest, SavingNullRemovesTheKey)
+{
+    HostSettingsStore store(path);
+    store.Save(kSection, QStringLiteral("tvwKey"), QStringLiteral("gb1"));
+    store.Save(kSection, QStringLiteral("tvwKey"), QVariant());
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("tvwKey"), QStringLiteral("default")).toString(),
+              QStringLiteral("default"));
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
+{
+    // Root may write read-only files, so the unwritable places are ones nobody can write:
+    // a folder that is a file, and a file name taken by a folder.
+    writeFile(folder.filePath(QStringLiteral("plain-file")), "x");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.ini")));
+    const QString places[] = {
+        folder.filePath(QStringLiteral("plain-file/settings.ini")),
+        folder.filePath(QStringLiteral("taken.ini")),
+    };
+    for (const QString& place : places) {
+        HostSettingsStore store(place);
+        const auto error = fakehost::comErrorOf([&] { store.Save(kSection, QStringLiteral("ByCompany"), 2); });
+        ASSERT_TRUE(error) << place.toStdString();
+        EXPECT_TRUE(error->description().contains(QStringLiteral("设置没有保存"))) << error->description().toStdString();
+        EXPECT_TRUE(error->description().contains(QDir::toNativeSeparators(QFileInfo(place).absoluteFilePath()))
+                    || error->description().contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("plain-file")))))
+            << error->description().toStdString();
+        // What the process reads is still what the disk holds.
+        EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1) << place.toStdString();
+    }
+    EXPECT_EQ(contentOf(folder.filePath(QStringLiteral("plain-file"))), QByteArray("x"));
+}
+
+TEST_F(SettingsStoreTest, ACorruptFileReadsAsDefaultsAndIsSetAsideOnSave)
+{
+    const QString file = folder.filePath(QStringLiteral("settings.ini"));
+    const QByteArray damaged = "[ComTradeQuery\nByCompany=2\n\x01\x02garbage";
+    writeFile(file, damaged);
+
+    HostSettingsStore store(file);
+    EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Corrupt);
+    EXPECT_TRUE(store.fileProblem().contains(QStringLiteral("已损坏")));
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1);
+
+    store.Save(kSection, QStringLiteral("blBatchSort"), 1);
+    EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
+    EXPECT_TRUE(store.fileProblem().isEmpty());
+    EXPECT_EQ(contentOf(file + QStringLiteral(".corrupt")), damaged);
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("blBatchSort"), 0).toInt(), 1);
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1);
+}
+
+TEST_F(SettingsStoreTest, AFileDamagedWhileInUseIsNoticed)
+{
+    const QString file = folder.filePath(QStringLiteral("settings.ini"));
+    HostSettingsStore store(file);
+    store.Save(kSection, QStringLiteral("ByCompany"), 2);
+    writeFile(file, "[ComTradeQuery\nByCompany=2 and some more text\n");
+    EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1);
+    EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Corrupt);
+}
+
+TEST_F(SettingsStoreTest, EmptyOrNestedNamesAreRefused)
+{
+    HostSettingsStore store(path);
+    const std::pair<QString, QString> names[] = {
+        {QString(), QStringLiteral("key")},
+        {kSection, QStringLiteral(" ")},
+        {kSection, QStringLiteral("a/b")},
+        {QStringLiteral("a\\b"), QStringLiteral("key")},
+    };
+    for (const auto& [section, key] : names) {
+        EXPECT_TRUE(fakehost::comErrorOf([&] { store.Save(section, key, 1); })) << key.toStdString();
+        EXPECT_TRUE(fakehost::comErrorOf([&] { store.Get(section, key, 1); })) << key.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace
+} // namespace hostsvc

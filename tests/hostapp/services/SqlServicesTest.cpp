@@ -1,0 +1,169 @@
+// The services that run SQL or read the system profile, on the demo database: what each
+// returns, and the database's own message when the SQL is wrong.
+#include "platform/hostapi/AppCnnExt.h"
+#include "platform/hostapi/AppConnection.h"
+#include "platform/hostapi/BillDataAccess.h"
+#include "platform/hostapi/Connection.h"
+#include "platform/hostapi/ProgIds.h"
+#include "platform/hostapi/SystemProfile.h"
+#include "tests/hostapp/services/InstalledServices.h"
+#include "tests/testsupport/ComErrorMatchers.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace hostsvc {
+namespace {
+
+using namespace hostdb::demo;
+using testing::InstalledServices;
+using testing::linesOf;
+
+template <class T>
+std::shared_ptr<T> create(const char* progId)
+{
+    return com::ObjectFactory::instance().createAs<T>(QString::fromLatin1(progId));
+}
+
+TEST(GetProfile, AnswersTheStoredTextOrNull)
+{
+    InstalledServices services;
+    const auto profile = create<hostapi::SystemProfile>(hostapi::progid::SystemProfile);
+    const QString props = services.propsString();
+
+    const QVariant precision = profile->GetProfile(props, QStringLiteral("IC"), QStringLiteral("PrecisionOfDiscountRate"));
+    EXPECT_EQ(precision.typeId(), QMetaType::QString);
+    EXPECT_EQ(precision.toString(), QString::number(kDiscountRatePrecision));
+    // Category and key compare as the server does: any case, trailing blanks ignored.
+    EXPECT_EQ(profile->GetProfile(props, QStringLiteral("ic"), QStringLiteral("ProviderTradeTimes ")).toString(),
+              QString::number(kTradeTimes));
+
+    EXPECT_FALSE(profile->GetProfile(props, QStringLiteral("IC"), QStringLiteral("NoSuchKey")).isValid());
+    EXPECT_FALSE(profile->GetProfile(props, QStringLiteral("GL"), QStringLiteral("PrecisionOfDiscountRate")).isValid());
+    // An apostrophe in a key is a value, not SQL.
+    EXPECT_FALSE(profile->GetProfile(props, QStringLiteral("IC"), QStringLiteral("x' OR '1'='1")).isValid());
+}
+
+TEST(GetProfile, ARowWithoutValueIsNull)
+{
+    QTemporaryDir folder;
+    const QString database = testsupport::copySmallDemoDatabase(folder.path());
+    InstalledServices services(kAdminUserId, database);
+    hostdb::HostDatabase::open(database)->execute(
+        QStringLiteral("INSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('IC', 'Unset', NULL)"));
+    const auto profile = create<hostapi::SystemProfile>(hostapi::progid::SystemProfile);
+    EXPECT_FALSE(profile->GetProfile(services.propsString(), QStringLiteral("IC"), QStringLiteral("Unset")).isValid());
+}
+
+// The four ways the component runs SQL, each on the database of the login.
+struct ExecutePath {
+    const char* name;
+    std::function<ado::RecordsetPtr(const InstalledServices&, const QString& sql)> run;
+};
+
+const ExecutePath kExecutePaths[] = {
+    {"AppCnnExt.Execute",
+     [](const InstalledServices& s, const QString& sql) {
+         return create<hostapi::AppCnnExt>(hostapi::progid::AppCnnExt)->Execute(s.propsString(), sql);
+     }},
+    {"AppConnection.Execute",
+     [](const InstalledServices& s, const QString& sql) {
+         return create<hostapi::AppConnection>(hostapi::progid::AppConnection)->Execute(s.session.connectString, sql);
+     }},
+    {"BillDataAccess.ExecuteSql",
+     [](const InstalledServices& s, const QString& sql) {
+         return create<hostapi::BillDataAccess>(hostapi::progid::BillDataAccess)->ExecuteSql(s.propsString(), sql);
+     }},
+    {"Connection.Execute",
+     [](const InstalledServices& s, const QString& sql) {
+         return create<hostapi::Connection>(hostapi::progid::Connection)->Execute(sql);
+     }},
+};
+
+TEST(ExecutePaths, ReturnTheRowsOfAServerDialectQuery)
+{
+    InstalledServices services;
+    const QString sql = QStringLiteral(
+        "select top 2 FUserID, isnull(FName,'') + '/' + FDescription as FText from t_User "
+        "where FUserID >= 3 order by FUserID");
+    for (const ExecutePath& path : kExecutePaths) {
+        const ado::RecordsetPtr rows = path.run(services, sql);
+        ASSERT_TRUE(rows) << path.name;
+        EXPECT_EQ(rows->RecordCount(), 2) << path.name;
+        const QStringList lines = linesOf(rows);
+        ASSERT_EQ(lines.size(), 2) << path.name;
+        EXPECT_TRUE(lines[0].startsWith(QStringLiteral("3|%1/").arg(QString::fromUtf8(kSalesClerkUserName))))
+            << path.name << ": " << lines[0].toStdString();
+        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("4|%1/").arg(QString::fromUtf8(kNoRightUserName))))
+            << path.name << ": " << lines[1].toStdString();
+    }
+}
+
+TEST(ExecutePaths, RaiseTheDatabasesMessageForBadSql)
+{
+    InstalledServices services;
+    for (const ExecutePath& path : kExecutePaths) {
+        const auto error = fakehost::comErrorOf(
+            [&] { path.run(services, QStringLiteral("select FName from t_Nowhere")); });
+        ASSERT_TRUE(error) << path.name;
+        EXPECT_TRUE(error->description().contains(QStringLiteral("no such table: t_Nowhere")))
+            << path.name << ": " << error->description().toStdString();
+    }
+}
+
+TEST(ExecutePaths, RefuseABlankText)
+{
+    InstalledServices services;
+    for (const ExecutePath& path : kExecutePaths) {
+        const auto error = fakehost::comErrorOf([&] { path.run(services, QStringLiteral("  \r\n ")); });
+        ASSERT_TRUE(error) << path.name;
+        EXPECT_TRUE(error->description().contains(QStringLiteral("SQL"))) << path.name;
+    }
+}
+
+TEST(ExecutePaths, StatementsChangeTheDatabaseAndAnswerNoRows)
+{
+    QTemporaryDir folder;
+    const QString database = testsupport::copySmallDemoDatabase(folder.path());
+    InstalledServices services(kAdminUserId, database);
+    int expected = 0;
+    for (const ExecutePath& path : kExecutePaths) {
+        const ado::RecordsetPtr result = path.run(
+            services, QStringLiteral("IF NOT EXISTS(SELECT 1 FROM t_SystemProfile WHERE FCategory='T' AND FKey='%1') "
+                                     "INSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('T', '%1', 'x')")
+                          .arg(QString::fromLatin1(path.name)));
+        // BillDataAccess has no recordset to give; the others give a closed one.
+        EXPECT_TRUE(!result || result->State() == ado::adStateClosed) << path.name;
+        ++expected;
+    }
+    const ado::RecordsetPtr count = hostdb::HostDatabase::open(database)->execute(
+        QStringLiteral("SELECT COUNT(*) AS n FROM t_SystemProfile WHERE FCategory='T'"));
+    EXPECT_EQ(count->value(QStringLiteral("n")).toInt(), expected);
+}
+
+TEST(ExecutePaths, TheConnectionStringTravelsThroughThePropertyString)
+{
+    // A folder name with ";" and "=" still reaches the right file.
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("a;b=c"));
+    const QString database = testsupport::copySmallDemoDatabase(folder.filePath(QStringLiteral("a;b=c")));
+    InstalledServices services(kSalesClerkUserId, database);
+    const auto rows = create<hostapi::AppCnnExt>(hostapi::progid::AppCnnExt)
+                          ->Execute(services.propsString(), QStringLiteral("select FName from t_User where FUserID=3"));
+    EXPECT_EQ(linesOf(rows), QStringList{QString::fromUtf8(kSalesClerkUserName)});
+}
+
+TEST(ExecutePaths, APropertyStringWithoutConnectionIsRefused)
+{
+    InstalledServices services;
+    const auto error = fakehost::comErrorOf([&] {
+        create<hostapi::AppCnnExt>(hostapi::progid::AppCnnExt)->Execute(QStringLiteral("UserID=1"), QStringLiteral("select 1"));
+    });
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(error->description().contains(QStringLiteral("ConnectString")));
+}
+
+} // namespace
+} // namespace hostsvc
