@@ -7,6 +7,8 @@
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -103,6 +105,10 @@ TEST(HelpViewer, ShowsThePageAndFollowsLinksBetweenPages)
     viewer.showPage(loadHelpPage(QStringLiteral("销售管理.htm")));
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("帮助 — 客户历史价格查询"));
     EXPECT_TRUE(viewer.browser().toPlainText().contains(QStringLiteral("双击列标题")));
+    // build/bin/test_hostapp -> build/screenshots, for a person to look at.
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
+    QDir().mkpath(folder);
+    viewer.grab().save(folder + QStringLiteral("/zelhost-help.png"));
     // The "see also" link leads to the other page.
     viewer.browser().setSource(QUrl(QStringLiteral("采购管理.htm")));
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("帮助 — 供应商历史价格查询"));
