@@ -14,6 +14,7 @@
 #include "tradequery/host/SharedValues.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QInputDialog>
@@ -178,6 +179,24 @@ TEST(CapturedRun, SavesTheComponentWindowAndPrintsWhatItShows)
     const QImage shot(options.screenshotFile);
     EXPECT_FALSE(shot.isNull());
     EXPECT_GT(shot.width(), 200);
+}
+
+TEST(CapturedRun, AWindowShownModallyIsCapturedWhileItIsUp)
+{
+    LiveHost host(demo::kAdminUserId);
+    // Without a published main window the component shows its window modally.
+    hostsvc::setSharedValue(QStringLiteral("MainFormWnd"), 0);
+    HostOptions options = openOptions(QueryKind::Purchase);
+    options.screenshotFile = host.folder() + QStringLiteral("/modal.png");
+    ::testing::internal::CaptureStdout();
+    const int code = zelhost::runCaptured(host.mainWindow(), options);
+    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(printed, QStringLiteral("截图: %1\n窗口标题: 供应商历史价格查询\n").arg(options.screenshotFile));
+    EXPECT_FALSE(QImage(options.screenshotFile).isNull());
+    // The modal loop ended with the capture and the component unloaded its window.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(host.componentWindows().isEmpty());
 }
 
 TEST(CapturedRun, ARefusedUserGetsThePrintedBoxAndNoScreenshot)

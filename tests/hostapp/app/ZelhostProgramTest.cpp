@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -115,6 +116,19 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
         EXPECT_TRUE(r.err.contains(c.mentions)) << c.args.join(' ').toStdString() << " -> " << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
     }
+}
+
+TEST_F(ZelhostProgram, ADatabaseLockedByAnotherProgramIsTold)
+{
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(database).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE; UPDATE t_User SET FName=FName;", nullptr, nullptr, nullptr), SQLITE_OK);
+    const ProgramRun r = run({QStringLiteral("--db"), database});
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("占用"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(database)) << r.err.toStdString();
 }
 
 } // namespace
