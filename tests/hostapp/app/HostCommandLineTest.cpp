@@ -29,6 +29,8 @@ struct ValidCase {
     QString screenshotFile;
 };
 
+void PrintTo(const ValidCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
+
 class ValidCommandLine : public ::testing::TestWithParam<ValidCase> {};
 
 TEST_P(ValidCommandLine, MeansWhatItSays)
@@ -67,6 +69,8 @@ struct InvalidCase {
     const char* line;
     const char* mentions;  // the error names what is wrong
 };
+
+void PrintTo(const InvalidCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
 
 class InvalidCommandLine : public ::testing::TestWithParam<InvalidCase> {};
 

@@ -51,6 +51,11 @@ struct RightCase {
     const char* refusal;
 };
 
+void PrintTo(const RightCase& c, std::ostream* os)
+{
+    *os << "user " << c.userId << (c.kind == QueryKind::Sales ? " sales" : " purchase");
+}
+
 class OpenByRight : public ::testing::TestWithParam<RightCase> {};
 
 TEST_P(OpenByRight, OpensAWindowOrTheComponentRefuses)
