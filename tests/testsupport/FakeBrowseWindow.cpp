@@ -46,7 +46,7 @@ FakeBrowseWindow::FakeBrowseWindow(int32_t queryType, int32_t itemId, int32_t co
     right->addWidget(m_titleItem);
     right->addWidget(m_ledger);
     auto* panes = new QHBoxLayout;
-    panes->addLayout(left, 1);
+    panes->addLayout(left, 2);
     panes->addLayout(right, 3);
     auto* statusBar = new QHBoxLayout;
     for (const char* key : {"Status", "Passtime", "Info"}) {
@@ -57,7 +57,7 @@ FakeBrowseWindow::FakeBrowseWindow(int32_t queryType, int32_t itemId, int32_t co
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);
     layout->addLayout(statusBar);
-    resize(1000, 600);
+    resize(1200, 700);
 
     connect(m_tree, &controls::TreeView::NodeClick, this, [this](controls::Node node) { m_navigation.NodeClick(node); });
     connect(m_tree, &controls::TreeView::Expand, this, [this](controls::Node node) { m_navigation.LoadChildNodes(node); });

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -81,6 +82,9 @@ void saveScreenshot(QWidget& window, const QString& name)
     // build/bin/test_tradequery -> build/screenshots
     const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
     QDir().mkpath(dir);
+    // The tree fits its column to the texts on a timer: let it run before taking the picture.
+    window.show();
+    QTest::qWait(50);
     window.grab().save(QStringLiteral("%1/%2.png").arg(dir, name));
 }
 
