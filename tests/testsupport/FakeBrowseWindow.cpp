@@ -69,7 +69,13 @@ FakeBrowseWindow::FakeBrowseWindow(int32_t queryType, int32_t itemId, int32_t co
             });
 }
 
-FakeBrowseWindow::~FakeBrowseWindow() = default;
+FakeBrowseWindow::~FakeBrowseWindow()
+{
+    // The controls outlive the ledger object and the navigation (QWidget deletes its children
+    // last) and still raise events while they hide: let none reach the members gone by then.
+    disconnect(m_ledger, nullptr, this, nullptr);
+    disconnect(m_tree, nullptr, this, nullptr);
+}
 
 void FakeBrowseWindow::setLedgerObject(std::unique_ptr<tq::BaseDetail> detail)
 {
