@@ -61,8 +61,9 @@ public:
     // empty. The kind (3 items, 1 customers, 2 suppliers) is accepted and not used.
     std::shared_ptr<hostapi::StringDictionary> DataRightParams(int32_t kind) const;
 
-    // Whether a child of parent already reads exactly text. Looks at the parent's children only
-    // (the nodes that can stand under it), in any tree size.
+    // Whether a node under parent already reads exactly text. Only the parent's own children are
+    // compared, in one pass over them, so it works in trees of any size (no 32767-node limit);
+    // LoadChildNodes keeps the texts of the group it fills in a hash instead of asking per row.
     bool NodeTextExistsUnder(const QString& text, const controls::Node& parent) const;
 
     // Selects and clicks the node of a host identifier: its ancestors first (from the top down,
