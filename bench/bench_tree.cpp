@@ -23,6 +23,8 @@
 #include <QApplication>
 #include <QHash>
 #include <QTemporaryDir>
+#include "support/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -264,33 +266,6 @@ BENCHMARK(BM_SetTreeView_ItemView_BaselineRawSqlite)->Unit(benchmark::kMilliseco
 BENCHMARK(BM_SetTreeView_PartnerView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetTreeView_PartnerView_BaselineRawSqlite)->Unit(benchmark::kMillisecond);
 
-// Prints as usual and keeps each run's times, so the ratios to the baselines can follow.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred)
-                m_times[run.benchmark_name()] = {run.GetAdjustedCPUTime(), run.GetAdjustedRealTime()};
-    }
-
-    void printRatio(const char* what, const std::string& measured, const std::string& baseline) const
-    {
-        const auto m = m_times.find(measured), b = m_times.find(baseline);
-        if (m == m_times.end() || b == m_times.end() || b->second.cpu <= 0 || b->second.real <= 0)
-            return;
-        std::printf("%-40s %6.2f x baseline (CPU time; %.2f x in real time)\n", what, m->second.cpu / b->second.cpu,
-                    m->second.real / b->second.real);
-    }
-
-private:
-    struct Times {
-        double cpu = 0, real = 0;
-    };
-    std::map<std::string, Times> m_times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -298,19 +273,14 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     std::printf("Largest material group: FItemID %lld with %lld materials directly under it\n",
                 static_cast<long long>(setup().largestGroup), static_cast<long long>(setup().largestGroupSize));
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nRatios to the baselines (lower is better):\n");
-    reporter.printRatio("LoadChildNodes, largest group", "BM_OpenLargestGroup_LoadChildNodes",
-                        "BM_OpenLargestGroup_BaselineRawSqlite");
-    reporter.printRatio("SetTreeView, item view", "BM_SetTreeView_ItemView", "BM_SetTreeView_ItemView_BaselineRawSqlite");
-    reporter.printRatio("SetTreeView, partner view", "BM_SetTreeView_PartnerView",
-                        "BM_SetTreeView_PartnerView_BaselineRawSqlite");
-    benchmark::Shutdown();
+    const int result = bench::runWithRatios(
+        argc, argv,
+        {{"BM_OpenLargestGroup_LoadChildNodes", "BM_OpenLargestGroup_BaselineRawSqlite"},
+         {"BM_SetTreeView_ItemView", "BM_SetTreeView_ItemView_BaselineRawSqlite"},
+         {"BM_SetTreeView_PartnerView", "BM_SetTreeView_PartnerView_BaselineRawSqlite"}});
     hostsvc::uninstallHostServices();
     hostdb::HostDatabase::closeAll();
-    return 0;
+    return result;
 }
