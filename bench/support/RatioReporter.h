@@ -1,34 +1,45 @@
 #pragma once
-// The console table as usual, then each measured benchmark's CPU time divided by its
-// baseline's from the same run (the medians when repetitions were asked for), with the target
-// it should stay under.
+// Google Benchmark's usual table, followed by each measured benchmark's CPU time divided by its
+// baseline's from the same run. Only ratios mean anything on these shared machines; CPU time,
+// because wall time counts other programs' turns. With --benchmark_repetitions the median is used.
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bench {
 
-struct RatioTarget {
-    std::string measured;  // benchmark function names
+struct RatioPair {
+    std::string measured;
     std::string baseline;
-    double target = 0;     // 0: no target, the ratio is only shown
 };
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    explicit RatioReporter(std::vector<RatioTarget> ratios) : m_ratios(std::move(ratios)) {}
+    explicit RatioReporter(std::vector<RatioPair> pairs, std::string heading = {});
 
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
 
 private:
-    const double* timeOf(const std::string& name) const;
+    bool has(const std::string& name) const;
+    double cpuTime(const std::string& name) const;
+    double realTime(const std::string& name) const;
 
-    std::vector<RatioTarget> m_ratios;
-    std::map<std::string, double> m_single;
-    std::map<std::string, double> m_median;
+    struct Times {
+        double cpu = 0, real = 0;
+    };
+    std::vector<RatioPair> m_pairs;
+    std::string m_heading;
+    std::map<std::string, Times> m_single;
+    std::map<std::string, Times> m_median;
 };
+
+// Initializes Google Benchmark from the command line, runs what it selects with a
+// RatioReporter over the pairs, and returns the process exit code.
+int runWithRatios(int argc, char** argv, std::vector<RatioPair> pairs, std::string heading = {});
 
 } // namespace bench
