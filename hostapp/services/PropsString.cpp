@@ -81,9 +81,16 @@ bool PropsPairs::contains(const QString& key) const
 
 QString connectStringOf(const QString& propsString, const QString& source)
 {
+    // Every row a ledger paints asks with the same property string: parse it once. The
+    // services run on the user-interface thread only.
+    static QString lastPropsString, lastConnectString;
+    if (propsString == lastPropsString && !lastConnectString.isEmpty())
+        return lastConnectString;
     const QString connectString = PropsPairs(propsString).value(QStringLiteral("ConnectString"));
     if (connectString.isEmpty())
         throw serviceError(source, QStringLiteral("登录属性串里没有数据库连接（ConnectString）：%1").arg(propsString));
+    lastPropsString = propsString;
+    lastConnectString = connectString;
     return connectString;
 }
 
