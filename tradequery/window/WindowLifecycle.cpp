@@ -52,15 +52,19 @@ void applyGridFont(BrowseBase& window)
 QFont GridFontFromProfile(const QString& value, QFont font)
 {
     const QString separator = QStringLiteral("|");
-    const QString name = GetKeyValue(value, QStringLiteral("FontName"), separator);
-    if (!name.isEmpty())
-        font.setFamily(name);
-    bool ok = false;
-    const double size = GetKeyValue(value, QStringLiteral("FontSize"), separator).toDouble(&ok);
-    if (ok && size > 0)
-        font.setPointSizeF(size);
-    font.setBold(profileBoolean(GetKeyValue(value, QStringLiteral("FontBold"), separator)));
-    font.setItalic(profileBoolean(GetKeyValue(value, QStringLiteral("FontItalic"), separator)));
+    IgnoreErrors([&] {
+        const QString name = GetKeyValue(value, QStringLiteral("FontName"), separator);
+        if (!name.isEmpty())
+            font.setFamily(name);
+    });
+    IgnoreErrors([&] {
+        bool ok = false;
+        const double size = GetKeyValue(value, QStringLiteral("FontSize"), separator).toDouble(&ok);
+        if (ok && size > 0)
+            font.setPointSizeF(size);
+    });
+    IgnoreErrors([&] { font.setBold(profileBoolean(GetKeyValue(value, QStringLiteral("FontBold"), separator))); });
+    IgnoreErrors([&] { font.setItalic(profileBoolean(GetKeyValue(value, QStringLiteral("FontItalic"), separator))); });
     return font;
 }
 

@@ -17,7 +17,7 @@ void LoadWindow(BrowseBase& window);
 void UnloadWindow(BrowseBase& window);
 
 // The font a "GridFont" value describes ("FontName=...|FontSize=...|FontBold=...|
-// FontItalic=...|"), over the given font.
+// FontItalic=...|"), over the given font; a part that cannot be read is skipped.
 QFont GridFontFromProfile(const QString& value, QFont font);
 
 } // namespace tq

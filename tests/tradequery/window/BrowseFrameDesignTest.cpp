@@ -1,8 +1,10 @@
 // The browse window as a person first sees it: the title of each flavour, the menus with their
 // captions, shortcuts and check marks, the toolbar's sixteen buttons, the status bar panels.
 #include "platform/controls/ImageList.h"
+#include "platform/controls/Ledger50.h"
 #include "tests/testsupport/FakeHost.h"
 #include "tests/tradequery/window/BrowseWindowTestSupport.h"
+#include "tradequery/window/WindowLifecycle.h"
 
 #include <QAction>
 #include <QLabel>
@@ -146,6 +148,35 @@ TEST_F(BrowseFrameDesignTest, LoadRunsTheStartUpViewAfterTheCaptions)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("客户历史价格查询"));
     window->Load();
     EXPECT_EQ(window.treeCalls, QStringList{"StartUp"});
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BrowseFrameDesignTest, TheStoredGridFontIsAppliedToLedgerAndTree)
+{
+    host.userProfiles().setSection(
+        QStringLiteral("ZELTradeQuery"), QStringLiteral("BrowseBase"),
+        {{QStringLiteral("GridFont"),
+          QStringLiteral("FontName=Noto Sans CJK SC|FontSize=14|FontBold=True|FontItalic=False|")}});
+    browsetest::TestWindow window(1);
+    const QFont font = window->ldgBase().font();
+    EXPECT_EQ(font.family(), QStringLiteral("Noto Sans CJK SC"));
+    EXPECT_EQ(font.pointSizeF(), 14.0);
+    EXPECT_TRUE(font.bold());
+    EXPECT_FALSE(font.italic());
+    EXPECT_EQ(window->tvwBase().font(), font);
+}
+
+TEST_F(BrowseFrameDesignTest, WithoutAStoredGridFontTheDefaultStays)
+{
+    browsetest::TestWindow window(1);
+    window->setAppliedFontSize(9);
+    EXPECT_EQ(window->ldgBase().font().bold(), false);
+    // An unreadable Boolean is skipped with its step; the name still applies.
+    const QFont font = tq::GridFontFromProfile(QStringLiteral("FontName=Noto Serif CJK SC|FontBold=maybe|"), QFont());
+    EXPECT_EQ(font.family(), QStringLiteral("Noto Serif CJK SC"));
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "platform/controls/Ledger50.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
@@ -45,6 +47,10 @@ protected:
 
 TEST_F(BrowseLayoutTest, FullLayoutFollowsTheToolbarAndTheStatusBar)
 {
+    QDir shots(QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots"));
+    shots.mkpath(QStringLiteral("."));
+    window->grab().save(shots.absoluteFilePath(QStringLiteral("browse_frame.png")));
+
     const long barBottom = Top(c().tbToolBar) + Height(c().tbToolBar);
     ASSERT_GT(barBottom, 0);
     EXPECT_EQ(c().horizontalLines[0]->Y1(), barBottom);
