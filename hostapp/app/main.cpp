@@ -1,7 +1,10 @@
-// zelhost: the host program. Its commands grow with the host.
+// zelhost: the host program. `zelhost db …` administers databases without a window; anything
+// else starts the host application (see `zelhost --help`).
 #include "hostapp/app/DbInitCommand.h"
 #include "hostapp/app/DbSqlCommand.h"
+#include "hostapp/app/HostApplication.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
@@ -23,12 +26,22 @@ int runDbCommand(int argc, char** argv)
     return 1;
 }
 
+// Without a display the host still runs: it draws offscreen and captures what it shows.
+void drawOffscreenWithoutDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "db") == 0)
         return runDbCommand(argc, argv);
-    std::puts("zelhost: the host program of ZELTradeQuery");
-    return 0;
+    drawOffscreenWithoutDisplay();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zelhost"));
+    return zelhost::runHost(QCoreApplication::arguments().mid(1));
 }

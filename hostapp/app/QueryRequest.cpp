@@ -1,0 +1,21 @@
+#include "hostapp/app/QueryRequest.h"
+
+namespace zelhost {
+
+int32_t queryTypeOf(QueryKind kind)
+{
+    return kind == QueryKind::Sales ? 1 : 2;
+}
+
+QueryRequest requestFromOptions(const HostOptions& options, const SqlRunner& run)
+{
+    QueryRequest request;
+    request.kind = options.open;
+    if (!options.itemNumber.isEmpty())
+        request.itemId = materialIdByNumber(run, options.itemNumber);
+    if (!options.partnerNumber.isEmpty())
+        request.companyId = partnerIdByNumber(run, options.open, options.partnerNumber);
+    return request;
+}
+
+} // namespace zelhost

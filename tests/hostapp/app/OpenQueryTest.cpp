@@ -1,0 +1,234 @@
+// The host opening the price query through the real component library on the demo database,
+// for users with and without the right, from the command line and from the menu.
+#include "hostapp/app/CapturedRun.h"
+#include "hostapp/app/CommandLineOpen.h"
+#include "hostapp/app/QueryStartDialog.h"
+#include "hostapp/database/DemoData.h"
+#include "platform/com/ComError.h"
+#include "platform/hostapi/HostGlobals.h"
+#include "platform/win/ModalDialog.h"
+#include "platform/win/WindowHandles.h"
+#include "tests/hostapp/app/LiveHost.h"
+#include "tests/hostapp/database/QtPrinters.h"
+#include "tests/testsupport/MsgBoxRecorder.h"
+#include "tradequery/host/SharedValues.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QInputDialog>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace demo = hostdb::demo;
+using zelhost::HostOptions;
+using zelhost::QueryKind;
+using zelhosttest::LiveHost;
+
+HostOptions openOptions(QueryKind kind)
+{
+    HostOptions options;
+    options.open = kind;
+    return options;
+}
+
+TEST(HostMainWindow, IsTheMainFormTheComponentLooksFor)
+{
+    LiveHost host(demo::kAdminUserId);
+    zelhost::HostMainWindow& window = host.mainWindow();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEL 进销存 — administrator"));
+    EXPECT_EQ(window.property("windowClass").toString(), QStringLiteral("ThunderRT6Main"));
+    // What the component reads as the host's main window.
+    EXPECT_EQ(tq::GetMainFormWnd(), win::handleOf(&window));
+}
+
+struct RightCase {
+    int32_t userId;
+    QueryKind kind;
+    const char* windowTitle;  // null: refused
+    const char* refusal;
+};
+
+void PrintTo(const RightCase& c, std::ostream* os)
+{
+    *os << "user " << c.userId << (c.kind == QueryKind::Sales ? " sales" : " purchase");
+}
+
+class OpenByRight : public ::testing::TestWithParam<RightCase> {};
+
+TEST_P(OpenByRight, OpensAWindowOrTheComponentRefuses)
+{
+    const RightCase& c = GetParam();
+    LiveHost host(c.userId);
+    fakehost::MsgBoxRecorder boxes;
+    const bool shown = zelhost::openRequestedQuery(openOptions(c.kind), zelhost::serviceConnection());
+    EXPECT_TRUE(shown);  // a refusal is the component's answer, not a failure
+    const QList<QWidget*> windows = host.componentWindows();
+    if (c.windowTitle) {
+        EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.boxes().front().text.toStdString();
+        ASSERT_EQ(windows.size(), 1);
+        EXPECT_EQ(windows.front()->windowTitle(), QString::fromUtf8(c.windowTitle));
+    } else {
+        EXPECT_TRUE(windows.isEmpty());
+        ASSERT_EQ(boxes.boxes().size(), 1);
+        EXPECT_EQ(boxes.boxes().front().title, QStringLiteral("系统提示"));
+        EXPECT_EQ(boxes.boxes().front().text, QString::fromUtf8(c.refusal));
+        EXPECT_EQ(boxes.boxes().front().style, 48);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DemoUsers, OpenByRight,
+    ::testing::Values(RightCase{demo::kAdminUserId, QueryKind::Sales, "客户历史价格查询", nullptr},
+                      RightCase{demo::kAdminUserId, QueryKind::Purchase, "供应商历史价格查询", nullptr},
+                      RightCase{demo::kSalesClerkUserId, QueryKind::Sales, "客户历史价格查询", nullptr},
+                      RightCase{demo::kSalesClerkUserId, QueryKind::Purchase, nullptr, "您没有供应商历史采购价格查询的权限!"},
+                      RightCase{demo::kNoRightUserId, QueryKind::Sales, nullptr, "您没有客户历史销售价格查询的权限!"},
+                      RightCase{demo::kNoRightUserId, QueryKind::Purchase, nullptr, "您没有供应商历史采购价格查询的权限!"}));
+
+TEST(OpenFromCommandLine, PresetsTheStartViewBeforeOpening)
+{
+    LiveHost host(demo::kAdminUserId);
+    const auto store = hostapi::globals().settingsStore();
+    for (const auto& [view, stored] : {std::pair{zelhost::StartView::Item, 2}, std::pair{zelhost::StartView::Partner, 1}}) {
+        HostOptions options = openOptions(QueryKind::Sales);
+        options.view = view;
+        zelhost::openRequestedQuery(options, zelhost::serviceConnection());
+        EXPECT_EQ(store->Get(QStringLiteral("ComTradeQuery"), QStringLiteral("ByCompany"), 0).toInt(), stored);
+        for (QWidget* window : host.componentWindows())
+            window->close();
+    }
+}
+
+TEST(OpenFromCommandLine, AnUnknownCodeOpensNothingAndWritesNothing)
+{
+    LiveHost host(demo::kAdminUserId);
+    HostOptions options = openOptions(QueryKind::Purchase);
+    options.partnerNumber = QStringLiteral("99.9999");
+    options.view = zelhost::StartView::Item;
+    try {
+        zelhost::openRequestedQuery(options, zelhost::serviceConnection());
+        ADD_FAILURE() << "no error";
+    } catch (const com::ComError& e) {
+        EXPECT_EQ(e.description(), QStringLiteral("没有代码为“99.9999”的供应商。"));
+    }
+    EXPECT_TRUE(host.componentWindows().isEmpty());
+    const auto store = hostapi::globals().settingsStore();
+    EXPECT_EQ(store->Get(QStringLiteral("ComTradeQuery"), QStringLiteral("ByCompany"), -7).toInt(), -7);
+}
+
+TEST(HostMenu, TheChooserOpensTheQueryForTheChosenMaterial)
+{
+    LiveHost host(demo::kAdminUserId);
+    QString chosen;
+    const auto previous = win::setModalResponder([&chosen](QDialog& dialog) {
+        auto& chooser = dynamic_cast<zelhost::QueryStartDialog&>(dialog);
+        chooser.materialPicker().setSearchText(hostdb::demo::samples(hostdb::DemoSize::Small).itemNumber);
+        chosen = chooser.materialPicker().chosenText();
+        return static_cast<int>(QDialog::Accepted);
+    });
+    host.mainWindow().purchaseQueryAction()->trigger();
+    win::setModalResponder(previous);
+    EXPECT_TRUE(chosen.startsWith(hostdb::demo::samples(hostdb::DemoSize::Small).itemNumber)) << chosen.toStdString();
+    const QList<QWidget*> windows = host.componentWindows();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows.front()->windowTitle(), QStringLiteral("供应商历史价格查询"));
+}
+
+TEST(HostMenu, CancellingTheChooserOpensNothing)
+{
+    LiveHost host(demo::kAdminUserId);
+    const auto previous = win::setModalResponder([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+    host.mainWindow().salesQueryAction()->trigger();
+    win::setModalResponder(previous);
+    EXPECT_TRUE(host.componentWindows().isEmpty());
+}
+
+TEST(HostMenu, AfterSwitchingToAUserWithoutRightTheComponentRefuses)
+{
+    LiveHost host(demo::kAdminUserId);
+    const auto previous = win::setModalResponder([](QDialog& dialog) {
+        // The user list: pick 王强 (no price query right).
+        auto& input = dynamic_cast<QInputDialog&>(dialog);
+        for (const QString& item : input.comboBoxItems()) {
+            if (item.startsWith(QStringLiteral("%1 ").arg(demo::kNoRightUserId)))
+                input.setTextValue(item);
+        }
+        return static_cast<int>(QDialog::Accepted);
+    });
+    host.mainWindow().chooseUser();
+    win::setModalResponder(previous);
+    EXPECT_EQ(host.mainWindow().windowTitle(), QStringLiteral("ZEL 进销存 — 王强"));
+    EXPECT_EQ(tq::GetMainFormWnd(), win::handleOf(&host.mainWindow()));
+
+    fakehost::MsgBoxRecorder boxes;
+    zelhost::openRequestedQuery(openOptions(QueryKind::Sales), zelhost::serviceConnection());
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("您没有客户历史销售价格查询的权限!"));
+}
+
+TEST(CapturedRun, SavesTheComponentWindowAndPrintsWhatItShows)
+{
+    LiveHost host(demo::kAdminUserId);
+    HostOptions options = openOptions(QueryKind::Sales);
+    options.itemNumber = hostdb::demo::samples(hostdb::DemoSize::Small).itemNumber;
+    options.screenshotFile = host.folder() + QStringLiteral("/shots/sales.png");
+    ::testing::internal::CaptureStdout();
+    const int code = zelhost::runCaptured(host.mainWindow(), options);
+    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(printed.startsWith(QStringLiteral("截图: %1\n窗口标题: 客户历史价格查询\n").arg(options.screenshotFile)))
+        << printed.toStdString();
+    const QImage shot(options.screenshotFile);
+    EXPECT_FALSE(shot.isNull());
+    EXPECT_GT(shot.width(), 200);
+}
+
+TEST(CapturedRun, AWindowShownModallyIsCapturedWhileItIsUp)
+{
+    LiveHost host(demo::kAdminUserId);
+    // Without a published main window the component shows its window modally.
+    hostsvc::setSharedValue(QStringLiteral("MainFormWnd"), 0);
+    HostOptions options = openOptions(QueryKind::Purchase);
+    options.screenshotFile = host.folder() + QStringLiteral("/modal.png");
+    ::testing::internal::CaptureStdout();
+    const int code = zelhost::runCaptured(host.mainWindow(), options);
+    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(printed, QStringLiteral("截图: %1\n窗口标题: 供应商历史价格查询\n").arg(options.screenshotFile));
+    EXPECT_FALSE(QImage(options.screenshotFile).isNull());
+    // The modal loop ended with the capture and the component unloaded its window.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(host.componentWindows().isEmpty());
+}
+
+TEST(CapturedRun, ARefusedUserGetsThePrintedBoxAndNoScreenshot)
+{
+    LiveHost host(demo::kNoRightUserId);
+    HostOptions options = openOptions(QueryKind::Purchase);
+    options.screenshotFile = host.folder() + QStringLiteral("/refused.png");
+    ::testing::internal::CaptureStdout();
+    const int code = zelhost::runCaptured(host.mainWindow(), options);
+    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(printed, QStringLiteral("[系统提示] 您没有供应商历史采购价格查询的权限!\n没有打开查询窗口。\n"));
+    EXPECT_FALSE(QFileInfo::exists(options.screenshotFile));
+}
+
+TEST(CapturedRun, WithoutOpenTheMainWindowIsCaptured)
+{
+    LiveHost host(demo::kAdminUserId);
+    HostOptions options;
+    options.screenshotFile = host.folder() + QStringLiteral("/main.png");
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(zelhost::runCaptured(host.mainWindow(), options), 0);
+    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
+    EXPECT_TRUE(printed.contains(QStringLiteral("窗口标题: ZEL 进销存 — administrator\n")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("菜单 销售: 客户历史价格查询…\n")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("用户: administrator (1)")));
+    EXPECT_TRUE(QFileInfo::exists(options.screenshotFile));
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+// How the host drives a created component: properties and Show by name, and what a person
+// is told when the component cannot be driven or its Show fails.
+#include "hostapp/app/TradeQueryLauncher.h"
+#include "platform/com/ComError.h"
+#include "platform/com/ErrorCodes.h"
+#include "platform/com/ObjectFactory.h"
+#include "platform/hostapi/ProgIds.h"
+#include "tests/hostapp/database/QtPrinters.h"
+#include "tests/testsupport/MsgBoxRecorder.h"
+
+#include <QObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kProgId = QString::fromLatin1(hostapi::progid::TradeQuery);
+
+// Records what the host sets and calls; Show fails when told to.
+class RecordingQuery : public QObject, public com::ComObject {
+    Q_OBJECT
+    Q_PROPERTY(int QueryType WRITE setQueryType)
+    Q_PROPERTY(int ItemID WRITE setItemID)
+    Q_PROPERTY(int CompanyID WRITE setCompanyID)
+public:
+    static inline QStringList calls;
+    static inline bool failShow = false;
+
+    void setQueryType(int value) { calls << QStringLiteral("QueryType=%1").arg(value); }
+    void setItemID(int value) { calls << QStringLiteral("ItemID=%1").arg(value); }
+    void setCompanyID(int value) { calls << QStringLiteral("CompanyID=%1").arg(value); }
+    Q_INVOKABLE void Show(QString = QString())
+    {
+        calls << QStringLiteral("Show");
+        if (failShow)
+            throw com::ComError(com::E_FAIL_, QStringLiteral("ZELTradeQuery"), QStringLiteral("数据库连接已断开"));
+    }
+};
+
+// Has no Show and no ItemID.
+class IncompleteQuery : public QObject, public com::ComObject {
+    Q_OBJECT
+    Q_PROPERTY(int QueryType WRITE setQueryType)
+public:
+    void setQueryType(int) {}
+};
+
+class NotAutomatable : public com::ComObject {};
+
+class TradeQueryLauncherTest : public ::testing::Test {
+protected:
+    TradeQueryLauncherTest()
+    {
+        RecordingQuery::calls.clear();
+        RecordingQuery::failShow = false;
+    }
+    ~TradeQueryLauncherTest() override { com::ObjectFactory::instance().unregisterClass(kProgId); }
+
+    template <class T>
+    void serve()
+    {
+        com::ObjectFactory::instance().registerClass(kProgId, [] { return std::make_shared<T>(); });
+    }
+
+    fakehost::MsgBoxRecorder boxes;
+};
+
+TEST_F(TradeQueryLauncherTest, SetsTheThreePropertiesThenCallsShow)
+{
+    serve<RecordingQuery>();
+    EXPECT_TRUE(zelhost::openTradeQuery({zelhost::QueryKind::Purchase, 123, 456}));
+    EXPECT_EQ(RecordingQuery::calls,
+              (QStringList{"QueryType=2", "ItemID=123", "CompanyID=456", "Show"}));
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+    RecordingQuery::calls.clear();
+    EXPECT_TRUE(zelhost::openTradeQuery({zelhost::QueryKind::Sales, 0, 0}));
+    EXPECT_EQ(RecordingQuery::calls.front(), QStringLiteral("QueryType=1"));
+}
+
+TEST_F(TradeQueryLauncherTest, AFailingShowIsToldWithItsDescription)
+{
+    serve<RecordingQuery>();
+    RecordingQuery::failShow = true;
+    EXPECT_FALSE(zelhost::openTradeQuery({zelhost::QueryKind::Sales, 1, 2}));
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("数据库连接已断开"));
+    EXPECT_EQ(boxes.boxes().front().title, QStringLiteral("ZEL 进销存"));
+}
+
+TEST_F(TradeQueryLauncherTest, AComponentThatCannotBeDrivenIsTold)
+{
+    struct Case {
+        std::function<void()> serve;
+        QString told;
+    };
+    const std::vector<Case> cases = {
+        {[] {}, QStringLiteral("ZELTradeQuery.TradeQuery")},  // nothing can create it
+        {[this] { serve<NotAutomatable>(); }, QStringLiteral("价格查询组件不支持 按名称调用。")},
+        {[this] { serve<IncompleteQuery>(); }, QStringLiteral("价格查询组件不支持 属性 ItemID。")},
+    };
+    for (const Case& c : cases) {
+        com::ObjectFactory::instance().unregisterClass(kProgId);
+        boxes.clear();
+        c.serve();
+        EXPECT_FALSE(zelhost::openTradeQuery({zelhost::QueryKind::Sales, 1, 2}));
+        ASSERT_EQ(boxes.boxes().size(), 1);
+        EXPECT_TRUE(boxes.boxes().front().text.contains(c.told)) << boxes.boxes().front().text.toStdString();
+    }
+}
+
+} // namespace
+
+#include "TradeQueryLauncherTest.moc"
