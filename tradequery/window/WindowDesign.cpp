@@ -175,10 +175,10 @@ QLabel* titlePanel(QWidget& client, const QString& name)
     return panel;
 }
 
-// Design places, in twips: the tree and its title at the left edge, 3000 wide; the splitter
+// Design places, in twips: the tree and its title at the left edge, 3600 wide; the splitter
 // handle right of them, the ledger and its title right of the handle.
 constexpr long kTreeLeft = 30;
-constexpr long kTreeWidth = 3000;
+constexpr long kTreeWidth = 3600;
 constexpr long kTitleHeight = 330;
 constexpr long kHandleWidth = 60;
 constexpr long kDesignWidth = 14400;
