@@ -232,6 +232,26 @@ TEST_F(BrowseWindowOnDemoData, TitleSortAndTheLayoutKeptForTheNextWindow)
     EXPECT_EQ(second.ldgBase().LedgerColumn(4).Width(), 1200);
 }
 
+TEST_F(BrowseWindowOnDemoData, NoTitleSortInTheItemViewWithTheBatchSort)
+{
+    tq::SaveLayoutSetting(QStringLiteral("ByCompany"), 2);
+    tq::SaveLayoutSetting(QStringLiteral("blBatchSort"), 1);
+    const int32_t item = idOf(hostdb::demo::kClassMaterial, samples.itemNumber);
+    tq::BrowseBase& window = open(1, item, 0);
+    ASSERT_GT(window.ldgBase().Rows(), 2);
+    const QStringList before = column(window, 10);
+    QHeaderView* titles = window.ldgBase().tableView()->horizontalHeader();
+    QTest::mouseDClick(titles->viewport(), Qt::LeftButton, {},
+                       QPoint(titles->sectionViewportPosition(9) + 5, 5));
+    EXPECT_EQ(window.ledgerObject()->recordset()->Sort(), QString());
+    EXPECT_EQ(column(window, 10), before);
+
+    // The batch sort travels unchanged to the stored layout.
+    window.close();
+    EXPECT_EQ(tq::GetLayoutSetting(QStringLiteral("blBatchSort"), 0).toInt(), 1);
+    EXPECT_EQ(tq::GetLayoutSetting(QStringLiteral("ByCompany"), 0).toInt(), 2);
+}
+
 TEST_F(BrowseWindowOnDemoData, AUserWithoutTheSettingsRightIsTold)
 {
     session.userId = hostdb::demo::kSalesClerkUserId;
