@@ -24,6 +24,8 @@
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/history/CurrencyScale.h"
 
+#include "support/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -373,49 +375,6 @@ void BM_CurrencyScale40(benchmark::State& state)
 }
 BENCHMARK(BM_CurrencyScale40);
 
-// Shows the usual table, then every benchmark's CPU time divided by the baseline's (the
-// median when repetitions were asked for).
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const std::string& name = run.run_name.function_name;
-            if (run.run_type == Run::RT_Iteration)
-                m_single[name] = run.GetAdjustedCPUTime();
-            else if (run.aggregate_name == "median")
-                m_median[name] = run.GetAdjustedCPUTime();
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const std::string baseline = "BM_Baseline_RawHistoryQuery";
-        if (!m_single.count(baseline) && !m_median.count(baseline))
-            return;
-        std::printf("\nratios to the raw %d-row history statement:\n", historyLines);
-        std::map<std::string, double> ratios;
-        for (const auto* times : {&m_single, &m_median})
-            for (const auto& entry : *times)
-                if (entry.first != baseline)
-                    ratios[entry.first] = timeOf(entry.first) / timeOf(baseline);
-        for (const auto& [name, ratio] : ratios)
-            std::printf("  %-40s %6.2f\n", name.c_str(), ratio);
-    }
-
-private:
-    double timeOf(const std::string& name) const
-    {
-        const auto median = m_median.find(name);
-        return median != m_median.end() ? median->second : m_single.at(name);
-    }
-
-    std::map<std::string, double> m_single;
-    std::map<std::string, double> m_median;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -423,13 +382,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     installHost();
     database();  // built before any timing
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    const std::string baseline = "BM_Baseline_RawHistoryQuery";
+    return bench::runWithRatios(argc, argv,
+                                {{"BM_PaintScreen_DRowData", baseline},
+                                 {"BM_CurrencyScale40", baseline},
+                                 {"BM_RawScaleLookups", baseline}},
+                                "ratios of CPU times to the raw history statement");
 }

@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include "support/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -226,52 +228,14 @@ BENCHMARK(BM_ReadRowRecordsetByIndex);
 BENCHMARK(BM_ReadRowRecordsetByName);
 BENCHMARK(BM_ReadRowBaselineVector);
 
-// Prints the usual table, then each recordset figure divided by its baselines.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (!run.error_occurred && run.aggregate_name.empty())
-                m_times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const std::vector<std::pair<const char*, const char*>> pairs = {
-            {"BM_FilterRecordset", "BM_FilterBaselineLoop"},
-            {"BM_SortRecordset", "BM_SortBaselineStableSort"},
-            {"BM_SortRecordset", "BM_SortBaselinePrecomputedKeys"},
-            {"BM_ReadRowRecordsetByIndex", "BM_ReadRowBaselineVector"},
-            {"BM_ReadRowRecordsetByName", "BM_ReadRowBaselineVector"},
-        };
-        // CPU time: the machines are shared, and wall time counts other programs' turns.
-        std::printf("\nratio of CPU times (recordset / baseline; below 1 is faster than the baseline)\n");
-        for (const auto& [measured, baseline] : pairs) {
-            const auto m = m_times.find(measured), b = m_times.find(baseline);
-            if (m != m_times.end() && b != m_times.end() && b->second > 0)
-                std::printf("  %-28s / %-32s %8.2f\n", measured, baseline, m->second / b->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithRatios(argc, argv,
+                                {{"BM_FilterRecordset", "BM_FilterBaselineLoop"},
+                                 {"BM_SortRecordset", "BM_SortBaselineStableSort"},
+                                 {"BM_SortRecordset", "BM_SortBaselinePrecomputedKeys"},
+                                 {"BM_ReadRowRecordsetByIndex", "BM_ReadRowBaselineVector"},
+                                 {"BM_ReadRowRecordsetByName", "BM_ReadRowBaselineVector"}});
 }

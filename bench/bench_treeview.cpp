@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QHash>
 #include <QTreeWidget>
+#include "support/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -235,34 +237,6 @@ BENCHMARK(BM_Clear_BaselineQTreeWidget)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExpandAllAndPaint_TreeView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExpandAllAndPaint_BaselineQTreeWidget)->Unit(benchmark::kMillisecond);
 
-// Prints as usual and keeps each run's times, so the ratios to the baselines can follow. The
-// ratio uses CPU time: these machines are shared, and the work is single-threaded.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred)
-                m_times[run.benchmark_name()] = {run.GetAdjustedCPUTime(), run.GetAdjustedRealTime()};
-    }
-
-    void printRatio(const char* what, const std::string& measured, const std::string& baseline) const
-    {
-        const auto m = m_times.find(measured), b = m_times.find(baseline);
-        if (m == m_times.end() || b == m_times.end() || b->second.cpu <= 0 || b->second.real <= 0)
-            return;
-        std::printf("%-36s %6.2f x baseline (CPU time; %.2f x in real time)\n", what,
-                    m->second.cpu / b->second.cpu, m->second.real / b->second.real);
-    }
-
-private:
-    struct Times {
-        double cpu = 0, real = 0;
-    };
-    std::map<std::string, Times> m_times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -270,18 +244,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nRatios to the baselines (lower is better):\n");
-    reporter.printRatio("Nodes().Add, 100 000 nodes", "BM_AddNodes_TreeView",
-                        "BM_AddNodes_BaselineQTreeWidget");
-    reporter.printRatio("Nodes().Item(key), 100 000 keys", "BM_ItemByKey_TreeView",
-                        "BM_ItemByKey_BaselineQHash");
-    reporter.printRatio("Nodes().Clear, 100 000 nodes", "BM_Clear_TreeView",
-                        "BM_Clear_BaselineQTreeWidget");
-    reporter.printRatio("open 1 000 groups, paint the end", "BM_ExpandAllAndPaint_TreeView",
-                        "BM_ExpandAllAndPaint_BaselineQTreeWidget");
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWithRatios(argc, argv,
+                                {{"BM_AddNodes_TreeView", "BM_AddNodes_BaselineQTreeWidget"},
+                                 {"BM_ItemByKey_TreeView", "BM_ItemByKey_BaselineQHash"},
+                                 {"BM_Clear_TreeView", "BM_Clear_BaselineQTreeWidget"},
+                                 {"BM_ExpandAllAndPaint_TreeView", "BM_ExpandAllAndPaint_BaselineQTreeWidget"}});
 }

@@ -6,6 +6,8 @@
 #include "platform/vb/Format.h"
 #include "platform/vb/Strings.h"
 
+#include "support/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QString>
@@ -134,65 +136,15 @@ void BM_Format_ValueTextTrimFormat(benchmark::State& state)
 }
 BENCHMARK(BM_Format_ValueTextTrimFormat);
 
-// Shows the usual table, then every benchmark's CPU time divided by its baseline's: the
-// "_Computed" ones by BM_Baseline_QStringNumber_Computed, the others by
-// BM_Baseline_QStringNumber. CPU time, as other builds share these machines; the median when
-// repetitions were asked for.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const std::string& name = run.run_name.function_name;
-            if (run.run_type == Run::RT_Iteration)
-                m_single[name] = run.GetAdjustedCPUTime();
-            else if (run.aggregate_name == "median")
-                m_median[name] = run.GetAdjustedCPUTime();
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::map<std::string, double> ratios;
-        for (const auto* times : {&m_single, &m_median}) {
-            for (const auto& entry : *times) {
-                const bool computed = entry.first.find("_Computed") != std::string::npos;
-                const std::string baseline =
-                    computed ? "BM_Baseline_QStringNumber_Computed" : "BM_Baseline_QStringNumber";
-                if (has(baseline) && entry.first != baseline)
-                    ratios[entry.first + " / " + baseline] = timeOf(entry.first) / timeOf(baseline);
-            }
-        }
-        if (!ratios.empty())
-            std::printf("\nratios (%d cells per screen):\n", screenRows * numericColumns);
-        for (const auto& [name, ratio] : ratios)
-            std::printf("  %-68s %6.2f\n", name.c_str(), ratio);
-    }
-
-private:
-    bool has(const std::string& name) const { return m_single.count(name) || m_median.count(name); }
-
-    double timeOf(const std::string& name) const
-    {
-        const auto median = m_median.find(name);
-        return median != m_median.end() ? median->second : m_single.at(name);
-    }
-
-    std::map<std::string, double> m_single;
-    std::map<std::string, double> m_median;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    const std::string plain = "BM_Baseline_QStringNumber", computed = "BM_Baseline_QStringNumber_Computed";
+    return bench::runWithRatios(argc, argv,
+                                {{"BM_Format_Double", plain},
+                                 {"BM_Format_NumericText", plain},
+                                 {"BM_Format_ValueTextTrimFormat", plain},
+                                 {"BM_Format_Double_Computed", computed}},
+                                "ratios of CPU times to QString::number on the same values");
 }

@@ -1,5 +1,7 @@
 #include "hostapp/services/PropsString.h"
 
+#include "platform/hostapi/PropsStringPairs.h"
+
 #include "hostapp/database/HostDatabase.h"
 #include "hostapp/services/HostServices.h"
 #include "hostapp/services/ServiceErrors.h"
@@ -12,18 +14,6 @@ namespace hostsvc {
 namespace {
 
 const QString kLoginSource = QStringLiteral("zelhost.Login");
-
-// Only the ordinary blank, as the component trims.
-QString trimBlanks(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 // "Key={value};" for values that may hold ";" or "="; a "}" inside cannot travel.
 QString bracedPair(const QString& key, const QString& value)
@@ -66,31 +56,9 @@ DatabaseNames databaseNamesOf(const QString& connectString)
 
 PropsPairs::PropsPairs(const QString& propsString)
 {
-    QString rest = propsString;
-    for (;;) {
-        const qsizetype equals = rest.indexOf(QLatin1Char('='));
-        const QString key = trimBlanks(equals < 0 ? rest : rest.left(equals));
-        rest = equals < 0 ? QString() : trimBlanks(rest.mid(equals + 1));
-        QString value;
-        if (rest.startsWith(QLatin1Char('{'))) {
-            const qsizetype close = rest.indexOf(QLatin1Char('}'), 1);
-            if (close < 0) {
-                value = rest.mid(1);
-                rest.clear();
-            } else {
-                value = rest.mid(1, close - 1);
-                const qsizetype semicolon = rest.indexOf(QLatin1Char(';'), close + 1);
-                rest = semicolon < 0 ? QString() : rest.mid(semicolon + 1);
-            }
-        } else {
-            const qsizetype semicolon = rest.indexOf(QLatin1Char(';'));
-            value = semicolon < 0 ? rest : rest.left(semicolon);
-            rest = semicolon < 0 ? QString() : rest.mid(semicolon + 1);
-        }
-        if (key.isEmpty())
-            break;
-        m_pairs.append({key, trimBlanks(value)});
-    }
+    QString rest = propsString, key, value;
+    while (hostapi::takePropsPair(rest, key, value))
+        m_pairs.append({key, value});
 }
 
 QString PropsPairs::value(const QString& key) const

@@ -1,5 +1,7 @@
 #include "tradequery/host/LoginProps.h"
 
+#include "platform/hostapi/PropsStringPairs.h"
+
 #include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
 #include "platform/vb/Conversion.h"
@@ -33,33 +35,6 @@ const std::pair<QString, QString>* find(const QString& key)
     return nullptr;
 }
 
-// Takes the next pair off the front of `rest`; false when there is none left.
-bool takePair(QString& rest, QString& key, QString& value)
-{
-    const qsizetype equals = rest.indexOf(QLatin1Char('='));
-    key = vb::Trim(equals < 0 ? rest : rest.left(equals));
-    rest = equals < 0 ? QString() : vb::Trim(rest.mid(equals + 1));
-
-    if (rest.startsWith(QLatin1Char('{'))) {
-        // A braced value runs to the first "}"; what follows it up to the next ";" is dropped.
-        const qsizetype close = rest.indexOf(QLatin1Char('}'), 1);
-        if (close < 0) {
-            value = rest.mid(1);
-            rest.clear();
-        } else {
-            value = rest.mid(1, close - 1);
-            const qsizetype semicolon = rest.indexOf(QLatin1Char(';'), close + 1);
-            rest = semicolon < 0 ? QString() : rest.mid(semicolon + 1);
-        }
-    } else {
-        const qsizetype semicolon = rest.indexOf(QLatin1Char(';'));
-        value = semicolon < 0 ? rest : rest.left(semicolon);
-        rest = semicolon < 0 ? QString() : rest.mid(semicolon + 1);
-    }
-    value = vb::Trim(value);
-    return !key.isEmpty();
-}
-
 } // namespace
 
 void LoadLoginProps(const QString& propsString)
@@ -68,7 +43,7 @@ void LoadLoginProps(const QString& propsString)
     QString rest = propsString;
     QString key;
     QString value;
-    while (takePair(rest, key, value)) {
+    while (hostapi::takePropsPair(rest, key, value)) {
         if (find(key))
             throw com::ComError(com::VB_KEY_ALREADY_EXISTS, kSource,
                                 QStringLiteral("此键已经与该集合的一个元素相关联"));

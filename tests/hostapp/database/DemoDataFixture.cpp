@@ -1,9 +1,9 @@
 #include "tests/hostapp/database/DemoDataFixture.h"
 
 #include "hostapp/database/DemoData.h"
+#include "tests/testsupport/DemoDatabaseFixture.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -13,13 +13,7 @@ namespace demotest {
 
 const QString& smallDemoPath()
 {
-    static QTemporaryDir folder;
-    static const QString path = [] {
-        const QString p = folder.filePath(QStringLiteral("small.db"));
-        hostdb::generateDemoDatabase(p, hostdb::DemoSize::Small);
-        return p;
-    }();
-    return path;
+    return testsupport::smallDemoDatabase();
 }
 
 DemoDb::DemoDb(const QString& path)
