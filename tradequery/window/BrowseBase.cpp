@@ -9,9 +9,10 @@
 #include "tradequery/host/FrmQueryProperty.h"
 #include "tradequery/host/Messages.h"
 #include "tradequery/host/Security.h"
+#include "tradequery/tree/tvwBuilder.h"
 #include "tradequery/window/ColumnWidths.h"
 #include "tradequery/window/HelpTopic.h"
-#include "tradequery/window/IgnoreErrors.h"
+#include "tradequery/host/Steps.h"
 #include "tradequery/window/LedgerInteraction.h"
 #include "tradequery/window/ToolbarCommands.h"
 #include "tradequery/window/TreeCollaborators.h"
@@ -71,24 +72,22 @@ void BrowseBase::setTreeCollaborators(std::unique_ptr<TreeCollaborators> tree)
 
 void BrowseBase::setTreeBuilder(std::unique_ptr<tvwBuilder> builder)
 {
-    releaseTreeBuilder();
-    m_treeBuilder = builder.release();
+    m_treeBuilder = std::move(builder);
 }
 
 void BrowseBase::releaseTreeBuilder()
 {
-    tq::releaseTreeBuilder(m_treeBuilder);
-    m_treeBuilder = nullptr;
+    m_treeBuilder.reset();
 }
 
 bool BrowseBase::treeShowsItems() const
 {
-    return builderShowsItems(m_treeBuilder);
+    return m_treeBuilder && m_treeBuilder->BICItem;
 }
 
 bool BrowseBase::treeBatchSort() const
 {
-    return builderBatchSort(m_treeBuilder);
+    return m_treeBuilder && m_treeBuilder->blBatchSort;
 }
 
 void BrowseBase::Load()
@@ -122,7 +121,7 @@ bool BrowseBase::event(QEvent* event)
 {
     // Activate: the pointer a long operation left behind goes back to the default.
     if (event->type() == QEvent::WindowActivate)
-        IgnoreErrors([] { win::Screen::setMousePointer(win::vbDefault); });
+        step([] { win::Screen::setMousePointer(win::vbDefault); });
     return QWidget::event(event);
 }
 
@@ -186,7 +185,7 @@ void BrowseBase::Refresh()
     // The sort of the condition dialog, applied again to the reloaded history.
     if (m_currentSort.isEmpty() || !m_ledgerObject || !m_ledgerObject->recordset())
         return;
-    IgnoreErrors([&] {
+    step([&] {
         m_ledgerObject->recordset()->SetSort(m_currentSort);
         controls::Ledger50Grid& grid = ldgBase().LedgerGrid();
         grid.setRowCount(grid.FixedRowCount());

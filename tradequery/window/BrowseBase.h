@@ -81,7 +81,7 @@ public:
     controls::Ledger50& ldgBase() override { return *m_controls.ldgBase; }
     BaseDetail* ledgerObject() override { return m_ledgerObject.get(); }
     void setLedgerObject(std::unique_ptr<BaseDetail> detail) override { m_ledgerObject = std::move(detail); }
-    tvwBuilder* treeBuilder() override { return m_treeBuilder; }
+    tvwBuilder* treeBuilder() override { return m_treeBuilder.get(); }
     void setTreeBuilder(std::unique_ptr<tvwBuilder> builder) override;
     QAction* menuItem(const QString& name) override { return m_controls.menuItems.value(name); }
     QAction* toolbarButton(const QString& key) override { return m_controls.buttons.value(key); }
@@ -154,7 +154,7 @@ private:
 
     BrowseControls m_controls;
     std::unique_ptr<BaseDetail> m_ledgerObject;
-    tvwBuilder* m_treeBuilder = nullptr;  // owned; released through the tree side
+    std::unique_ptr<tvwBuilder> m_treeBuilder;
     std::unique_ptr<TreeCollaborators> m_tree;
     std::unique_ptr<WindowLayout> m_layout;
     std::unique_ptr<ToolbarCommands> m_commands;

@@ -2,7 +2,7 @@
 
 #include "platform/controls/Ledger50.h"
 #include "tradequery/host/LayoutProfile.h"
-#include "tradequery/window/IgnoreErrors.h"
+#include "tradequery/host/Steps.h"
 
 namespace tq {
 
@@ -15,9 +15,9 @@ void SaveColumnWidths(controls::Ledger50& ledger, bool itemView)
 {
     const QString prefix = ColumnWidthKeyPrefix(itemView);
     long columns = 0;
-    IgnoreErrors([&] { columns = ledger.LedgerGrid().ColCount(); });
+    step([&] { columns = ledger.LedgerGrid().ColCount(); });
     for (long k = 1; k <= columns; ++k) {
-        IgnoreErrors([&] {
+        step([&] {
             // Stored as a single-precision number.
             const float width = static_cast<float>(ledger.LedgerColumn(k).Width());
             SaveLayoutSetting(prefix + QString::number(k), QVariant(width));
@@ -29,9 +29,9 @@ void RestoreColumnWidths(controls::Ledger50& ledger, bool itemView)
 {
     const QString prefix = ColumnWidthKeyPrefix(itemView);
     long columns = 0;
-    IgnoreErrors([&] { columns = ledger.LedgerGrid().ColCount(); });
+    step([&] { columns = ledger.LedgerGrid().ColCount(); });
     for (long k = 1; k <= columns; ++k) {
-        IgnoreErrors([&] {
+        step([&] {
             const QVariant stored = GetLayoutSetting(prefix + QString::number(k), QVariant(static_cast<int>(kDefaultColumnWidth)));
             bool ok = false;
             const double width = stored.toDouble(&ok);

@@ -1,7 +1,7 @@
 #include "tradequery/window/HelpTopic.h"
 
 #include "platform/win/Shell.h"
-#include "tradequery/window/IgnoreErrors.h"
+#include "tradequery/host/Steps.h"
 
 #include <QCoreApplication>
 
@@ -14,7 +14,7 @@ QString HelpTopic(int32_t queryType)
 
 void ShowHelp(int32_t queryType)
 {
-    IgnoreErrors([&] {
+    step([&] {
         win::Shell(QStringLiteral("hh.exe ") + QCoreApplication::applicationDirPath() + QLatin1Char('\\')
                        + HelpTopic(queryType),
                    win::vbNormalFocus);

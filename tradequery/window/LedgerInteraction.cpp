@@ -7,7 +7,7 @@
 #include "tradequery/host/InfoBox.h"
 #include "tradequery/host/Messages.h"
 #include "tradequery/window/BrowseBase.h"
-#include "tradequery/window/IgnoreErrors.h"
+#include "tradequery/host/Steps.h"
 
 namespace tq {
 
@@ -122,16 +122,16 @@ void LedgerInteraction::ldgBase_MouseOverRow()
 {
     controls::Ledger50& ledger = m_window.ldgBase();
     long row = 0;  // stays 0, the title row's hint, when the grid cannot tell
-    IgnoreErrors([&] { row = ledger.LedgerGrid().MouseRow(); });
+    step([&] { row = ledger.LedgerGrid().MouseRow(); });
     if (row <= 1) {
-        IgnoreErrors([&] {
+        step([&] {
             ledger.setToolTipText(LangText(QStringLiteral("记住了吗?"))
                                   + LangText(QStringLiteral("1.双击标题可相应排序查询结果; "
                                                             "2.将鼠标移动到相应的行上,就可快速地显示价格信息。")));
         });
         return;
     }
-    IgnoreErrors([&] {
+    step([&] {
         ledger.setToolTipText(ledger.LedgerCell(row, kCodeColumn).Text() + QLatin1Char('|')
                               + ledger.LedgerCell(row, kNameColumn).Text() + LangText(QStringLiteral("|价格信息:"))
                               + ledger.LedgerCell(row, kPriceColumn).Text());

@@ -1,7 +1,7 @@
 #pragma once
 // The window's tree side: the start-up view setting, the two view switches, the node clicks and
-// expansions, and the tree builder the window owns. The window reaches them only through this
-// class, so tests of the frame can stand in for the tree without a database.
+// expansions. The window reaches them only through this class, so tests of the frame can stand
+// in for the tree without a database.
 #include "platform/controls/TreeViewNode.h"
 
 #include <memory>
@@ -9,7 +9,6 @@
 namespace tq {
 
 class BrowseContext;
-class tvwBuilder;
 
 class TreeCollaborators {
 public:
@@ -25,10 +24,5 @@ public:
 
 // The tree navigation and the view modes of the window.
 std::unique_ptr<TreeCollaborators> makeTreeCollaborators(BrowseContext& window);
-
-// The tree builder's flags the window reads (false without a builder), and its release.
-bool builderShowsItems(const tvwBuilder* builder);
-bool builderBatchSort(const tvwBuilder* builder);
-void releaseTreeBuilder(tvwBuilder* builder);
 
 } // namespace tq

@@ -5,7 +5,7 @@
 #include "platform/controls/Ledger50.h"
 #include "platform/controls/TreeView.h"
 #include "tradequery/host/Messages.h"
-#include "tradequery/window/IgnoreErrors.h"
+#include "tradequery/host/Steps.h"
 #include "tradequery/window/LineShape.h"
 #include "tradequery/window/Twips.h"
 
@@ -260,19 +260,19 @@ void CreateControls(QWidget& window, BrowseControls& c)
 
 void SetCaptions(QWidget& window, BrowseControls& c, int32_t queryType)
 {
-    IgnoreErrors([&] {
+    step([&] {
         window.setWindowTitle(queryType == 1 ? LangText(QStringLiteral("客户历史价格查询"))
                                              : LangText(QStringLiteral("供应商历史价格查询")));
     });
     for (const MenuRow& row : kMenus) {
         if (row.flags & Separator)
             continue;
-        IgnoreErrors([&] { c.menuItems.value(text(row.name))->setText(LangText(text(row.caption))); });
+        step([&] { c.menuItems.value(text(row.name))->setText(LangText(text(row.caption))); });
     }
     for (const ButtonRow& row : kButtons) {
         if (row.separator || !*row.key)
             continue;
-        IgnoreErrors([&] {
+        step([&] {
             QAction* button = c.buttons.value(text(row.key));
             button->setText(LangText(text(row.caption)));
             button->setToolTip(LangText(text(row.toolTip)));

@@ -5,7 +5,7 @@
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/win/DoEvents.h"
 #include "tradequery/window/BrowseBase.h"
-#include "tradequery/window/IgnoreErrors.h"
+#include "tradequery/host/Steps.h"
 #include "tradequery/window/LineShape.h"
 #include "tradequery/window/Twips.h"
 
@@ -52,58 +52,58 @@ void WindowLayout::fullLayout(long x, long y)
     // The bars' places count whether or not they are shown, so hiding one leaves its room.
     const long barBottom = Top(m_c.tbToolBar) + Height(m_c.tbToolBar);
     const long statusHeight = Height(m_c.sbStatusBar);
-    IgnoreErrors([&] {
+    step([&] {
         m_c.horizontalLines[0]->setY1(barBottom);
         m_c.horizontalLines[0]->setY2(barBottom);
     });
-    IgnoreErrors([&] {
+    step([&] {
         const long second = m_c.horizontalLines[0]->Y1() + 30 / 2;
         m_c.horizontalLines[1]->setY1(second);
         m_c.horizontalLines[1]->setY2(second);
     });
-    IgnoreErrors([&] {
+    step([&] {
         const long titleTop = m_c.horizontalLines[1]->Y1() + 30;
         setTop(m_c.SSPTitleClass, titleTop);
         setTop(m_c.SSPTitleItem, titleTop);
     });
-    IgnoreErrors([&] {
+    step([&] {
         const long top = Top(m_c.SSPTitleItem) + Height(m_c.SSPTitleItem);
         setTop(m_c.tvwBase, top);
         setTop(m_c.ldgBase, top);
     });
-    IgnoreErrors([&] {
+    step([&] {
         if (y - statusHeight - 30 > Top(m_c.tvwBase))
             setHeight(m_c.tvwBase, y - statusHeight - Top(m_c.tvwBase) - 30);
     });
-    IgnoreErrors([&] {
+    step([&] {
         if (y - statusHeight - 30 > Top(m_c.ldgBase))
             setHeight(m_c.ldgBase, y - statusHeight - Top(m_c.ldgBase) - 30);
     });
-    IgnoreErrors([&] {
+    step([&] {
         if (x - 30 > Left(m_c.ldgBase))
             setWidth(m_c.ldgBase, x - Left(m_c.ldgBase) - 30);
     });
-    IgnoreErrors([&] {
+    step([&] {
         const long bottom = Top(m_c.tvwBase) + Height(m_c.tvwBase);
         for (LineShape* line : m_c.verticalLines)
             line->setY2(bottom);
     });
-    IgnoreErrors([&] {
+    step([&] {
         setHeight(m_c.imgSplitVer, (Top(m_c.tvwBase) - Top(m_c.imgSplitVer)) + Height(m_c.tvwBase));
     });
-    IgnoreErrors([&] { setWidth(m_c.SSPTitleItem, Width(m_c.ldgBase)); });
+    step([&] { setWidth(m_c.SSPTitleItem, Width(m_c.ldgBase)); });
 }
 
 void WindowLayout::splitterAt(long x)
 {
-    IgnoreErrors([&] { setWidth(m_c.tvwBase, x); });
-    IgnoreErrors([&] { setWidth(m_c.SSPTitleClass, x); });
-    IgnoreErrors([&] { setLeft(m_c.imgSplitVer, Left(m_c.tvwBase) + Width(m_c.tvwBase)); });
-    IgnoreErrors([&] { setLeft(m_c.ldgBase, Left(m_c.imgSplitVer) + Width(m_c.imgSplitVer)); });
-    IgnoreErrors([&] { setWidth(m_c.ldgBase, toTwips(m_c.client->width()) - Left(m_c.ldgBase) - 30); });
-    IgnoreErrors([&] { setWidth(m_c.SSPTitleItem, Width(m_c.ldgBase)); });
-    IgnoreErrors([&] { setLeft(m_c.SSPTitleItem, Left(m_c.ldgBase)); });
-    IgnoreErrors([&] {
+    step([&] { setWidth(m_c.tvwBase, x); });
+    step([&] { setWidth(m_c.SSPTitleClass, x); });
+    step([&] { setLeft(m_c.imgSplitVer, Left(m_c.tvwBase) + Width(m_c.tvwBase)); });
+    step([&] { setLeft(m_c.ldgBase, Left(m_c.imgSplitVer) + Width(m_c.imgSplitVer)); });
+    step([&] { setWidth(m_c.ldgBase, toTwips(m_c.client->width()) - Left(m_c.ldgBase) - 30); });
+    step([&] { setWidth(m_c.SSPTitleItem, Width(m_c.ldgBase)); });
+    step([&] { setLeft(m_c.SSPTitleItem, Left(m_c.ldgBase)); });
+    step([&] {
         const long lineX = Left(m_c.tvwBase) + Width(m_c.tvwBase) + 30;
         m_c.verticalLines[0]->setX1(lineX);
         m_c.verticalLines[0]->setX2(lineX);
@@ -114,24 +114,24 @@ void WindowLayout::splitterAt(long x)
 
 void WindowLayout::toggleStatusBar()
 {
-    IgnoreErrors([&] {
+    step([&] {
         m_c.sbStatusBar->setVisible(m_c.menuItems.value(QStringLiteral("mnuViewStatusBar"))->isChecked());
     });
-    IgnoreErrors([&] { Resize(); });
+    step([&] { Resize(); });
 }
 
 void WindowLayout::toggleToolbar()
 {
-    IgnoreErrors([&] {
+    step([&] {
         if (auto convert = hostapi::globals().valueConvert())
             convert->ShowToolbarLabels(m_c.tbToolBar,
                                        m_c.menuItems.value(QStringLiteral("mnuViewToolbarLable"))->isChecked());
     });
-    IgnoreErrors([&] {
+    step([&] {
         m_c.tbToolBar->setVisible(m_c.menuItems.value(QStringLiteral("mnuViewToolbar"))->isChecked());
     });
-    IgnoreErrors([] { win::DoEvents(); });
-    IgnoreErrors([&] { Resize(); });
+    step([] { win::DoEvents(); });
+    step([&] { Resize(); });
 }
 
 void WindowLayout::Resize()
@@ -152,12 +152,12 @@ void WindowLayout::Resize()
 
 void WindowLayout::imgSplitVer_MouseDown()
 {
-    IgnoreErrors([&] {
+    step([&] {
         m_c.picSplitVer->setGeometry(m_c.imgSplitVer->x(), m_c.imgSplitVer->y(),
                                      toPixels(Width(m_c.imgSplitVer) / 2), toPixels(Height(m_c.imgSplitVer) - 20));
     });
-    IgnoreErrors([&] { m_c.picSplitVer->raise(); });
-    IgnoreErrors([&] { m_c.picSplitVer->show(); });
+    step([&] { m_c.picSplitVer->raise(); });
+    step([&] { m_c.picSplitVer->show(); });
     m_splitterMoving = true;
 }
 
@@ -178,8 +178,8 @@ void WindowLayout::imgSplitVer_MouseMove(long x)
 
 void WindowLayout::imgSplitVer_MouseUp()
 {
-    IgnoreErrors([&] { LayoutControls(Left(m_c.picSplitVer), 0, 3); });
-    IgnoreErrors([&] { m_c.picSplitVer->hide(); });
+    step([&] { LayoutControls(Left(m_c.picSplitVer), 0, 3); });
+    step([&] { m_c.picSplitVer->hide(); });
     m_splitterMoving = false;
 }
 
@@ -192,7 +192,7 @@ bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
         imgSplitVer_MouseDown();
         return true;
     case QEvent::MouseMove:
-        IgnoreErrors([&] { imgSplitVer_MouseMove(toTwips(static_cast<QMouseEvent*>(event)->position().toPoint().x())); });
+        step([&] { imgSplitVer_MouseMove(toTwips(static_cast<QMouseEvent*>(event)->position().toPoint().x())); });
         return true;
     case QEvent::MouseButtonRelease:
         imgSplitVer_MouseUp();

@@ -5,7 +5,7 @@
 #include "tradequery/host/KeyValueText.h"
 #include "tradequery/host/LayoutProfile.h"
 #include "tradequery/window/BrowseBase.h"
-#include "tradequery/window/IgnoreErrors.h"
+#include "tradequery/host/Steps.h"
 #include "tradequery/window/TreeCollaborators.h"
 #include "tradequery/window/WindowDesign.h"
 
@@ -33,7 +33,7 @@ bool profileBoolean(const QString& text)
 void applyGridFont(BrowseBase& window)
 {
     QString value;
-    IgnoreErrors([&] {
+    step([&] {
         value = GetUserProfileValue(QLatin1String(kProfileApplication), QLatin1String(BrowseBase::kWindowName),
                                     QStringLiteral("GridFont"), QString())
                     .toString();
@@ -43,8 +43,8 @@ void applyGridFont(BrowseBase& window)
         window.setAppliedFontSize(0);
         return;
     }
-    IgnoreErrors([&] { window.ldgBase().setFont(GridFontFromProfile(value, window.ldgBase().font())); });
-    IgnoreErrors([&] { window.tvwBase().setFont(window.ldgBase().font()); });
+    step([&] { window.ldgBase().setFont(GridFontFromProfile(value, window.ldgBase().font())); });
+    step([&] { window.tvwBase().setFont(window.ldgBase().font()); });
 }
 
 } // namespace
@@ -52,19 +52,19 @@ void applyGridFont(BrowseBase& window)
 QFont GridFontFromProfile(const QString& value, QFont font)
 {
     const QString separator = QStringLiteral("|");
-    IgnoreErrors([&] {
+    step([&] {
         const QString name = GetKeyValue(value, QStringLiteral("FontName"), separator);
         if (!name.isEmpty())
             font.setFamily(name);
     });
-    IgnoreErrors([&] {
+    step([&] {
         bool ok = false;
         const double size = GetKeyValue(value, QStringLiteral("FontSize"), separator).toDouble(&ok);
         if (ok && size > 0)
             font.setPointSizeF(size);
     });
-    IgnoreErrors([&] { font.setBold(profileBoolean(GetKeyValue(value, QStringLiteral("FontBold"), separator))); });
-    IgnoreErrors([&] { font.setItalic(profileBoolean(GetKeyValue(value, QStringLiteral("FontItalic"), separator))); });
+    step([&] { font.setBold(profileBoolean(GetKeyValue(value, QStringLiteral("FontBold"), separator))); });
+    step([&] { font.setItalic(profileBoolean(GetKeyValue(value, QStringLiteral("FontItalic"), separator))); });
     return font;
 }
 
@@ -72,26 +72,26 @@ void LoadWindow(BrowseBase& window)
 {
     SetCaptions(window, window.browseControls(), window.QueryType());
     // The condition dialog (frmF) comes with the find part.
-    IgnoreErrors([&] { window.treeCollaborators().StartUp(); });
+    step([&] { window.treeCollaborators().StartUp(); });
     applyGridFont(window);
 }
 
 void UnloadWindow(BrowseBase& window)
 {
-    IgnoreErrors([&] { window.SaveColumnWidths(); });
+    step([&] { window.SaveColumnWidths(); });
     window.setAppliedFontSize(0);
-    IgnoreErrors([&] {
+    step([&] {
         const controls::Node selected = window.tvwBase().SelectedItem();
         SaveLayoutSetting(QStringLiteral("tvwKey"), selected.isNull() ? QString() : selected.Key());
     });
-    IgnoreErrors([&] { SaveLayoutSetting(QStringLiteral("ShowViewBy"), window.ShowViewBy()); });
-    IgnoreErrors([&] { SaveLayoutSetting(QStringLiteral("blBatchSort"), window.treeBatchSort() ? 1 : 0); });
-    IgnoreErrors([&] {
+    step([&] { SaveLayoutSetting(QStringLiteral("ShowViewBy"), window.ShowViewBy()); });
+    step([&] { SaveLayoutSetting(QStringLiteral("blBatchSort"), window.treeBatchSort() ? 1 : 0); });
+    step([&] {
         QAction* byCompany = window.toolbarButton(QStringLiteral("ByCompany"));
         SaveLayoutSetting(QStringLiteral("ByCompany"), byCompany && byCompany->isChecked() ? 1 : 2);
     });
-    IgnoreErrors([&] { window.setLedgerObject(nullptr); });
-    IgnoreErrors([&] { window.releaseTreeBuilder(); });
+    step([&] { window.setLedgerObject(nullptr); });
+    step([&] { window.releaseTreeBuilder(); });
 }
 
 } // namespace tq

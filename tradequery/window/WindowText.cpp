@@ -2,7 +2,7 @@
 
 #include "platform/controls/Ledger50.h"
 #include "tradequery/window/BrowseControls.h"
-#include "tradequery/window/IgnoreErrors.h"
+#include "tradequery/host/Steps.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -14,7 +14,7 @@ namespace {
 QString ledgerLines(controls::Ledger50& ledger)
 {
     QString text;
-    IgnoreErrors([&] {
+    step([&] {
         controls::Ledger50Grid& grid = ledger.LedgerGrid();
         const long rows = grid.RowCount();
         const long columns = grid.ColCount();

@@ -1,7 +1,6 @@
 // The browse window end to end on the small demo database with the real host services: the
 // partner view and the item view, clicks, refresh, view switches, selecting a material three
 // levels down, the title sort, the layout kept across windows and the settings right.
-#if __has_include("tradequery/tree/ViewModes.h")
 #include "hostapp/database/DemoData.h"
 #include "hostapp/database/HostDatabase.h"
 #include "hostapp/services/HostServices.h"
@@ -266,4 +265,3 @@ TEST_F(BrowseWindowOnDemoData, AUserWithoutTheSettingsRightIsTold)
 }
 
 } // namespace
-#endif
