@@ -7,7 +7,6 @@
 #include "platform/controls/Ledger50Units.h"
 
 #include <QCursor>
-#include <QDialog>
 #include <QEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -65,12 +64,6 @@ long vbShift(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
            | (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-Ledger50::ModalRunner& modalRunnerSlot()
-{
-    static Ledger50::ModalRunner runner;
-    return runner;
 }
 
 } // namespace
@@ -144,17 +137,6 @@ Ledger50::~Ledger50() = default;
 QTableView* Ledger50::tableView() const
 {
     return m_view;
-}
-
-void Ledger50::setModalRunner(ModalRunner runner)
-{
-    modalRunnerSlot() = std::move(runner);
-}
-
-int Ledger50::runModal(QDialog& dialog)
-{
-    const ModalRunner& runner = modalRunnerSlot();
-    return runner ? runner(dialog) : dialog.exec();
 }
 
 double Ledger50::dpiX() const

@@ -14,7 +14,6 @@
 #include <functional>
 #include <memory>
 
-class QDialog;
 class QTableView;
 class QModelIndex;
 
@@ -26,9 +25,6 @@ class Ledger50Printer;
 class Ledger50 : public QWidget {
     Q_OBJECT
 public:
-    // Shows a modal dialog and returns its result; tests replace it so nothing waits.
-    using ModalRunner = std::function<int(QDialog&)>;
-
     explicit Ledger50(QWidget* parent = nullptr);
     ~Ledger50() override;
 
@@ -48,11 +44,6 @@ public:
 
     // The grid font (name, size, bold, italic); set it with QWidget::setFont.
     QFont Font() const { return font(); }
-
-    // Every modal dialog of the grid (preview, printer setup, font choice) is shown through
-    // this function; an empty runner restores QDialog::exec.
-    static void setModalRunner(ModalRunner runner);
-    static int runModal(QDialog& dialog);
 
     // The inner view, for screenshots and simulated input.
     QTableView* tableView() const;

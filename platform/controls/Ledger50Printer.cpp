@@ -4,6 +4,7 @@
 #include "platform/com/ErrorCodes.h"
 #include "platform/controls/Ledger50.h"
 #include "platform/controls/Ledger50Model.h"
+#include "platform/win/ModalDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -203,7 +204,7 @@ void Ledger50Printer::Preview()
     // Laying the pages out now (showing would do it too) lets the page count be read at once.
     if (pages)
         pages->updatePreview();
-    Ledger50::runModal(dialog);
+    win::runModal(dialog);
 }
 
 void Ledger50Printer::chooseGridFont(QDialog& preview, QPrintPreviewWidget* pages)
@@ -211,7 +212,7 @@ void Ledger50Printer::chooseGridFont(QDialog& preview, QPrintPreviewWidget* page
     QFontDialog fontDialog(m_ledger.font(), &preview);
     fontDialog.setOption(QFontDialog::DontUseNativeDialog);
     fontDialog.setWindowTitle(QStringLiteral("字体"));
-    if (Ledger50::runModal(fontDialog) != QDialog::Accepted)
+    if (win::runModal(fontDialog) != QDialog::Accepted)
         return;
     m_ledger.setFont(fontDialog.currentFont());
     if (pages)
@@ -222,7 +223,7 @@ bool Ledger50Printer::PrinterSetup()
 {
     QPrintDialog dialog(&printer(), &m_ledger);
     dialog.setWindowTitle(QStringLiteral("打印设置"));
-    return Ledger50::runModal(dialog) == QDialog::Accepted;
+    return win::runModal(dialog) == QDialog::Accepted;
 }
 
 } // namespace controls

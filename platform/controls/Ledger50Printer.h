@@ -75,6 +75,8 @@ public:
     // Prints every row. A printer or file that cannot be opened raises a ComError.
     void PrintOut();
     // Shows the pages in a preview window, which also offers a choice of the grid font.
+    // Preview, its font dialog and PrinterSetup show through win::runModal, so a test's
+    // responder answers them.
     void Preview();
     // Shows the printer dialog; true when the user confirmed it.
     bool PrinterSetup();

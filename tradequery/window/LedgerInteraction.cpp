@@ -29,6 +29,23 @@ QString fieldKeyOfColumn(long column)
 
 } // namespace
 
+void AnswerRowText(BaseDetail& detail, long row, QString& text, long& color)
+{
+    if (row == 1)
+        text = detail.TRowData(1);
+    else
+        text = detail.DRowData(row, color);
+}
+
+QMetaObject::Connection ConnectRowTexts(controls::Ledger50& ledger, BaseDetail& detail)
+{
+    // Direct: the grid reads the answer as soon as the emission returns.
+    return QObject::connect(
+        &ledger, &controls::Ledger50::RowTextRequest, &ledger,
+        [&detail](long row, QString& text, long& color, long&) { AnswerRowText(detail, row, text, color); },
+        Qt::DirectConnection);
+}
+
 LedgerInteraction::LedgerInteraction(BrowseBase& window) : QObject(&window), m_window(window)
 {
     controls::Ledger50* ledger = &window.ldgBase();
@@ -50,13 +67,8 @@ LedgerInteraction::LedgerInteraction(BrowseBase& window) : QObject(&window), m_w
 
 void LedgerInteraction::ldgBase_RowText(long row, QString& text, long& color)
 {
-    BaseDetail* detail = m_window.ledgerObject();
-    if (!detail)
-        return;
-    if (row == 1)
-        text = detail->TRowData(1);
-    else
-        text = detail->DRowData(row, color);
+    if (BaseDetail* detail = m_window.ledgerObject())
+        AnswerRowText(*detail, row, text, color);
 }
 
 QString LedgerInteraction::ldgBase_ValueFormat(const QVariant& value)

@@ -2,13 +2,27 @@
 // The window's answers to its ledger grid: the row texts from the history ledger, the "00.00"
 // value format, the current row's price in the status bar, the sort by a double-clicked column
 // title and the price tooltip that follows the pointer.
+#include <QMetaObject>
 #include <QObject>
 #include <QString>
 #include <QVariant>
 
+namespace controls {
+class Ledger50;
+}
+
 namespace tq {
 
+class BaseDetail;
 class BrowseBase;
+
+// The row text rule: row 1 is TRowData(1), every other row DRowData(row, color).
+void AnswerRowText(BaseDetail& detail, long row, QString& text, long& color);
+
+// Answers the grid's row text requests from detail, for a grid shown without the window
+// (benchmarks, tests of the history alone). detail must outlive the grid's requests;
+// disconnecting the answer ends them.
+QMetaObject::Connection ConnectRowTexts(controls::Ledger50& ledger, BaseDetail& detail);
 
 class LedgerInteraction : public QObject {
     Q_OBJECT

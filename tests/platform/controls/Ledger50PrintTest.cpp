@@ -1,8 +1,9 @@
 // The ledger's print object: PDF output, printer errors, the preview with its font choice and
-// the printer dialog, all answered by a scripted modal runner.
+// the printer dialog, all answered by the process's scripted modal responder.
 #include "platform/com/ComError.h"
 #include "platform/controls/Ledger50.h"
 #include "platform/controls/Ledger50Printer.h"
+#include "platform/win/ModalDialog.h"
 #include "tests/platform/controls/LedgerTestOwner.h"
 
 #include <QAction>
@@ -60,7 +61,7 @@ struct LedgerPrintTest : ::testing::Test {
         printer.PageFooter(2).setText(QStringLiteral("第 &[页] 页        |共 &[总页] 页"));
     }
 
-    void TearDown() override { Ledger50::setModalRunner({}); }
+    void TearDown() override { win::setModalResponder({}); }
 };
 
 } // namespace
@@ -187,7 +188,7 @@ TEST_F(LedgerPrintTest, PreviewShowsThePagesAndOffersTheGridFont)
 
     QStringList shown;
     int previewPages = -1;
-    Ledger50::setModalRunner([&](QDialog& dialog) {
+    win::setModalResponder([&](QDialog& dialog) {
         if (auto* fonts = qobject_cast<QFontDialog*>(&dialog)) {
             shown << QStringLiteral("font");
             EXPECT_TRUE(fonts->testOption(QFontDialog::DontUseNativeDialog));
@@ -227,7 +228,7 @@ TEST_F(LedgerPrintTest, CancelledFontChoiceInThePreviewChangesNothing)
 {
     ledger.setRows(3);
     const QFont before = ledger.Font();
-    Ledger50::setModalRunner([&](QDialog& dialog) {
+    win::setModalResponder([&](QDialog& dialog) {
         if (auto* fonts = qobject_cast<QFontDialog*>(&dialog)) {
             QFont other = before;
             other.setPointSize(before.pointSize() + 6);
@@ -246,7 +247,7 @@ TEST_F(LedgerPrintTest, PrinterSetupShowsThePrinterDialog)
 {
     for (int answer : {int(QDialog::Rejected), int(QDialog::Accepted)}) {
         QPrinter* seen = nullptr;
-        Ledger50::setModalRunner([&](QDialog& dialog) {
+        win::setModalResponder([&](QDialog& dialog) {
             if (auto* printDialog = qobject_cast<QPrintDialog*>(&dialog))
                 seen = printDialog->printer();
             return answer;

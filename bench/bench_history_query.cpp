@@ -1,0 +1,148 @@
+// The history statement through the host database against the same statement on raw SQLite.
+// The statement is the component's own (tq::GetHistorySQL over the host's real services, 50
+// lines, for the sample material and the sample customer of the large demo database); the host
+// runs it with HostDatabase::execute (translation, statement cache, recordset); the baseline
+// runs the host's translation of it, obtained once, with the sqlite3 C API on the same
+// connection: prepare, step, read every column, finalize.
+//
+//   build/bin/bench_history_query [--benchmark_repetitions=5]
+//
+// Target: host / raw <= 1.1 for both. BM_RawPrepared* prepare the statement once and only
+// step it, as the host's statement cache lets it do: host / prepared is what the adapter and
+// the recordset cost on top of SQLite's own work.
+#include "hostapp/database/DemoData.h"
+#include "hostapp/database/HostDatabase.h"
+#include "support/HostSession.h"
+#include "support/LargeDatabase.h"
+#include "support/RatioReporter.h"
+#include "support/RawSqlite.h"
+#include "tradequery/history/HistoryStatement.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kSales = 1;
+constexpr int kListed = hostdb::demo::kTradeTimes;
+
+struct HistoryStatement {
+    QString sqlServer;       // as the component sends it
+    QByteArray translated;   // as SQLite runs it
+};
+
+struct Setup {
+    std::unique_ptr<bench::HostSession> session;
+    std::shared_ptr<hostdb::HostDatabase> database;
+    HistoryStatement material;
+    HistoryStatement customer;
+};
+
+Setup& setup()
+{
+    static Setup s;
+    return s;
+}
+
+HistoryStatement historyOf(int itemId, int partnerId)
+{
+    tq::QueryOptions options{0, kListed};
+    HistoryStatement statement;
+    statement.sqlServer = tq::GetHistorySQL(kSales, options, itemId > 0 ? QString::number(itemId) : QStringLiteral("0"),
+                                            partnerId, tq::HistoryNormalMode, QString());
+    statement.translated = bench::translatedForSqlite(setup().database->sqliteHandle(), statement.sqlServer).toUtf8();
+    return statement;
+}
+
+void prepare()
+{
+    Setup& s = setup();
+    const QString path = bench::largeDatabasePath();
+    s.session = std::make_unique<bench::HostSession>(path, hostdb::demo::kAdminUserId);
+    s.database = hostdb::HostDatabase::open(path);
+    const hostdb::demo::Samples sample = hostdb::demo::samples(hostdb::DemoSize::Large);
+    s.material = historyOf(s.session->itemId(hostdb::demo::kClassMaterial, sample.itemNumber), 0);
+    s.customer = historyOf(0, s.session->itemId(hostdb::demo::kClassCustomer, sample.customerNumber));
+}
+
+void runRaw(benchmark::State& state, const HistoryStatement& statement)
+{
+    sqlite3* db = setup().database->sqliteHandle();
+    int rows = 0;
+    for (auto _ : state)
+        rows = bench::runAndReadEveryColumn(db, statement.translated);
+    if (rows != kListed)
+        state.SkipWithError("the history did not give 50 lines");
+}
+
+void runRawPrepared(benchmark::State& state, const HistoryStatement& statement)
+{
+    sqlite3* db = setup().database->sqliteHandle();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, statement.translated.constData(), static_cast<int>(statement.translated.size()), &stmt,
+                           nullptr) != SQLITE_OK) {
+        state.SkipWithError(sqlite3_errmsg(db));
+        return;
+    }
+    int rows = 0;
+    for (auto _ : state)
+        rows = bench::stepAndReadEveryColumn(stmt);
+    sqlite3_finalize(stmt);
+    if (rows != kListed)
+        state.SkipWithError("the history did not give 50 lines");
+}
+
+void runHost(benchmark::State& state, const HistoryStatement& statement)
+{
+    hostdb::HostDatabase& db = *setup().database;
+    long rows = 0;
+    for (auto _ : state) {
+        const ado::RecordsetPtr lines = db.execute(statement.sqlServer);
+        rows = lines->RecordCount();
+        benchmark::DoNotOptimize(rows);
+    }
+    if (rows != kListed)
+        state.SkipWithError("the history did not give 50 lines");
+}
+
+void BM_RawMaterialHistory(benchmark::State& state) { runRaw(state, setup().material); }
+void BM_RawPreparedMaterialHistory(benchmark::State& state) { runRawPrepared(state, setup().material); }
+void BM_HostMaterialHistory(benchmark::State& state) { runHost(state, setup().material); }
+void BM_RawCustomerHistory(benchmark::State& state) { runRaw(state, setup().customer); }
+void BM_RawPreparedCustomerHistory(benchmark::State& state) { runRawPrepared(state, setup().customer); }
+void BM_HostCustomerHistory(benchmark::State& state) { runHost(state, setup().customer); }
+
+BENCHMARK(BM_RawMaterialHistory);
+BENCHMARK(BM_RawPreparedMaterialHistory);
+BENCHMARK(BM_HostMaterialHistory);
+BENCHMARK(BM_RawCustomerHistory);
+BENCHMARK(BM_RawPreparedCustomerHistory);
+BENCHMARK(BM_HostCustomerHistory);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    prepare();
+    bench::RatioReporter reporter({{"BM_HostMaterialHistory", "BM_RawMaterialHistory"},
+                                   {"BM_HostCustomerHistory", "BM_RawCustomerHistory"},
+                                   {"BM_HostMaterialHistory", "BM_RawPreparedMaterialHistory"},
+                                   {"BM_HostCustomerHistory", "BM_RawPreparedCustomerHistory"}},
+                                  "ratios of CPU times (target: host / raw <= 1.1; host / prepared is shown only)");
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    setup().database.reset();
+    setup().session.reset();
+    return 0;
+}
