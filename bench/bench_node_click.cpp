@@ -3,7 +3,7 @@
 //   BM_NodeClick*   tq::GetHistorySQL (host objects for the discount precision, the login and
 //                   the data rights) + BaseDetail::TakeJournalData (CnExecute through the host
 //                   connection, the recordset kept, the row count set on a real Ledger50
-//                   bound to it through LedgerBinding, offscreen)
+//                   answering it through ConnectRowTexts, offscreen)
 //   BM_Raw*History  the same statement, translated once by the host, on raw sqlite3
 //   BM_Screen40     one painted screen: the 40 row requests the grid raises (DRowData, each
 //                   with its currency-scale lookup through the host's bill data access)
@@ -23,7 +23,7 @@
 #include "support/RawSqlite.h"
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/history/HistoryStatement.h"
-#include "tradequery/history/LedgerBinding.h"
+#include "tradequery/window/LedgerInteraction.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,7 +51,7 @@ struct Window {
     tq::QueryOptions options{0, kListed};
     controls::Ledger50 grid;
     tq::BaseDetail detail;
-    tq::LedgerBinding binding{grid, detail};
+    QMetaObject::Connection binding = tq::ConnectRowTexts(grid, detail);
 
     Window()
     {
@@ -59,6 +59,7 @@ struct Window {
         detail.setLdg(&grid);
         detail.GetTitleInfo(kSales);
     }
+    ~Window() { QObject::disconnect(binding); }
 
     void click(const ClickedNode& node)
     {

@@ -8,7 +8,7 @@
 //
 // The grid's events (row text request, pointer, double-click, notifications), its print
 // object and its font stay with the control itself: the window that creates the control
-// connects to them (see LedgerBinding for the row text request).
+// connects to them (the row text request: ConnectRowTexts, tradequery/window/LedgerInteraction.h).
 #include "platform/com/ObjectFactory.h"
 
 #include <QString>

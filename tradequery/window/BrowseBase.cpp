@@ -1,27 +1,102 @@
 #include "tradequery/window/BrowseBase.h"
 
+#include "platform/controls/Ledger50.h"
+#include "platform/controls/TreeView.h"
+#include "platform/win/MsgBox.h"
+#include "platform/win/Screen.h"
+#include "platform/win/SendKeys.h"
+#include "tradequery/history/FieldTable.h"
+#include "tradequery/host/FrmQueryProperty.h"
 #include "tradequery/host/Messages.h"
+#include "tradequery/host/Security.h"
+#include "tradequery/tree/tvwBuilder.h"
+#include "tradequery/window/ColumnWidths.h"
+#include "tradequery/window/HelpTopic.h"
+#include "tradequery/host/Steps.h"
+#include "tradequery/window/LedgerInteraction.h"
+#include "tradequery/window/ToolbarCommands.h"
+#include "tradequery/window/TreeCollaborators.h"
+#include "tradequery/window/WindowDesign.h"
+#include "tradequery/window/WindowLayout.h"
+#include "tradequery/window/WindowLifecycle.h"
+#include "tradequery/window/WindowText.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
 
 namespace tq {
+
+namespace {
+
+// The right to change the query options: function 1099, the flavour's object, right 0x400000.
+constexpr int32_t kSettingsRight = 0x400000;
+
+} // namespace
 
 BrowseBase::BrowseBase(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QString::fromLatin1(kWindowName));
     // Closing the window (its close box, or Unload) ends it, as closing a form unloads it.
     setAttribute(Qt::WA_DeleteOnClose);
+    InitFieldTable(m_queryType);
+    m_currentSort.clear();
+
+    CreateControls(*this, m_controls);
+    m_tree = makeTreeCollaborators(*this);
+    m_layout = std::make_unique<WindowLayout>(*this);
+    m_commands = std::make_unique<ToolbarCommands>(*this);
+    m_ledgerInteraction = std::make_unique<LedgerInteraction>(*this);
+    connect(m_controls.tvwBase, &controls::TreeView::NodeClick, this,
+            [this](controls::Node node) { m_tree->NodeClick(node); });
+    connect(m_controls.tvwBase, &controls::TreeView::Expand, this,
+            [this](controls::Node node) { m_tree->LoadChildNodes(node); });
     resize(960, 640);
 }
 
-BrowseBase::~BrowseBase() = default;
+BrowseBase::~BrowseBase()
+{
+    // The collaborators are QObject children too; they go first, while the window is whole.
+    m_ledgerInteraction.reset();
+    m_commands.reset();
+    m_layout.reset();
+    m_tree.reset();
+    releaseTreeBuilder();
+}
+
+void BrowseBase::setTreeCollaborators(std::unique_ptr<TreeCollaborators> tree)
+{
+    m_tree = std::move(tree);
+}
+
+void BrowseBase::setTreeBuilder(std::unique_ptr<tvwBuilder> builder)
+{
+    m_treeBuilder = std::move(builder);
+}
+
+void BrowseBase::releaseTreeBuilder()
+{
+    m_treeBuilder.reset();
+}
+
+bool BrowseBase::treeShowsItems() const
+{
+    return m_treeBuilder && m_treeBuilder->BICItem;
+}
+
+bool BrowseBase::treeBatchSort() const
+{
+    return m_treeBuilder && m_treeBuilder->blBatchSort;
+}
 
 void BrowseBase::Load()
 {
     if (m_loaded)
         return;
-    setWindowTitle(isCustomerQuery() ? LangText(QStringLiteral("客户历史价格查询"))
-                                     : LangText(QStringLiteral("供应商历史价格查询")));
+    // The field titles name the customer or the supplier: filled for this window's flavour.
+    InitFieldTable(m_queryType);
+    LoadWindow(*this);
     m_loaded = true;
 }
 
@@ -34,8 +109,133 @@ void BrowseBase::Unload()
 
 void BrowseBase::closeEvent(QCloseEvent* event)
 {
+    if (m_loaded && !m_unloaded) {
+        m_unloaded = true;
+        UnloadWindow(*this);
+    }
     m_loaded = false;
     event->accept();
+}
+
+bool BrowseBase::event(QEvent* event)
+{
+    // Activate: the pointer a long operation left behind goes back to the default.
+    if (event->type() == QEvent::WindowActivate)
+        step([] { win::Screen::setMousePointer(win::vbDefault); });
+    return QWidget::event(event);
+}
+
+void BrowseBase::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_layout->Resize();
+}
+
+void BrowseBase::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        ShowHelp(m_queryType);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QString BrowseBase::statusText(const QString& panelKey) const
+{
+    QLabel* panel = m_controls.panels.value(panelKey);
+    return panel ? panel->text() : QString();
+}
+
+void BrowseBase::setStatusText(const QString& panelKey, const QString& text)
+{
+    if (QLabel* panel = m_controls.panels.value(panelKey))
+        panel->setText(text);
+}
+
+void BrowseBase::setTitleClass(const QString& caption)
+{
+    m_controls.SSPTitleClass->setText(caption);
+}
+
+void BrowseBase::setTitleItem(const QString& caption)
+{
+    m_controls.SSPTitleItem->setText(caption);
+}
+
+void BrowseBase::SaveColumnWidths()
+{
+    const QAction* itemView = menuItem(QStringLiteral("mnuVBaseICItem"));
+    tq::SaveColumnWidths(ldgBase(), itemView && itemView->isChecked());
+}
+
+void BrowseBase::RestoreColumnWidths()
+{
+    const QAction* itemView = menuItem(QStringLiteral("mnuVBaseICItem"));
+    tq::RestoreColumnWidths(ldgBase(), itemView && itemView->isChecked());
+}
+
+void BrowseBase::Refresh()
+{
+    m_tree->setForceReload(true);
+    m_resetFindCount = true;
+    const controls::Node selected = tvwBase().SelectedItem();
+    if (!selected.isNull())
+        m_tree->NodeClick(selected);
+    // The sort of the condition dialog, applied again to the reloaded history.
+    if (m_currentSort.isEmpty() || !m_ledgerObject || !m_ledgerObject->recordset())
+        return;
+    step([&] {
+        m_ledgerObject->recordset()->SetSort(m_currentSort);
+        controls::Ledger50Grid& grid = ldgBase().LedgerGrid();
+        grid.setRowCount(grid.FixedRowCount());
+        grid.setRowCount(grid.FixedRowCount() + m_ledgerObject->recordset()->RecordCount());
+        grid.Redraw();
+    });
+}
+
+void BrowseBase::ShowCurrentRowPrice()
+{
+    m_ledgerInteraction->ShowCurrentRowPrice();
+}
+
+void BrowseBase::LayoutControls(long x, long y, int mode)
+{
+    m_layout->LayoutControls(x, y, mode);
+}
+
+void BrowseBase::ShowQueryProperty()
+{
+    const bool customers = isCustomerQuery();
+    const QVariant allowed = GLDataObject()->AccessCheck(
+        kPriceQueryFunction, customers ? kCustomerPriceQuery : kSupplierPriceQuery, kSettingsRight);
+    if (AccessRefused(allowed)) {
+        win::MsgBox(FormatMsg(LangText(QStringLiteral("您没有%1设置的权限")),
+                              customers ? LangText(QStringLiteral("客户历史销售价格查询"))
+                                        : LangText(QStringLiteral("供应商历史采购价格查询"))),
+                    win::vbExclamation, LangText(QStringLiteral("系统提示")));
+        return;
+    }
+    if (QAction* property = toolbarButton(QStringLiteral("Property")))
+        property->setChecked(false);
+    {
+        FrmQueryProperty dialog(this);
+        dialog.setQueryType(m_queryType);
+        dialog.SetOptions(m_queryOptions);
+        dialog.ShowModal();
+    }
+    // The refresh shortcut reloads the ledger once the command has returned.
+    win::SendKeys(QStringLiteral("{F5}"));
+}
+
+void BrowseBase::CloseWindow()
+{
+    Unload();
+}
+
+QString BrowseBase::describeForScreenshot() const
+{
+    return DescribeWindowText(m_controls);
 }
 
 } // namespace tq

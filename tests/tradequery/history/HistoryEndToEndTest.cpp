@@ -11,7 +11,7 @@
 #include "tests/tradequery/history/HistoryEndToEndExpected.h"
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/history/HistoryStatement.h"
-#include "tradequery/history/LedgerBinding.h"
+#include "tradequery/window/LedgerInteraction.h"
 #include "tradequery/host/QueryOptionsStore.h"
 
 #include <QCoreApplication>
@@ -47,7 +47,7 @@ QString screenshotPath(const QString& name)
 struct LoadedLedger {
     controls::Ledger50 grid;
     std::unique_ptr<tq::BaseDetail> detail;
-    std::unique_ptr<tq::LedgerBinding> binding;
+    QMetaObject::Connection binding;
     fakehost::MsgBoxRecorder boxes;
 
     explicit LoadedLedger(int queryType)
@@ -56,8 +56,9 @@ struct LoadedLedger {
         detail = std::make_unique<tq::BaseDetail>();
         detail->setLdg(&grid);
         detail->GetTitleInfo(queryType);
-        binding = std::make_unique<tq::LedgerBinding>(grid, *detail);
+        binding = tq::ConnectRowTexts(grid, *detail);
     }
+    ~LoadedLedger() { QObject::disconnect(binding); }
 
     // Builds the statement as a node click does and loads it; false (with the message a person
     // would have seen) when the history did not load.

@@ -1,0 +1,23 @@
+#pragma once
+// The browse window's start-up after its properties are set, and its shut-down.
+#include <QFont>
+#include <QString>
+
+namespace tq {
+
+class BrowseBase;
+
+// Load: the captions, the start-up view of the tree side, then the grid font of the user
+// profile value "GridFont". From the captions on, a failing step is skipped.
+void LoadWindow(BrowseBase& window);
+
+// Unload, in order, each step on its own: the column widths of the current view;
+// AppliedFontSize 0; the layout values "tvwKey", "ShowViewBy", "blBatchSort" and "ByCompany";
+// the ledger object and the tree builder released.
+void UnloadWindow(BrowseBase& window);
+
+// The font a "GridFont" value describes ("FontName=...|FontSize=...|FontBold=...|
+// FontItalic=...|"), over the given font; a part that cannot be read is skipped.
+QFont GridFontFromProfile(const QString& value, QFont font);
+
+} // namespace tq
