@@ -32,8 +32,6 @@ CREATE TABLE ICSale (FInterID INTEGER PRIMARY KEY, FBillNo VARCHAR(40) COLLATE N
 CREATE TABLE ICSaleEntry (FInterID INT, FIndex INT, FItemID INT, FQty DECIMAL(18,4), FAuxQty DECIMAL(18,4),
     FAuxTaxPrice MONEY, FAuxPrice MONEY, FDiscountRate DECIMAL(18,4), FPriceDiscount MONEY, FAmount MONEY,
     FTaxAmount MONEY, FUnitID INT, FAuxPropID INT);
-CREATE TABLE t_SystemProfile (FCategory VARCHAR(30) COLLATE NOCASE, FKey VARCHAR(100) COLLATE NOCASE,
-    FValue TEXT COLLATE NOCASE);
 CREATE TABLE t_UserSetting (FUserID INT, FCategory VARCHAR(30) COLLATE NOCASE, FKey VARCHAR(100) COLLATE NOCASE,
     FValue TEXT COLLATE NOCASE);
 
@@ -65,7 +63,6 @@ INSERT INTO ICSaleEntry VALUES (100, 1, 12, 1234.4, 1234.4, 11.7, 10, 100, 11.7,
 INSERT INTO ICSaleEntry VALUES (101, 1, 12, 20, 20, 58.5, 50, 90, 45, 900, 0, 1, 0);
 INSERT INTO ICSaleEntry VALUES (101, 2, 12, 5, 5, 58.5, 50, 100, 50, 250, 0, 1, 0);
 INSERT INTO ICSaleEntry VALUES (102, 1, 12, 1, 1, 1, 1, 100, 1, 1, 0, 1, 0);
-INSERT INTO t_SystemProfile VALUES ('IC', 'ClientAllowSelf', '0');
 INSERT INTO t_UserSetting VALUES (5, 'ZEL_APFC', 'RptFontSize', '10.5pt');
 )sql";
 
@@ -189,27 +186,6 @@ TEST_F(ComponentStatements, QuickSearchListsCurrencyScaleAndUserSetting)
     EXPECT_EQ(rows("SELECT FScale FROM t_Currency t1 WHERE t1.FDeleted=0  and t1.FCurrencyID= 2"), QStringList({"0"}));
     EXPECT_EQ(rows("Select FValue From t_UserSetting Where FUserID=5 And FCategory='ZEL_APFC' And FKey ='RptFontSize'"),
               QStringList({"10.5pt"}));
-}
-
-TEST_F(ComponentStatements, QueryOptionsReadCreateAndSave)
-{
-    const QString read = "SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory='IC' And (FKey "
-                         "='ProviderAllowSelf' or FKey ='ProviderAllowDept' or  FKey ='ProviderAllowEmp' or FKey "
-                         "='ProviderAllowStock' or FKey ='ProviderTradeTimes' ) ";
-    EXPECT_TRUE(rows(read).isEmpty());
-    const QString defaults =
-        "IF NOT EXISTS(SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey = "
-        "'ProviderAllowSelf') \r\n"
-        "       INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','ProviderAllowSelf','0') \r\n"
-        "IF NOT EXISTS(SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey = "
-        "'ProviderTradeTimes') \r\n"
-        "       INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','ProviderTradeTimes','0')";
-    db->executeTable(defaults);
-    db->executeTable(defaults);
-    EXPECT_EQ(rows(read), QStringList({"ProviderAllowSelf|IC|0", "ProviderTradeTimes|IC|0"}));
-    db->executeTable("UPDATE t_SystemProfile SET FValue='1' WHERE FCategory='IC' AND FKey='ProviderAllowSelf ' \r\n"
-                     "UPDATE t_SystemProfile SET FValue='30' WHERE FCategory='IC' AND FKey='ProviderTradeTimes' ");
-    EXPECT_EQ(rows(read), QStringList({"ProviderAllowSelf|IC|1", "ProviderTradeTimes|IC|30"}));
 }
 
 } // namespace

@@ -30,21 +30,17 @@ TEST(HostDatabaseRecordset, RowsBecomeAnOpenRecordsetWithTypedFields)
     EXPECT_FALSE(rs->value("FDeptID").isValid());
 }
 
-TEST(HostDatabaseRecordset, StatementWithoutRowsGivesAClosedRecordset)
+TEST(HostDatabaseRecordset, NoRowsGiveAClosedOrAnEmptyOpenRecordset)
 {
     testing::TempSqliteFile file(schema);
-    const ado::RecordsetPtr rs = file.open()->execute("update ICSale set FDeptID = 1");
-    ASSERT_NE(rs, nullptr);
-    EXPECT_EQ(rs->State(), ado::adStateClosed);
-}
-
-TEST(HostDatabaseRecordset, QueryWithoutMatchesGivesAnEmptyOpenRecordset)
-{
-    testing::TempSqliteFile file(schema);
-    const ado::RecordsetPtr rs = file.open()->execute("select FBillNo from ICSale where 1 = 0");
-    EXPECT_EQ(rs->State(), ado::adStateOpen);
-    EXPECT_EQ(rs->RecordCount(), 0);
-    EXPECT_TRUE(rs->Eof());
+    const auto db = file.open();
+    const ado::RecordsetPtr changed = db->execute("update ICSale set FDeptID = 1");
+    ASSERT_NE(changed, nullptr);
+    EXPECT_EQ(changed->State(), ado::adStateClosed);
+    const ado::RecordsetPtr none = db->execute("select FBillNo from ICSale where 1 = 0");
+    EXPECT_EQ(none->State(), ado::adStateOpen);
+    EXPECT_EQ(none->RecordCount(), 0);
+    EXPECT_TRUE(none->Eof());
 }
 
 } // namespace

@@ -165,17 +165,6 @@ TEST_F(DialectOnSqlite, DefaultOptionsBatchInsertsOnlyOnce)
     }
 }
 
-TEST_F(DialectOnSqlite, SaveOptionsBatchUpdatesBothKeys)
-{
-    const ResultTable result = db->executeTable(QStringLiteral(
-        "UPDATE t_SystemProfile SET FValue='1' WHERE FCategory='IC' AND FKey='ProviderAllowSelf ' \r\n"
-        "UPDATE t_SystemProfile SET FValue='20' WHERE FCategory='IC' AND FKey='ProviderTradeTimes' "));
-    EXPECT_FALSE(result.returnsRows);
-    EXPECT_EQ(result.rowsAffected, 2);
-    EXPECT_EQ(rows("select FKey, FValue from t_SystemProfile where FKey like 'Provider%' order by FKey"),
-              QStringList({"ProviderAllowSelf|1", "ProviderTradeTimes|20"}));
-}
-
 TEST_F(DialectOnSqlite, AssignedTextKeepsItsBlanks)
 {
     db->executeTable("UPDATE t_SystemProfile SET FValue = 'a  ', FCategory='IC' WHERE FKey = 'ClientTradeTimes  '");
