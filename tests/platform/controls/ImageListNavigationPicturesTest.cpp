@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
-#include <QPainter>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -52,28 +51,6 @@ TEST(ImageListNavigationPicturesTest, HoldsTwentySixDistinctPicturesWithOnlyItem
         EXPECT_FALSE(seen.contains(bits)) << "picture " << i << " repeats an earlier one";
         seen.insert(bits);
     }
-}
-
-TEST(ImageListNavigationPicturesTest, WritesASheetOfAllPictures)
-{
-    std::unique_ptr<ImageList> images(standardNavigationImages());
-    constexpr int cell = 84, zoom = 4, columns = 7;
-    const int rows = (images->Count() + columns - 1) / columns;
-    QImage sheet(columns * cell, rows * cell, QImage::Format_ARGB32);
-    sheet.fill(Qt::white);
-    QPainter p(&sheet);
-    for (int i = 1; i <= images->Count(); ++i) {
-        const QPoint origin(((i - 1) % columns) * cell, ((i - 1) / columns) * cell);
-        const QPixmap& picture = images->ListImages(i).Picture;
-        p.drawPixmap(QRect(origin + QPoint(4, 4), picture.size() * zoom), picture);
-        p.drawPixmap(origin + QPoint(cell - 22, cell - 20), picture);
-        p.drawText(QRect(origin + QPoint(4, cell - 18), QSize(cell - 26, 16)), Qt::AlignLeft,
-                   images->ListImages(i).Key.isEmpty()
-                       ? QString::number(i)
-                       : QStringLiteral("%1 %2").arg(i).arg(images->ListImages(i).Key));
-    }
-    p.end();
-    EXPECT_TRUE(sheet.save(screenshotPath(QStringLiteral("imagelist-navigation.png"))));
 }
 
 TEST(ImageListNavigationPicturesTest, ATreeShowsTheRootAndGroupFolderAndTheDetailSheet)
