@@ -9,10 +9,18 @@ using historytest::RecordingLedger;
 
 namespace {
 
+// A detail titled for the sales flavour over a recording grid.
 class BaseDetailTitleTest : public ::testing::Test {
 protected:
+    BaseDetailTitleTest()
+    {
+        detail.setLdg(grid);
+        detail.GetTitleInfo(1);
+    }
+
     fakehost::FakeHost host;
     std::shared_ptr<RecordingLedger> grid = std::make_shared<RecordingLedger>();
+    tq::BaseDetail detail;
 };
 
 const QString salesTitles = QStringLiteral(
@@ -21,10 +29,6 @@ const QString salesTitles = QStringLiteral(
 
 TEST_F(BaseDetailTitleTest, TitlesTheEighteenColumnsForTheFlavour)
 {
-    tq::BaseDetail detail;
-    detail.setLdg(grid);
-
-    detail.GetTitleInfo(1);
     EXPECT_EQ(grid->cols, 18);
     EXPECT_EQ(detail.TRowData(1), salesTitles);
 
@@ -38,9 +42,6 @@ TEST_F(BaseDetailTitleTest, TitlesTheEighteenColumnsForTheFlavour)
 
 TEST_F(BaseDetailTitleTest, MarksExactlyTheNumberColumnsRightAligned)
 {
-    tq::BaseDetail detail;
-    detail.setLdg(grid);
-    detail.GetTitleInfo(1);
     detail.TRowData(1);
 
     // 数量, 含税单价, 折扣率, 汇率, 实际价格, 价税合计.
@@ -50,9 +51,6 @@ TEST_F(BaseDetailTitleTest, MarksExactlyTheNumberColumnsRightAligned)
 
 TEST_F(BaseDetailTitleTest, ANumberColumnBeyondTheGridEndsTheTitleRow)
 {
-    tq::BaseDetail detail;
-    detail.setLdg(grid);
-    detail.GetTitleInfo(1);
     grid->cols = 12;
 
     EXPECT_EQ(detail.TRowData(1), QStringLiteral(
@@ -62,9 +60,6 @@ TEST_F(BaseDetailTitleTest, ANumberColumnBeyondTheGridEndsTheTitleRow)
 
 TEST_F(BaseDetailTitleTest, OnlyRowOneHasTitles)
 {
-    tq::BaseDetail detail;
-    detail.setLdg(grid);
-    detail.GetTitleInfo(1);
     for (long row : {0L, 2L, -1L})
         EXPECT_EQ(detail.TRowData(row), QString()) << row;
     EXPECT_TRUE(grid->numericAlign.isEmpty());
@@ -72,11 +67,8 @@ TEST_F(BaseDetailTitleTest, OnlyRowOneHasTitles)
 
 TEST_F(BaseDetailTitleTest, WithoutAGridTitlingRaisesButTheTitleRowIsAnswered)
 {
-    tq::BaseDetail detail;
-    EXPECT_THROW(detail.GetTitleInfo(1), com::ComError);
+    EXPECT_THROW(tq::BaseDetail().GetTitleInfo(1), com::ComError);
 
-    detail.setLdg(grid);
-    detail.GetTitleInfo(1);
     detail.setLdg(com::ComObjectPtr());
     EXPECT_EQ(detail.TRowData(1), salesTitles);
 }
