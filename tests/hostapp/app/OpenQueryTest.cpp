@@ -169,16 +169,23 @@ TEST(HostMenu, AfterSwitchingToAUserWithoutRightTheComponentRefuses)
     EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("您没有客户历史销售价格查询的权限!"));
 }
 
+// Runs the captured start and answers what it printed; the exit code must be 0.
+QString printedByCapturedRun(LiveHost& host, const HostOptions& options)
+{
+    ::testing::internal::CaptureStdout();
+    const int code = zelhost::runCaptured(host.mainWindow(), options);
+    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
+    EXPECT_EQ(code, 0);
+    return printed;
+}
+
 TEST(CapturedRun, SavesTheComponentWindowAndPrintsWhatItShows)
 {
     LiveHost host(demo::kAdminUserId);
     HostOptions options = openOptions(QueryKind::Sales);
     options.itemNumber = hostdb::demo::samples(hostdb::DemoSize::Small).itemNumber;
     options.screenshotFile = host.folder() + QStringLiteral("/shots/sales.png");
-    ::testing::internal::CaptureStdout();
-    const int code = zelhost::runCaptured(host.mainWindow(), options);
-    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
-    EXPECT_EQ(code, 0);
+    const QString printed = printedByCapturedRun(host, options);
     EXPECT_TRUE(printed.startsWith(QStringLiteral("截图: %1\n窗口标题: 客户历史价格查询\n").arg(options.screenshotFile)))
         << printed.toStdString();
     const QImage shot(options.screenshotFile);
@@ -193,10 +200,7 @@ TEST(CapturedRun, AWindowShownModallyIsCapturedWhileItIsUp)
     hostsvc::setSharedValue(QStringLiteral("MainFormWnd"), 0);
     HostOptions options = openOptions(QueryKind::Purchase);
     options.screenshotFile = host.folder() + QStringLiteral("/modal.png");
-    ::testing::internal::CaptureStdout();
-    const int code = zelhost::runCaptured(host.mainWindow(), options);
-    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
-    EXPECT_EQ(code, 0);
+    const QString printed = printedByCapturedRun(host, options);
     // The window's own description follows its title: panels, ledger titles, status bar.
     EXPECT_TRUE(printed.startsWith(QStringLiteral("截图: %1\n窗口标题: 供应商历史价格查询\n左标题: ").arg(options.screenshotFile)))
         << printed.toStdString();
@@ -213,10 +217,7 @@ TEST(CapturedRun, ARefusedUserGetsThePrintedBoxAndNoScreenshot)
     LiveHost host(demo::kNoRightUserId);
     HostOptions options = openOptions(QueryKind::Purchase);
     options.screenshotFile = host.folder() + QStringLiteral("/refused.png");
-    ::testing::internal::CaptureStdout();
-    const int code = zelhost::runCaptured(host.mainWindow(), options);
-    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
-    EXPECT_EQ(code, 0);
+    const QString printed = printedByCapturedRun(host, options);
     EXPECT_EQ(printed, QStringLiteral("[系统提示] 您没有供应商历史采购价格查询的权限!\n没有打开查询窗口。\n"));
     EXPECT_FALSE(QFileInfo::exists(options.screenshotFile));
 }
@@ -226,9 +227,7 @@ TEST(CapturedRun, WithoutOpenTheMainWindowIsCaptured)
     LiveHost host(demo::kAdminUserId);
     HostOptions options;
     options.screenshotFile = host.folder() + QStringLiteral("/main.png");
-    ::testing::internal::CaptureStdout();
-    EXPECT_EQ(zelhost::runCaptured(host.mainWindow(), options), 0);
-    const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
+    const QString printed = printedByCapturedRun(host, options);
     EXPECT_TRUE(printed.contains(QStringLiteral("窗口标题: ZEL 进销存 — administrator\n")));
     EXPECT_TRUE(printed.contains(QStringLiteral("菜单 销售: 客户历史价格查询…\n")));
     EXPECT_TRUE(printed.contains(QStringLiteral("用户: administrator (1)")));
