@@ -101,25 +101,20 @@ TEST(ExecutePaths, ReturnTheRowsOfAServerDialectQuery)
     }
 }
 
-TEST(ExecutePaths, RaiseTheDatabasesMessageForBadSql)
+TEST(ExecutePaths, RefuseBadOrBlankSqlWithAMessage)
 {
     InstalledServices services;
-    for (const ExecutePath& path : kExecutePaths) {
-        const auto error = fakehost::comErrorOf(
-            [&] { path.run(services, QStringLiteral("select FName from t_Nowhere")); });
-        ASSERT_TRUE(error) << path.name;
-        EXPECT_TRUE(error->description().contains(QStringLiteral("no such table: t_Nowhere")))
-            << path.name << ": " << error->description().toStdString();
-    }
-}
-
-TEST(ExecutePaths, RefuseABlankText)
-{
-    InstalledServices services;
-    for (const ExecutePath& path : kExecutePaths) {
-        const auto error = fakehost::comErrorOf([&] { path.run(services, QStringLiteral("  \r\n ")); });
-        ASSERT_TRUE(error) << path.name;
-        EXPECT_TRUE(error->description().contains(QStringLiteral("SQL"))) << path.name;
+    const struct {
+        const char* sql;
+        const char* mentions;  // the database's own message for bad SQL
+    } cases[] = {{"select FName from t_Nowhere", "no such table: t_Nowhere"}, {"  \r\n ", "SQL"}};
+    for (const auto& c : cases) {
+        for (const ExecutePath& path : kExecutePaths) {
+            const auto error = fakehost::comErrorOf([&] { path.run(services, QString::fromLatin1(c.sql)); });
+            ASSERT_TRUE(error) << path.name << ": " << c.sql;
+            EXPECT_TRUE(error->description().contains(QString::fromLatin1(c.mentions)))
+                << path.name << ": " << error->description().toStdString();
+        }
     }
 }
 
