@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -265,3 +266,35 @@ TEST_F(BrowseWindowOnDemoData, AUserWithoutTheSettingsRightIsTold)
 }
 
 } // namespace
+
+// The database goes away while the window is open (its file moved, the host's connections
+// dropped): a click reports the failed query, changes nothing on the ledger and leaves the
+// window usable; once the file is back, a refresh lists the clicked partner.
+TEST_F(BrowseWindowOnDemoData, ADatabaseThatGoesAwayComesBackAtTheNextRefresh)
+{
+    const int32_t customer = idOf(hostdb::demo::kClassCustomer, samples.customerNumber);
+    tq::BrowseBase& window = open(1, 0, customer);
+    const QStringList before = column(window, 6);
+    ASSERT_FALSE(before.isEmpty());
+
+    fakehost::MsgBoxRecorder boxes;
+    hostdb::HostDatabase::closeAll();
+    const QString away = session.connectString + QStringLiteral(".away");
+    ASSERT_TRUE(QFile::rename(session.connectString, away));
+
+    const controls::Node other = clickSomeDetail(window, selectedKey(window));
+    ASSERT_FALSE(other.isNull());
+    EXPECT_EQ(column(window, 6), before) << "the ledger keeps what it showed";
+    EXPECT_EQ(window.statusText(QStringLiteral("Status")), QStringLiteral("就绪"));
+    // The statement cannot be built without the database, so the load that follows reports
+    // the failed query in the window's own words.
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_TRUE(boxes.boxes().front().text.startsWith(QStringLiteral("查询数据库时出错。原因:")));
+
+    ASSERT_TRUE(QFile::rename(away, session.connectString));
+    window.Refresh();
+    EXPECT_EQ(selectedKey(window), other.Key());
+    ASSERT_GT(window.ldgBase().Rows(), 1);
+    const QString otherName = other.Text().section(QLatin1Char('('), 1).chopped(1);
+    EXPECT_EQ(column(window, 6).count(otherName), window.ldgBase().Rows() - 1);
+}
