@@ -334,7 +334,11 @@ private:
         for (const KindPlace& k : kinds)
             weights.push_back(std::pow(k.capacity, 0.75));
         const int underGroups = m_params.materials - static_cast<int>(topLevelMaterials().size());
-        const std::vector<int> perKind = apportion(underGroups, weights, std::vector<int>(kinds.size(), 1));
+        // Large: the first kind (hex bolts, every size and grade a material of its own) is one
+        // flat group of several thousand, as real catalogues have; the others share the rest.
+        const int flat = large ? kLargeFlatGroupMaterials : 0;
+        std::vector<int> perKind = apportion(underGroups - flat, weights, std::vector<int>(kinds.size(), 1));
+        perKind.front() += flat;
 
         size_t kindIndex = 0;
         int categoryNo = 0;
@@ -358,7 +362,7 @@ private:
                     const int kindGroup = add(kClassMaterial, sub, segment(++kindNo, 3), place.kind->name,
                                               place.kind->initials, false);
                     int kindSequence = 0;
-                    if (place.variants.size() < 3) {
+                    if (place.variants.size() < 3 || kindIndex == 0) {
                         for (const ModelPick& pick : picks)
                             addMaterial(kindGroup, place, pick, 4, kindSequence);
                         continue;

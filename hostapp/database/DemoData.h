@@ -64,7 +64,10 @@ namespace demo {
 
 // Stored in PRAGMA user_version; raised whenever the generator's output changes, so cached
 // databases (the benchmarks') can tell they are stale.
-inline constexpr int kDataVersion = 1;
+inline constexpr int kDataVersion = 2;
+// The large database keeps its first material kind in one flat group of at least this many
+// materials.
+inline constexpr int kLargeFlatGroupMaterials = 5000;
 
 // Bills are dated from kFirstBillDate to kLastBillDate inclusive.
 inline constexpr const char* kFirstBillDate = "2024-12-01";
