@@ -17,7 +17,7 @@
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/tree/TreeNavigation.h"
 #include "tradequery/tree/tvwBuilder.h"
-#include "tradequery/window/BrowseContext.h"
+#include "tradequery/tree/BrowseContext.h"
 
 #include <QAction>
 #include <QApplication>

@@ -11,7 +11,7 @@
 //     EXPECT_EQ(window.calls(), QStringList{... "RestoreColumnWidths", "Refresh"});
 #include "tradequery/tree/TreeNavigation.h"
 #include "tradequery/tree/ViewModes.h"
-#include "tradequery/window/BrowseContext.h"
+#include "tradequery/tree/BrowseContext.h"
 
 #include <QHash>
 #include <QStringList>

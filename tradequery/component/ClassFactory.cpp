@@ -3,7 +3,7 @@
 #include "platform/com/ComponentRegistry.h"
 #include "platform/com/ErrorCodes.h"
 #include "platform/hostapi/ProgIds.h"
-#include "tradequery/component/ServerReferences.h"
+#include "tradequery/window/ServerReferences.h"
 #include "tradequery/component/TradeQuery.h"
 
 #include <memory>

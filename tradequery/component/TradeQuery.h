@@ -4,7 +4,7 @@
 // browse window. Properties and Show are also reachable by name through Qt's meta-object
 // system, as automation clients reach them.
 #include "platform/com/ObjectFactory.h"
-#include "tradequery/component/ServerReferences.h"
+#include "tradequery/window/ServerReferences.h"
 
 #include <QObject>
 #include <QString>

@@ -3,17 +3,17 @@
 #include "platform/com/ErrorCodes.h"
 #include "platform/controls/Ledger50.h"
 #include "platform/hostapi/HostGlobals.h"
-#include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/StandardValueConvert.h"
-#include "platform/hostapi/SystemProfile.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Strings.h"
 #include "tradequery/history/CurrencyScale.h"
+#include "tradequery/history/FieldTable.h"
 #include "tradequery/history/Ledger50Adapter.h"
 #include "tradequery/history/LedgerCellFormat.h"
 #include "tradequery/host/HostCalls.h"
 #include "tradequery/host/InfoBox.h"
 #include "tradequery/host/Messages.h"
+#include "tradequery/host/Steps.h"
 
 namespace tq {
 
@@ -25,13 +25,16 @@ const QString& source()
     return text;
 }
 
-// Runs one step of a row answer; a step that fails is skipped and the next one runs.
-template <class Step>
-void skipOnError(Step&& step)
+// The ledger's type codes: numbers and dates as the field table has them, 0 for text.
+int16_t ledgerType(int32_t fieldType)
 {
-    try {
-        step();
-    } catch (const com::ComError&) {
+    switch (fieldType) {
+    case FieldTypeNumber:
+        return LEDGER_TYPE_NUMBER;
+    case FieldTypeDate:
+        return LEDGER_TYPE_DATE;
+    default:
+        return LEDGER_TYPE_TEXT;
     }
 }
 
@@ -60,11 +63,7 @@ std::shared_ptr<hostapi::ValueConvert> valueConvert()
 
 BaseDetail::BaseDetail()
 {
-    auto profile = com::ObjectFactory::instance().createAs<hostapi::SystemProfile>(
-        QString::fromLatin1(hostapi::progid::SystemProfile));
-    const QVariant precision =
-        profile->GetProfile(GetPropsString(), QStringLiteral("IC"), QStringLiteral("PrecisionOfDiscountRate"));
-    m_discountPrecision = (!precision.isValid() || precision.isNull()) ? 0 : vb::CLng(precision);
+    m_discountPrecision = DiscountPrecision();
 }
 
 BaseDetail::~BaseDetail() = default;
@@ -95,30 +94,11 @@ void BaseDetail::setLdg(const com::ComObjectPtr& ledger)
 
 BaseDetail::ColumnTable BaseDetail::columnTable(int32_t queryType)
 {
-    const int16_t text = LEDGER_TYPE_TEXT;
-    const int16_t number = LEDGER_TYPE_NUMBER;
-    const int16_t date = LEDGER_TYPE_DATE;
-    const QString company = queryType == 1 ? QStringLiteral("客户") : QStringLiteral("供应商");
-    return ColumnTable{{
-        {QStringLiteral("FNumber"), LangText(QStringLiteral("物料代码")), text},
-        {QStringLiteral("FName"), LangText(QStringLiteral("物料名称")), text},
-        {QStringLiteral("FModel"), LangText(QStringLiteral("规格型号")), text},
-        {QStringLiteral("FAuxPropNumber"), LangText(QStringLiteral("辅助属性代码")), text},
-        {QStringLiteral("FAuxPropName"), LangText(QStringLiteral("辅助属性")), text},
-        {QStringLiteral("FCompany"), LangText(company), text},
-        {QStringLiteral("FDept"), LangText(QStringLiteral("部门")), text},
-        {QStringLiteral("FEmp"), LangText(QStringLiteral("业务员")), text},
-        {QStringLiteral("FDate"), LangText(QStringLiteral("单据日期")), date},
-        {QStringLiteral("FBillNo"), LangText(QStringLiteral("单据编号")), text},
-        {QStringLiteral("FQty"), LangText(QStringLiteral("数量")), number},
-        {QStringLiteral("FPrice"), LangText(QStringLiteral("含税单价")), number},
-        {QStringLiteral("FDiscountRate"), LangText(QStringLiteral("折扣率")), number},
-        {QStringLiteral("FCurrencyName"), LangText(QStringLiteral("币别")), text},
-        {QStringLiteral("FExchangeRate"), LangText(QStringLiteral("汇率")), number},
-        {QStringLiteral("FUnit"), LangText(QStringLiteral("单位")), text},
-        {QStringLiteral("FPriceDiscount"), LangText(QStringLiteral("实际价格")), number},
-        {QStringLiteral("FAmtTotalFor"), LangText(QStringLiteral("价税合计")), number},
-    }};
+    ColumnTable table;
+    const auto fields = HistoryColumns(queryType);
+    for (size_t i = 0; i < table.size(); ++i)
+        table[i] = Column{fields[i].Key, fields[i].Title, ledgerType(fields[i].DataType)};
+    return table;
 }
 
 LedgerContract& BaseDetail::ledger() const
@@ -162,6 +142,21 @@ bool BaseDetail::TakeJournalData(const QString& strSql, const ado::RecordsetPtr&
     }
 }
 
+void BaseDetail::ClearRows()
+{
+    ledger().setRowCount(1);
+}
+
+void BaseDetail::SortRows(const QString& sort)
+{
+    ado::Recordset& records = heldRecordset();
+    LedgerContract& grid = ledger();
+    records.SetSort(sort);
+    grid.setRowCount(grid.FixedRowCount());
+    grid.setRowCount(grid.FixedRowCount() + records.RecordCount());
+    grid.Redraw();
+}
+
 QString BaseDetail::TRowData(long lRow)
 {
     QString text;
@@ -172,10 +167,10 @@ QString BaseDetail::TRowData(long lRow)
         if (IsNumericLedgerType(column.dataType)) {
             // A number column the grid does not have ends the title row there.
             bool beyondGrid = false;
-            skipOnError([&] { beyondGrid = i + 1 > ledger().ColCount(); });
+            step([&] { beyondGrid = i + 1 > ledger().ColCount(); });
             if (beyondGrid)
                 return text;
-            skipOnError([&] { ledger().setNumericAlign(i + 1, 1); });
+            step([&] { ledger().setNumericAlign(i + 1, 1); });
         }
         text += column.title + QLatin1Char('|');
     }
@@ -185,15 +180,15 @@ QString BaseDetail::TRowData(long lRow)
 void BaseDetail::positionOn(long lRow)
 {
     ado::Recordset* rows = nullptr;
-    skipOnError([&] { rows = &heldRecordset(); });
+    step([&] { rows = &heldRecordset(); });
     if (!rows)
         return;
-    skipOnError([&] { rows->Move(lRow - 2, ado::adBookmarkFirst); });
-    skipOnError([&] {
+    step([&] { rows->Move(lRow - 2, ado::adBookmarkFirst); });
+    step([&] {
         if (rows->Eof())
             rows->MoveLast();
     });
-    skipOnError([&] {
+    step([&] {
         if (rows->Bof())
             rows->MoveFirst();
     });
@@ -204,7 +199,7 @@ QString BaseDetail::DRowData(long lRow, long& SColor)
     SColor = 0;
 
     bool withinGrid = false;
-    skipOnError([&] { withinGrid = lRow <= ledger().RowCount(); });
+    step([&] { withinGrid = lRow <= ledger().RowCount(); });
     if (withinGrid) {
         positionOn(lRow);
         SColor = ROW_COLOR_WHITE;
@@ -212,8 +207,8 @@ QString BaseDetail::DRowData(long lRow, long& SColor)
 
     LedgerRowFormat format;
     format.discountPrecision = m_discountPrecision;
-    skipOnError([&] { format.qtyDecimal = vb::toText(heldRecordset().value(QStringLiteral("FQtyDecimal"))); });
-    skipOnError([&] { format.priceDecimal = vb::toText(heldRecordset().value(QStringLiteral("FPriceDecimal"))); });
+    step([&] { format.qtyDecimal = vb::toText(heldRecordset().value(QStringLiteral("FQtyDecimal"))); });
+    step([&] { format.priceDecimal = vb::toText(heldRecordset().value(QStringLiteral("FPriceDecimal"))); });
     format.amountScale = [this] {
         return CurrencyScale(vb::CLng(heldRecordset().value(QStringLiteral("FCurrencyID"))));
     };
@@ -232,11 +227,11 @@ QString BaseDetail::cellText(const Column& column, hostapi::ValueConvert& conver
                              const LedgerRowFormat& format) const
 {
     QString cell;
-    skipOnError([&] {
+    step([&] {
         const QVariant value = convert.ValueOrDefault(heldRecordset().value(column.key), QString());
         cell = vb::Trim(vb::toText(value));
     });
-    skipOnError([&] { cell = FormatLedgerCell(column.key, column.dataType, cell, format); });
+    step([&] { cell = FormatLedgerCell(column.key, column.dataType, cell, format); });
     return cell;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The history ledger: runs a history statement, keeps its recordset, tells the ledger grid
-// how many rows there are and answers the grid's row requests with the row texts
+// The history ledger: runs a history statement, keeps its recordset, is the one that tells the
+// ledger grid how many rows there are (after a query, a sort or when the ledger is emptied) and answers the grid's row requests with the row texts
 // ("cell|cell|...|"), each cell formatted for its column. Ledger row 1 is the title row;
 // ledger row r >= 2 shows record r - 1. Nothing is cached: each row request positions the
 // recordset afresh from its first record.
@@ -55,6 +55,17 @@ public:
     // rs and sumSQL are accepted for the callers' sake and take no part.
     bool TakeJournalData(const QString& strSql, const ado::RecordsetPtr& rs = nullptr,
                          const QString& sumSQL = QString());
+
+    // Empties the ledger to its title row. The held recordset stays (a later sort shows it
+    // again). Without a ledger raises 91.
+    void ClearRows();
+
+    // Sorts the held records by sort (recordset sort keys such as "FDate DESC,FQty ASC"; ""
+    // restores the query's order) and has the ledger show them again from the top: its row
+    // count goes to the fixed rows and back to the fixed rows + the record count, then every
+    // row is asked again. Errors of the recordset or the ledger reach the caller; without a
+    // recordset raises 91.
+    void SortRows(const QString& sort);
 
     // The title row text for row 1, marking the grid's number columns right-aligned on the
     // way; "" for every other row. Never fails.

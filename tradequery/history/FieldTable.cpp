@@ -55,20 +55,26 @@ FieldDef& FieldTable(int row)
     return rows()[static_cast<size_t>(row - 1)];
 }
 
-void InitFieldTable(int32_t queryType)
+std::array<FieldDef, FieldCount> HistoryColumns(int32_t queryType)
 {
     const char* partnerTitle = queryType == 1 ? "客户" : "供应商";
+    std::array<FieldDef, FieldCount> columns;
     for (int k = 1; k <= FieldCount; ++k) {
         const Column& column = kColumns[k - 1];
-        FieldDef def;
+        FieldDef& def = columns[static_cast<size_t>(k - 1)];
         def.Key = QString::fromLatin1(column.key);
         def.Title = LangText(QString::fromUtf8(column.title ? column.title : partnerTitle));
         def.DataType = column.dataType;
         def.ColumnNo = k;
         def.SortChoice = -1;
         def.SqlField = QString::fromLatin1(column.sqlField);
-        FieldTable(k) = def;
     }
+    return columns;
+}
+
+void InitFieldTable(int32_t queryType)
+{
+    rows() = HistoryColumns(queryType);
 }
 
 } // namespace tq

@@ -4,6 +4,7 @@
 // the last values of the condition dialog. One table for the whole process, shared by every
 // open browse window and refilled whenever one is created.
 #include <QString>
+#include <array>
 #include <cstdint>
 
 namespace tq {
@@ -30,6 +31,12 @@ constexpr int FieldCount = 18;
 // Row `row` (1 to FieldCount) of the table, to read or to change. Any other number raises
 // ComError 9 "下标越界".
 FieldDef& FieldTable(int row);
+
+// The 18 columns as a window of this query type starts with them, in ledger column order: keys,
+// titles through LangText (row 6 names the customer when queryType is 1, the supplier
+// otherwise), data types, column numbers, SQL fields, and no dialog values. The ledger titles
+// its columns from here too.
+std::array<FieldDef, FieldCount> HistoryColumns(int32_t queryType);
 
 // Refills all 18 rows for a window of this query type: keys, titles (row 6 names the customer
 // when queryType is 1, the supplier otherwise), data types, column numbers, SQL fields; the

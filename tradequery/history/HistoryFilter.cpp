@@ -1,4 +1,4 @@
-#include "tradequery/history/HistoryStatement.h"
+#include "tradequery/history/HistoryFilter.h"
 
 #include "platform/vb/Conversion.h"
 #include "tradequery/host/HostCalls.h"

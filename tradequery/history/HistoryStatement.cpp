@@ -2,8 +2,6 @@
 
 #include "platform/hostapi/ItemInfo.h"
 #include "platform/hostapi/ProgIds.h"
-#include "platform/hostapi/SystemProfile.h"
-#include "platform/vb/Conversion.h"
 #include "tradequery/history/HistorySelectPart.h"
 #include "tradequery/host/HostCalls.h"
 
@@ -12,18 +10,6 @@ namespace tq {
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
-
-// Decimals of the discount rate as the host's system profile sets them; 0 when not set.
-int discountDecimals()
-{
-    auto profile = com::ObjectFactory::instance().createAs<hostapi::SystemProfile>(
-        QString::fromLatin1(hostapi::progid::SystemProfile));
-    const QVariant precision =
-        profile->GetProfile(GetPropsString(), QStringLiteral("IC"), QStringLiteral("PrecisionOfDiscountRate"));
-    if (!precision.isValid() || precision.isNull())
-        return 0;
-    return vb::CInt(precision);
-}
 
 // " And CharIndex('N',tm1.FRightUserID)>0 " when the host restricts the partners this user may
 // see to those whose FRightUserID holds N; empty otherwise.
@@ -43,7 +29,7 @@ QString dataRightCondition(int32_t queryType)
 QString GetHistorySQL(int32_t queryType, QueryOptions& options, const QString& nodeKey, int32_t partnerId,
                       int32_t mode, const QString& filterCondition)
 {
-    const QString select = HistorySelectPart(queryType, options.TradeTimes, discountDecimals());
+    const QString select = HistorySelectPart(queryType, options.TradeTimes, DiscountPrecision());
 
     QString where = QStringLiteral("Where 1=1 AND u1.FCancellation=0 ")
                     + BuildHistoryFilter(options, nodeKey, QString::number(partnerId));

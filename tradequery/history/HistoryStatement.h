@@ -8,7 +8,8 @@
 // and released before it returns. No error is caught: a host object that cannot be created or
 // fails, a discount precision that is not a number, or a login without "UserID" while
 // AllowSelf is set raises its ComError to the caller.
-#include "tradequery/history/QueryOptions.h"
+#include "tradequery/history/HistoryFilter.h"
+#include "tradequery/host/QueryOptions.h"
 
 #include <QString>
 #include <cstdint>
@@ -28,12 +29,5 @@ constexpr int32_t HistoryFilterMode = 2;
 // the ordering, newest first.
 QString GetHistorySQL(int32_t queryType, QueryOptions& options, const QString& nodeKey, int32_t partnerId,
                       int32_t mode, const QString& filterCondition);
-
-// The conditions of a node: a class key ("gi" + id) lists every material numbered under that
-// class; a numeric key lists that material, and a partner number above 0 narrows it to that
-// partner; an empty key or one holding "gc" adds nothing. Then, when options.AllowSelf is set,
-// only the current user's bills. Each condition starts with a blank; the text may be empty.
-// The login properties are parsed again on every call.
-QString BuildHistoryFilter(QueryOptions& options, const QString& key, const QString& partner);
 
 } // namespace tq

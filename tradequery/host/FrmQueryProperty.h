@@ -10,7 +10,7 @@
 //
 // Loading reads the stored options of the flavour over that copy. "应用" saves and closes;
 // "关闭" closes without saving. Controls carry their names as objectName.
-#include "tradequery/history/QueryOptions.h"
+#include "tradequery/host/QueryOptions.h"
 
 #include <QDialog>
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include "platform/hostapi/Connection.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/ShareProps.h"
+#include "platform/hostapi/SystemProfile.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Strings.h"
 #include "platform/win/Foreground.h"
@@ -69,6 +70,17 @@ double GetUserSettingValue(int32_t userId, const QString& key, double defaultVal
     } catch (...) {
         return defaultValue;
     }
+}
+
+int32_t DiscountPrecision()
+{
+    auto profile = com::ObjectFactory::instance().createAs<hostapi::SystemProfile>(
+        QString::fromLatin1(hostapi::progid::SystemProfile));
+    const QVariant precision =
+        profile->GetProfile(GetPropsString(), QStringLiteral("IC"), QStringLiteral("PrecisionOfDiscountRate"));
+    if (!precision.isValid() || precision.isNull())
+        return 0;
+    return vb::CLng(precision);
 }
 
 } // namespace tq

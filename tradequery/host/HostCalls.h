@@ -22,6 +22,11 @@ QString GetPropsString();
 // integer; 0 when anything fails.
 int32_t GetUserID();
 
+// The decimals of the discount rate: "IC"/"PrecisionOfDiscountRate" of the host's system profile
+// ("ZELEBSBase.SystemProfile") as a 32-bit integer; 0 when the host has none set. The history
+// statement rounds to it and the ledger shows it, so both read it here. Errors reach the caller.
+int32_t DiscountPrecision();
+
 // The per-user setting `key` (category "ZEL_APFC") of userId from t_UserSetting, as the
 // leading number of its text; defaultValue when the user has no such row or anything fails.
 double GetUserSettingValue(int32_t userId, const QString& key, double defaultValue);

@@ -3,7 +3,7 @@
 // pair of keys per flavour: "ClientAllowSelf"/"ClientTradeTimes" for queryType 1 (sales),
 // "ProviderAllowSelf"/"ProviderTradeTimes" otherwise. Shared by every user of the database.
 // Both calls go through "ZELMAppConnection.AppConnection" with the login's connection string.
-#include "tradequery/history/QueryOptions.h"
+#include "tradequery/host/QueryOptions.h"
 
 #include <cstdint>
 

@@ -15,7 +15,7 @@
 #include "tradequery/host/Messages.h"
 #include "tradequery/host/Steps.h"
 #include "tradequery/tree/TreeNodeKeys.h"
-#include "tradequery/window/BrowseContext.h"
+#include "tradequery/tree/BrowseContext.h"
 
 #include <QAction>
 #include <QSet>
@@ -125,7 +125,7 @@ void TreeNavigation::NodeClick(controls::Node node)
     if (key.contains(QLatin1String("gb")))
         listHistory(key);
     else
-        step([&] { m_window.ldgBase().LedgerGrid().setRowCount(1); });
+        step([&] { ledgerObject().ClearRows(); });
 
     auto ledgerRows = [&] { return m_window.ldgBase().LedgerGrid().RowCount(); };
     step([&] {

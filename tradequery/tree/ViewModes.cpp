@@ -13,7 +13,7 @@
 #include "tradequery/tree/TreeNavigation.h"
 #include "tradequery/tree/TreeNodeKeys.h"
 #include "tradequery/tree/tvwBuilder.h"
-#include "tradequery/window/BrowseContext.h"
+#include "tradequery/tree/BrowseContext.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -121,7 +121,7 @@ void ViewModes::prepareLedgerGrid()
 {
     controls::Ledger50Grid& grid = m_window.ldgBase().LedgerGrid();
     const bool treeHasNodes = m_window.tvwBase().Nodes().Count() > 0;
-    step([&] { grid.setRowCount(1); });
+    step([&] { required(m_window.ledgerObject(), QStringLiteral("BaseDetail")).ClearRows(); });
     if (!treeHasNodes)
         step([&] { grid.setColCount(2); });
     step([&] { grid.setBackColor(kWhite); });
@@ -190,7 +190,7 @@ void ViewModes::rebuildAndSelect(int32_t& rememberedIndex)
         step([&] { tree.setSelectedItem(tree.Nodes().Item(rememberedIndex)); });
         step([&] { m_navigation.NodeClick(tree.SelectedItem()); });
     } else {
-        step([&] { m_window.ldgBase().LedgerGrid().setRowCount(1); });
+        step([&] { required(m_window.ledgerObject(), QStringLiteral("BaseDetail")).ClearRows(); });
     }
     step([&] { rememberedIndex = tree.SelectedItem().Index(); });
 }

@@ -8,7 +8,7 @@
 // loaded, "0" not yet. The builder also offers the history statement of a node to the window.
 #include "platform/ado/Recordset.h"
 #include "platform/com/ObjectFactory.h"
-#include "tradequery/history/QueryOptions.h"
+#include "tradequery/host/QueryOptions.h"
 
 #include <QString>
 #include <cstdint>

@@ -185,13 +185,7 @@ void BrowseBase::Refresh()
     // The sort of the condition dialog, applied again to the reloaded history.
     if (m_currentSort.isEmpty() || !m_ledgerObject || !m_ledgerObject->recordset())
         return;
-    step([&] {
-        m_ledgerObject->recordset()->SetSort(m_currentSort);
-        controls::Ledger50Grid& grid = ldgBase().LedgerGrid();
-        grid.setRowCount(grid.FixedRowCount());
-        grid.setRowCount(grid.FixedRowCount() + m_ledgerObject->recordset()->RecordCount());
-        grid.Redraw();
-    });
+    step([&] { m_ledgerObject->SortRows(m_currentSort); });
 }
 
 void BrowseBase::ShowCurrentRowPrice()

@@ -9,9 +9,9 @@
 // BrowseContext.
 #include "platform/com/ObjectFactory.h"
 #include "platform/hostapi/ObjectValue.h"
-#include "tradequery/component/ServerReferences.h"
+#include "tradequery/window/ServerReferences.h"
 #include "tradequery/history/BaseDetail.h"
-#include "tradequery/window/BrowseContext.h"
+#include "tradequery/tree/BrowseContext.h"
 #include "tradequery/window/BrowseControls.h"
 
 #include <QWidget>

@@ -121,10 +121,7 @@ void LedgerInteraction::ldgBase_TitleDblClick()
         QString direction = QStringLiteral(" ASC");
         if (current.contains(key + QLatin1Char(' ')) && current.contains(QStringLiteral(" ASC")))
             direction = QStringLiteral(" DESC");
-        records->SetSort(key + direction);
-        grid.setRowCount(grid.FixedRowCount());
-        grid.setRowCount(grid.FixedRowCount() + records->RecordCount());
-        grid.Redraw();
+        detail->SortRows(key + direction);
     } catch (const com::ComError& error) {
         InfoBox(FormatMsg(LangText(QStringLiteral("排序数据时出错。原因：%1")), error.description()));
     }

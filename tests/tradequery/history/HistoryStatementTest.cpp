@@ -150,7 +150,7 @@ TEST_F(HistoryStatement, DiscountDecimalsThatAreNotANumberReachTheCaller)
 {
     host.systemProfile().setProfile("IC", "PrecisionOfDiscountRate", QStringLiteral("x"));
     expectError(com::VB_TYPE_MISMATCH, [&] { sql(1, "1", 0); });
-    host.systemProfile().setProfile("IC", "PrecisionOfDiscountRate", 70000);
+    host.systemProfile().setProfile("IC", "PrecisionOfDiscountRate", QStringLiteral("3000000000"));
     expectError(com::VB_OVERFLOW, [&] { sql(1, "1", 0); });
 }
 

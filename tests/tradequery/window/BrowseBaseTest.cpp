@@ -1,7 +1,7 @@
 // The browse window as the query component drives it: properties set by name, the title of
 // each flavour, loading and unloading, and the library kept in use while it lives.
 #include "platform/hostapi/ObjectValue.h"
-#include "tradequery/component/ServerReferences.h"
+#include "tradequery/window/ServerReferences.h"
 #include "tradequery/window/BrowseBase.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "tradequery/component/ServerReferences.h"
+#include "tradequery/window/ServerReferences.h"
 
 #include <atomic>
 

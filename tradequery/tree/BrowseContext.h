@@ -3,7 +3,7 @@
 // view modes, ledger interaction, ...). The window implements it; tests implement it over
 // real controls without the rest of the window.
 #include "platform/com/ObjectFactory.h"
-#include "tradequery/history/QueryOptions.h"
+#include "tradequery/host/QueryOptions.h"
 
 #include <QString>
 #include <cstdint>
