@@ -1,7 +1,6 @@
 // Messages: filled by the host foundation's format function (or the standard one when the host
 // has none), and the information box.
 #include "platform/hostapi/HostGlobals.h"
-#include "platform/win/MsgBox.h"
 #include "tests/testsupport/FakeHost.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
 #include "tradequery/host/InfoBox.h"
@@ -11,26 +10,19 @@
 
 namespace {
 
-using fakehost::FakeHost;
-
-TEST(FormatMsg, GoesThroughTheHostFoundation)
+TEST(Messages, FormattedThroughTheHostFoundationOrTheSameWayWithoutOne)
 {
-    FakeHost host;
-    const QString text = tq::FormatMsg(QStringLiteral("[%1]  的%2--共计：%3条记录"), QStringLiteral("螺栓"),
-                                       QStringLiteral("销售"), 12);
-    EXPECT_EQ(text, QStringLiteral("[螺栓]  的销售--共计：12条记录"));
-    EXPECT_EQ(host.log().texts(), QStringList{"Foundation.Format('[%1]  的%2--共计：%3条记录', '螺栓', '销售', 12)"});
-}
-
-TEST(FormatMsg, WithoutAHostFoundationFormatsTheSameWay)
-{
+    {
+        fakehost::FakeHost host;
+        EXPECT_EQ(tq::FormatMsg(QStringLiteral("[%1]  的%2--共计：%3条记录"), QStringLiteral("螺栓"), QStringLiteral("销售"), 12),
+                  QStringLiteral("[螺栓]  的销售--共计：12条记录"));
+        EXPECT_EQ(host.log().texts(), QStringList{"Foundation.Format('[%1]  的%2--共计：%3条记录', '螺栓', '销售', 12)"});
+    }
     hostapi::globals().reset();
-    EXPECT_EQ(tq::FormatMsg(QStringLiteral("查找数据时出错。原因：%1"), QStringLiteral("超时")),
-              QStringLiteral("查找数据时出错。原因：超时"));
     EXPECT_EQ(tq::FormatMsg(QStringLiteral("%2-%1"), QVariantList{1, 2}), QStringLiteral("2-1"));
 }
 
-TEST(InfoBox, OkOnlyInformationTitledQingHe)
+TEST(Messages, InfoBoxIsOkOnlyInformationTitledQingHe)
 {
     fakehost::MsgBoxRecorder boxes;
     tq::InfoBox(QStringLiteral("没有找到符合条件的数据"));
