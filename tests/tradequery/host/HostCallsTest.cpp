@@ -1,11 +1,16 @@
-// Calls into the host's services: what CnExecute, GetUserID and GetUserSettingValue send, and
-// what they make of host failures.
+// Calls into the host's services: what CnExecute, GetUserID, GetUserSettingValue and the
+// shared values send, what they make of host failures, and messages formatted by the host.
 #include "platform/com/ErrorCodes.h"
+#include "platform/hostapi/HostGlobals.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/win/Foreground.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 #include "tests/testsupport/FakeHost.h"
+#include "tests/testsupport/MsgBoxRecorder.h"
 #include "tradequery/host/HostCalls.h"
+#include "tradequery/host/InfoBox.h"
+#include "tradequery/host/Messages.h"
+#include "tradequery/host/SharedValues.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +97,42 @@ TEST(UserSettingValue, TheLeadingNumberOfTheStoredTextOrTheDefault)
     }
     host.connection().failures().fail(QStringLiteral("Execute"), com::ComError(com::E_FAIL_, "db", "gone"));
     EXPECT_EQ(read(), 9);
+}
+
+TEST(SharedValues, ReadFromThePublishedDictionaryOrTheDefault)
+{
+    FakeHost host;
+    host.sharedDictionary().setValue(QStringLiteral("Lang"), QStringLiteral("cht"));
+    EXPECT_EQ(tq::GetSharedValue(QStringLiteral("Lang"), QStringLiteral("chs")).toString(), QStringLiteral("cht"));
+    EXPECT_EQ(tq::GetSharedValue(QStringLiteral("Other"), 7).toInt(), 7);
+    EXPECT_EQ(tq::GetMainFormWnd(), 0);
+    host.sharedDictionary().setValue(QStringLiteral("MainFormWnd"), QStringLiteral("131076"));
+    EXPECT_EQ(tq::GetMainFormWnd(), 131076);
+
+    host.sharedDictionary().failures().fail(QStringLiteral("Item"), com::ComError(com::E_FAIL_, "dict", "broken"));
+    EXPECT_EQ(tq::GetMainFormWnd(), 0);
+    host.sharedDictionary().failures().clear();
+    host.withdrawSharedDictionary();
+    EXPECT_EQ(tq::GetSharedValue(QStringLiteral("Lang"), QStringLiteral("chs")).toString(), QStringLiteral("chs"));
+}
+
+TEST(Messages, FormattedThroughTheHostFoundationOrTheSameWayWithoutOneAndShownTitledQingHe)
+{
+    {
+        FakeHost host;
+        EXPECT_EQ(tq::FormatMsg(QStringLiteral("[%1]  的%2--共计：%3条记录"), QStringLiteral("螺栓"), QStringLiteral("销售"), 12),
+                  QStringLiteral("[螺栓]  的销售--共计：12条记录"));
+        EXPECT_EQ(host.log().texts(), QStringList{"Foundation.Format('[%1]  的%2--共计：%3条记录', '螺栓', '销售', 12)"});
+    }
+    hostapi::globals().reset();
+    EXPECT_EQ(tq::FormatMsg(QStringLiteral("%2-%1"), QVariantList{1, 2}), QStringLiteral("2-1"));
+
+    fakehost::MsgBoxRecorder boxes;
+    tq::InfoBox(QStringLiteral("没有找到符合条件的数据"));
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("没有找到符合条件的数据"));
+    EXPECT_EQ(boxes.boxes()[0].style, 64);
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("青禾提示"));
 }
 
 } // namespace
