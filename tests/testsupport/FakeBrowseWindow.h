@@ -44,7 +44,6 @@ public:
 
     QString titleClass() const;
     QString titleItem() const;
-    void setFilter(com::ComObjectPtr filter) { m_filter = std::move(filter); }
 
     // BrowseContext
     int32_t QueryType() const override { return m_queryType; }

@@ -18,7 +18,6 @@ class FakeShareProps : public hostapi::ShareProps, public FakeObject {
 public:
     explicit FakeShareProps(CallLogPtr log) : FakeObject(QStringLiteral("ShareProps"), std::move(log)) {}
     void setProperty(const QString& name, const QVariant& value) { m_properties.insert(name, value); }
-    void removeProperty(const QString& name) { m_properties.remove(name); }
 
     QVariant GetProperty(int32_t& processId, const QString& name) override;
 

@@ -40,13 +40,6 @@ void UserProfileStore::setSection(const QString& application, const QString& sec
     m_sections.insert(joined(application, sectionName), std::move(values));
 }
 
-QVariant UserProfileStore::value(const QString& application, const QString& sectionName, const QString& key) const
-{
-    Section values = section(application, sectionName);
-    const auto found = findKey(values, key);
-    return found == values.end() ? QVariant() : found->second;
-}
-
 QVariant FakeProfileDictionary::GetValue(const QString& key, const QVariant& defaultValue)
 {
     enter(QStringLiteral("GetValue"), {key, defaultValue});

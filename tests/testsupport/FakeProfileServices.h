@@ -21,7 +21,6 @@ class FakeSystemProfile : public hostapi::SystemProfile, public FakeObject {
 public:
     explicit FakeSystemProfile(CallLogPtr log) : FakeObject(QStringLiteral("SystemProfile"), std::move(log)) {}
     void setProfile(const QString& category, const QString& key, const QVariant& value);
-    void clear() { m_values.clear(); }
 
     QVariant GetProfile(const QString& propsString, const QString& category, const QString& key) override;
 
@@ -36,8 +35,6 @@ public:
     // The section as last saved (empty when never saved).
     Section section(const QString& application, const QString& sectionName) const;
     void setSection(const QString& application, const QString& sectionName, Section values);
-    QVariant value(const QString& application, const QString& sectionName, const QString& key) const;
-    void clear() { m_sections.clear(); }
 
 private:
     QHash<QString, Section> m_sections;  // "application/section"
@@ -78,7 +75,6 @@ public:
     QVariant stored(const QString& section, const QString& key) const;
     bool contains(const QString& section, const QString& key) const;
     void put(const QString& section, const QString& key, const QVariant& value);
-    void clear() { m_values.clear(); }
 
     QVariant Get(const QString& section, const QString& key, const QVariant& defaultValue) override;
     void Save(const QString& section, const QString& key, const QVariant& value) override;

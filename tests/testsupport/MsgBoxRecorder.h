@@ -16,7 +16,6 @@ public:
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 
     const QList<win::MsgBoxRequest>& boxes() const { return m_boxes; }
-    void setAnswer(int answer) { m_answer = answer; }
     void clear() { m_boxes.clear(); }
 
 private:

@@ -21,7 +21,8 @@ using showtest::openBrowseWindows;
 const QString kLibrary = QStringLiteral(ZEL_TRADEQUERY_LIBRARY);
 const QString kProgId = QStringLiteral("ZELTradeQuery.TradeQuery");
 
-// The library's entry points, looked up as a host looks them up.
+// The library's entry points, looked up as a host looks them up. The library stays loaded:
+// objects it made may outlive this handle.
 struct Exports {
     Exports()
     {
@@ -33,8 +34,6 @@ struct Exports {
         registerServer = reinterpret_cast<ZelDllRegisterServerFn>(::dlsym(handle, ZEL_DLL_REGISTER_SERVER));
         unregisterServer = reinterpret_cast<ZelDllUnregisterServerFn>(::dlsym(handle, ZEL_DLL_UNREGISTER_SERVER));
     }
-    // The library stays loaded: objects it made may outlive this handle.
-    ~Exports() = default;
     bool complete() const { return handle && getClassObject && canUnloadNow && registerServer && unregisterServer; }
 
     void* handle = nullptr;

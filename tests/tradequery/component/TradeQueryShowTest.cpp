@@ -1,5 +1,5 @@
 // TradeQuery::Show: the access check and its refusal, the window it opens with the instance's
-// properties, the modal or modeless decision, and errors passed on to the caller.
+// properties, the modal or modeless decision, and host errors passed on to the caller.
 #include "platform/com/ErrorCodes.h"
 #include "platform/hostapi/ProgIds.h"
 #include "tests/testsupport/ComErrorMatchers.h"
@@ -7,7 +7,6 @@
 #include "tradequery/component/TradeQuery.h"
 #include "tradequery/host/Security.h"
 
-#include <QMetaProperty>
 
 namespace {
 
@@ -36,7 +35,6 @@ TEST_F(AccessAndRefusal, RefusalNamesTheFlavourAndOpensNothing)
 {
     host.glData().answer = 0;
     for (const Flavour& f : kFlavours) {
-        SCOPED_TRACE(f.queryType);
         host.log().clear();
         boxes.clear();
         tq::TradeQuery query;
@@ -61,31 +59,19 @@ TEST_F(AccessAndRefusal, OnlyAnswersWhoseComplementIsNotZeroRefuse)
         {-1, false}, {true, false}, {QVariant(), false}, {QStringLiteral("-1"), false},
         {0, true}, {false, true}, {1, true}, {-2, true}};
     for (const auto& [answer, refuses] : answers) {
-        SCOPED_TRACE(answer.toString().toStdString());
         host.glData().answer = answer;
         boxes.clear();
         const qsizetype shownBefore = modal.windows().size();
         tq::TradeQuery().Show();
-        EXPECT_EQ(boxes.boxes().size(), refuses ? 1 : 0);
-        EXPECT_EQ(modal.windows().size() - shownBefore, refuses ? 0 : 1);
+        EXPECT_EQ(boxes.boxes().size(), refuses ? 1 : 0) << answer.toString().toStdString();
+        EXPECT_EQ(modal.windows().size() - shownBefore, refuses ? 0 : 1) << answer.toString().toStdString();
     }
-}
-
-TEST_F(AccessAndRefusal, TheSecurityObjectIsCreatedOnceForTheProcess)
-{
-    tq::TradeQuery first;
-    first.Show();
-    first.Show();
-    tq::TradeQuery second;
-    second.setQueryType(1);
-    second.Show();
-    // The windows create other host objects as they load (the user profile); the security
-    // object is made once.
-    qsizetype securityCreations = 0;
-    for (const fakehost::Call& call : host.log().callsTo(QStringLiteral("ObjectFactory")))
-        securityCreations += call.args.value(0).toString() == kGLData ? 1 : 0;
-    EXPECT_EQ(securityCreations, 1);
-    EXPECT_EQ(host.log().callsTo(QStringLiteral("GLData"), QStringLiteral("AccessCheck")).size(), 3);
+    // The security object is made once for the process, and asked at every Show.
+    const auto creations = host.log().callsTo(QStringLiteral("ObjectFactory"));
+    EXPECT_EQ(std::count_if(creations.begin(), creations.end(),
+                            [](const fakehost::Call& call) { return call.args.value(0).toString() == kGLData; }),
+              1);
+    EXPECT_EQ(host.log().callsTo(QStringLiteral("GLData"), QStringLiteral("AccessCheck")).size(), answers.size());
 }
 
 TEST_F(AccessAndRefusal, HostErrorsReachTheCallerUnchanged)
@@ -100,17 +86,13 @@ TEST_F(AccessAndRefusal, HostErrorsReachTheCallerUnchanged)
 
     tq::testing::resetGLDataObject();
     host.failCreation(kGLData, com::ObjectFactory::cantCreate(kGLData));
-    error = fakehost::comErrorOf([] { tq::TradeQuery().Show(); });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->number(), com::VB_CANT_CREATE_OBJECT);
+    EXPECT_EQ(fakehost::comErrorOf([] { tq::TradeQuery().Show(); })->number(), com::VB_CANT_CREATE_OBJECT);
 
-    // A value that is no number cannot be read as a window handle.
+    // A main window value that is no number cannot be read as a window handle.
     host.allowCreation(kGLData);
     host.glData().failures().clear();
     host.sharedDictionary().setValue(QStringLiteral("MainFormWnd"), QStringLiteral("main"));
-    error = fakehost::comErrorOf([] { tq::TradeQuery().Show(); });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->number(), com::VB_TYPE_MISMATCH);
+    EXPECT_EQ(fakehost::comErrorOf([] { tq::TradeQuery().Show(); })->number(), com::VB_TYPE_MISMATCH);
     EXPECT_TRUE(modal.windows().isEmpty());
     deleteReleasedWindows();
     EXPECT_TRUE(openBrowseWindows().isEmpty());
@@ -118,20 +100,15 @@ TEST_F(AccessAndRefusal, HostErrorsReachTheCallerUnchanged)
 
 using ModalShow = ShowTest;
 
-TEST_F(ModalShow, WithoutMainWindowTheWindowIsModalAndUnloadedAfterwards)
+TEST_F(ModalShow, WithoutMainWindowTheWindowIsModalAndReleasedAfterwards)
 {
     for (const Flavour& f : kFlavours) {
-        SCOPED_TRACE(f.queryType);
         QPointer<tq::BrowseBase> seen;
-        int32_t seenQueryType = -1, seenItem = -1, seenCompany = -1;
-        bool wasLoaded = false;
+        std::tuple<int, int, int, bool> seenState;
         fakehost::ModalWindowRecorder person([&](QWidget& window) {
             seen = qobject_cast<tq::BrowseBase*>(&window);
             ASSERT_TRUE(seen);
-            seenQueryType = seen->queryType();
-            seenItem = seen->itemID();
-            seenCompany = seen->companyID();
-            wasLoaded = seen->isLoaded();
+            seenState = {seen->queryType(), seen->itemID(), seen->companyID(), seen->isLoaded()};
         });
         tq::TradeQuery query;
         query.setQueryType(f.queryType);
@@ -140,28 +117,22 @@ TEST_F(ModalShow, WithoutMainWindowTheWindowIsModalAndUnloadedAfterwards)
         query.Show(QStringLiteral("screen-7"));
 
         ASSERT_EQ(person.titles(), QStringList{f.title});
-        EXPECT_EQ(seenQueryType, f.queryType);
-        EXPECT_EQ(seenItem, 123);
-        EXPECT_EQ(seenCompany, 45);
-        EXPECT_TRUE(wasLoaded);
+        EXPECT_EQ(seenState, std::make_tuple(f.queryType, 123, 45, true));
         ASSERT_TRUE(seen);  // released, not yet deleted
         EXPECT_FALSE(seen->isVisible());
         EXPECT_FALSE(seen->isLoaded());
         deleteReleasedWindows();
         EXPECT_FALSE(seen);
     }
-}
-
-TEST_F(ModalShow, AWindowThePersonClosesIsStillReleased)
-{
-    QPointer<QWidget> seen;
+    // A window the person closes is released all the same.
+    QPointer<QWidget> closed;
     fakehost::ModalWindowRecorder person([&](QWidget& window) {
-        seen = &window;
+        closed = &window;
         window.close();
     });
     tq::TradeQuery().Show();
     deleteReleasedWindows();
-    EXPECT_FALSE(seen);
+    EXPECT_FALSE(closed);
 }
 
 // The foreground window and its owner decide; "RT6" in the owner's class does not count.
@@ -169,49 +140,40 @@ TEST_F(ModalShow, DecidedByTheForegroundWindowsOwner)
 {
     struct Case {
         const char* what;
-        QString ownerClass;  // empty: the foreground window has no owner
+        QString ownerClass;  // empty: the owner has no class, or there is no owner
+        bool hasOwner;
         bool modal;
     };
     const QList<Case> cases = {
-        {"the host's main window owns it", QStringLiteral("ThunderRT6Main"), false},
-        {"an owner with blanks and RT6 twice", QStringLiteral(" ThunderRT6MainRT6 "), false},
-        {"a host form owns it", QStringLiteral("ThunderRT6FormDC"), true},
-        {"a window of another kind owns it", QString(), true},
-        {"no owner", QString(), false},
+        {"the host's main window owns it", QStringLiteral("ThunderRT6Main"), true, false},
+        {"an owner with blanks and RT6 twice", QStringLiteral(" ThunderRT6MainRT6 "), true, false},
+        {"a host form owns it", QStringLiteral("ThunderRT6FormDC"), true, true},
+        {"a window of another kind owns it", QString(), true, true},
+        {"no owner", QString(), false, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
         QWidget owner(nullptr, Qt::Window);
         if (!c.ownerClass.isEmpty())
             owner.setProperty("windowClass", c.ownerClass);
-        const bool hasOwner = !c.ownerClass.isEmpty() || c.modal;
-        QDialog front(hasOwner ? &owner : nullptr);
+        QDialog front(c.hasOwner ? &owner : nullptr);
         hostWithMainWindow(&front);
 
         const qsizetype modalBefore = modal.windows().size();
         tq::TradeQuery().Show();
-        EXPECT_EQ(modal.windows().size() - modalBefore, c.modal ? 1 : 0);
-        EXPECT_EQ(openBrowseWindows().size(), c.modal ? 0 : 1);
+        EXPECT_EQ(modal.windows().size() - modalBefore, c.modal ? 1 : 0) << c.what;
+        EXPECT_EQ(openBrowseWindows().size(), c.modal ? 0 : 1) << c.what;
         TearDown();
     }
-}
 
-TEST_F(ModalShow, AForeignForegroundWindowBringsTheMainWindowToTheFront)
-{
+    // A foreign foreground window: the main window is brought to the front, and it has no owner.
     host.setMainFormWnd(win::handleOf(mainWindow.get()));
-    const win::Handle foreign = 0x7FFF0001;
-    win::testing::setForegroundOverride(foreign, win::GetCurrentProcessId() + 1);
-
+    win::testing::setForegroundOverride(0x7FFF0001, win::GetCurrentProcessId() + 1);
     tq::TradeQuery().Show();
     EXPECT_EQ(win::GetForegroundWindow(), win::handleOf(mainWindow.get()));
-    // The main window, now in front, has no owner: modeless.
-    EXPECT_TRUE(modal.windows().isEmpty());
     EXPECT_EQ(openBrowseWindows().size(), 1);
 }
 
-using ModelessShow = ShowTest;
-
-TEST_F(ModelessShow, EachShowOpensItsOwnWindowThatOutlivesTheQuery)
+TEST_F(ShowTest, ModelessEachShowOpensItsOwnWindowThatOutlivesTheQueryAndDeletesItselfWhenClosed)
 {
     hostWithMainWindow(mainWindow.get());
     {
@@ -225,48 +187,22 @@ TEST_F(ModelessShow, EachShowOpensItsOwnWindowThatOutlivesTheQuery)
         query.setCompanyID(21);
         query.Show();
     }
-    QList<tq::BrowseBase*> windows;
-    for (QWidget* open : openBrowseWindows())
-        windows.append(qobject_cast<tq::BrowseBase*>(open));
-    ASSERT_EQ(windows.size(), 2);
     QList<std::tuple<int, int, int, QString>> seen;
-    for (tq::BrowseBase* w : windows) {
-        ASSERT_TRUE(w);
-        EXPECT_EQ(w->parentWidget(), nullptr);
-        seen.append({w->queryType(), w->itemID(), w->companyID(), w->windowTitle()});
+    for (QWidget* open : openBrowseWindows()) {
+        auto* window = qobject_cast<tq::BrowseBase*>(open);
+        ASSERT_TRUE(window);
+        EXPECT_EQ(window->parentWidget(), nullptr);
+        EXPECT_EQ(window->filter(), nullptr);
+        seen.append({window->queryType(), window->itemID(), window->companyID(), window->windowTitle()});
     }
     std::sort(seen.begin(), seen.end());
     EXPECT_EQ(seen, (QList<std::tuple<int, int, int, QString>>{{0, 11, 21, QStringLiteral("供应商历史价格查询")},
                                                                {1, 10, 20, QStringLiteral("客户历史价格查询")}}));
-    EXPECT_EQ(windows[0]->filter(), nullptr);
-}
 
-TEST_F(ModelessShow, AClosedWindowDeletesItself)
-{
-    hostWithMainWindow(mainWindow.get());
-    tq::TradeQuery().Show();
-    ASSERT_EQ(openBrowseWindows().size(), 1);
     QPointer<QWidget> window = openBrowseWindows().first();
     window->close();
     deleteReleasedWindows();
     EXPECT_FALSE(window);
-}
-
-TEST(TradeQueryAutomation, PropertiesAreWriteOnlyAndShowIsCallableByName)
-{
-    fakehost::FakeHost host;
-    fakehost::ModalWindowRecorder modal;
-    tq::TradeQuery query;
-    for (const char* name : {"QueryType", "CompanyID", "ItemID", "User"}) {
-        EXPECT_TRUE(query.setProperty(name, 1)) << name;
-        const QMetaProperty property = query.metaObject()->property(query.metaObject()->indexOfProperty(name));
-        EXPECT_TRUE(property.isWritable()) << name;
-        EXPECT_FALSE(property.isReadable()) << name;
-    }
-    ASSERT_TRUE(QMetaObject::invokeMethod(&query, "Show", Q_ARG(QString, QStringLiteral("x"))));
-    ASSERT_TRUE(QMetaObject::invokeMethod(&query, "Show"));
-    EXPECT_EQ(modal.titles(), (QStringList{QStringLiteral("客户历史价格查询"), QStringLiteral("客户历史价格查询")}));
-    deleteReleasedWindows();
 }
 
 } // namespace

@@ -65,6 +65,14 @@ QStringList cellsOf(const ExpectedLine& line)
     return {line.materialNumber, line.partnerName, line.date, line.billNo, line.qty, line.price, line.amount};
 }
 
+QStringList billNumbers(const QList<ExpectedLine>& lines)
+{
+    QStringList numbers;
+    for (const ExpectedLine& line : lines)
+        numbers << line.billNo;
+    return numbers;
+}
+
 DemoFile::DemoFile(const QString& path)
 {
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
@@ -80,6 +88,12 @@ int DemoFile::itemId(int itemClass, const QString& number) const
 {
     Query query(m_db, "select FItemID from t_Item where FItemClassID = ? and FNumber = ?");
     query.bind(1, itemClass).bind(2, number);
+    return query.next() ? sqlite3_column_int(query.row(), 0) : 0;
+}
+
+int DemoFile::number(const QByteArray& sql) const
+{
+    Query query(m_db, sql);
     return query.next() ? sqlite3_column_int(query.row(), 0) : 0;
 }
 

@@ -26,17 +26,16 @@ struct ExpectedLine {
     QStringList partnerRightIds;  // FRightUserID of the partner, split at the commas
 };
 
-// Ledger columns of the cells above.
-inline constexpr long kMaterialColumn = 1;
+// Ledger columns of the cells above, in that order.
+inline constexpr long kColumns[] = {1, 6, 9, 10, 11, 12, 18};
 inline constexpr long kPartnerColumn = 6;
 inline constexpr long kDateColumn = 9;
 inline constexpr long kBillNoColumn = 10;
 inline constexpr long kQtyColumn = 11;
-inline constexpr long kPriceColumn = 12;
-inline constexpr long kAmountColumn = 18;
 
-// The cells of a line in the order of the columns above.
+// The cells of a line in the order of kColumns.
 QStringList cellsOf(const ExpectedLine& line);
+QStringList billNumbers(const QList<ExpectedLine>& lines);
 
 class DemoFile {
 public:
@@ -48,6 +47,8 @@ public:
 
     // FItemID of a t_Item row by its class and number; 0 when there is none.
     int itemId(int itemClass, const QString& number) const;
+    // The first column of the first row a query answers; 0 when there is none.
+    int number(const QByteArray& sql) const;
     // The data-right id a user has for a kind (1 customers, 2 suppliers); 0 when none.
     int dataRightId(int userId, int kind) const;
     // Every line of the flavour (sales when `sales`) of the material (itemId > 0) or the partner

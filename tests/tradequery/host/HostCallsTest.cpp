@@ -1,11 +1,16 @@
-// Calls into the host's services: what CnExecute, GetUserID and GetUserSettingValue send, and
-// what they make of host failures.
+// Calls into the host's services: what CnExecute, GetUserID, GetUserSettingValue and the
+// shared values send, what they make of host failures, and messages formatted by the host.
 #include "platform/com/ErrorCodes.h"
+#include "platform/hostapi/HostGlobals.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/win/Foreground.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 #include "tests/testsupport/FakeHost.h"
+#include "tests/testsupport/MsgBoxRecorder.h"
 #include "tradequery/host/HostCalls.h"
+#include "tradequery/host/InfoBox.h"
+#include "tradequery/host/Messages.h"
+#include "tradequery/host/SharedValues.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +22,9 @@ using fakehost::FakeHost;
 using fakehost::rows;
 
 const QString kAppCnnExt = QString::fromLatin1(hostapi::progid::AppCnnExt);
-const QString kConnection = QString::fromLatin1(hostapi::progid::Connection);
 const QString kShareProps = QString::fromLatin1(hostapi::progid::ShareProps);
 
-TEST(CnExecute, BlankTextIsRefusedBeforeTheHostIsAsked)
+TEST(CnExecute, RunsTheTextWithTheLoginPropertiesAndRefusesABlankOne)
 {
     FakeHost host;
     for (const QString& sql : {QString(), QStringLiteral("   ")}) {
@@ -30,23 +34,14 @@ TEST(CnExecute, BlankTextIsRefusedBeforeTheHostIsAsked)
         EXPECT_EQ(error->source(), QStringLiteral("pub.CnExecute"));
         EXPECT_EQ(error->description(), QStringLiteral("无效的参数sSql"));
     }
-    EXPECT_TRUE(host.log().calls().isEmpty()) << host.log().texts().join('\n').toStdString();
-}
+    EXPECT_TRUE(host.log().calls().isEmpty()) << "refused before the host is asked";
 
-TEST(CnExecute, RunsTheTextWithTheLoginPropertyString)
-{
-    FakeHost host;
     const QString sql = QStringLiteral("select FName from t_Item where FItemID=1");
     host.appCnnExt().sql().answer(sql, rows({{"FName", FieldType::Text}}, {{QStringLiteral("螺栓")}}));
-
-    const ado::RecordsetPtr result = tq::CnExecute(sql);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result->value(QStringLiteral("FName")).toString(), QStringLiteral("螺栓"));
-    const QString pid = QString::number(win::GetCurrentProcessId());
+    EXPECT_EQ(tq::CnExecute(sql)->value(QStringLiteral("FName")).toString(), QStringLiteral("螺栓"));
     EXPECT_EQ(host.log().texts(),
-              (QStringList{"ObjectFactory.create('" + kAppCnnExt + "')",
-                           "ObjectFactory.create('" + kShareProps + "')",
-                           "ShareProps.GetProperty(" + pid + ", 'PropsString')",
+              (QStringList{"ObjectFactory.create('" + kAppCnnExt + "')", "ObjectFactory.create('" + kShareProps + "')",
+                           "ShareProps.GetProperty(" + QString::number(win::GetCurrentProcessId()) + ", 'PropsString')",
                            "AppCnnExt.Execute('" + FakeHost::kPropsString + "', '" + sql + "')"}));
 }
 
@@ -62,7 +57,6 @@ TEST(CnExecute, HostErrorsKeepTheirNumberAndSource)
     EXPECT_EQ(error->source(), database.source());
     EXPECT_EQ(error->description(), database.description());
 
-    // The connection object itself cannot be created.
     host.failCreation(kAppCnnExt, com::ObjectFactory::cantCreate(kAppCnnExt));
     error = comErrorOf([] { tq::CnExecute(QStringLiteral("select 1")); });
     ASSERT_TRUE(error);
@@ -76,7 +70,6 @@ TEST(GetUserID, TheSharedUserIdOrZero)
     EXPECT_EQ(tq::GetUserID(), FakeHost::kUserId);
     host.setUserId(QStringLiteral("70000"));  // 32-bit: larger than the SQL conditions take
     EXPECT_EQ(tq::GetUserID(), 70000);
-
     for (const QVariant& unusable : {QVariant(), QVariant(QStringLiteral("abc")), QVariant(5e10)}) {
         host.setUserId(unusable);
         EXPECT_EQ(tq::GetUserID(), 0) << unusable.toString().toStdString();
@@ -84,53 +77,62 @@ TEST(GetUserID, TheSharedUserIdOrZero)
     host.setUserId(5);
     host.shareProps().failures().fail(QStringLiteral("GetProperty"), com::ComError(com::E_FAIL_, "ShareProps", "x"));
     EXPECT_EQ(tq::GetUserID(), 0);
-    host.failCreation(kShareProps, com::ObjectFactory::cantCreate(kShareProps));
-    EXPECT_EQ(tq::GetUserID(), 0);
 }
 
-class UserSettingValue : public testing::Test {
-protected:
+TEST(UserSettingValue, TheLeadingNumberOfTheStoredTextOrTheDefault)
+{
     FakeHost host;
     const QString sql = QStringLiteral(
         "Select FValue From t_UserSetting Where FUserID=16394 And FCategory='ZEL_APFC' And FKey ='Rpt''Size'");
-
-    void answer(const QVariant& value)
-    {
-        host.connection().sql().answer(sql, rows({{"FValue", FieldType::Text}}, {{value}}));
-    }
-    double read() { return tq::GetUserSettingValue(16394, QStringLiteral(" Rpt'Size "), 9); }
-};
-
-TEST_F(UserSettingValue, SendsTheExactStatement)
-{
-    answer(QStringLiteral("12"));
-    EXPECT_EQ(read(), 12);
+    const auto read = [] { return tq::GetUserSettingValue(16394, QStringLiteral(" Rpt'Size "), 9); };
+    EXPECT_EQ(read(), 9);  // no row
     EXPECT_EQ(host.sqlSent(), QStringList{sql});
-    EXPECT_EQ(host.log().callsTo(QStringLiteral("Connection")).size(), 1);
-}
 
-TEST_F(UserSettingValue, ReadsTheLeadingNumberOfTheText)
-{
-    const QList<std::pair<QVariant, double>> cases = {
-        {QStringLiteral("10.5pt"), 10.5}, {QStringLiteral(" 1 2 "), 12}, {QStringLiteral("abc"), 0},
-        {QStringLiteral(""), 0}, {QVariant(), 0}};
+    const QList<std::pair<QVariant, double>> cases = {{QStringLiteral("12"), 12}, {QStringLiteral("10.5pt"), 10.5},
+                                                      {QStringLiteral(" 1 2 "), 12}, {QStringLiteral("abc"), 0},
+                                                      {QStringLiteral(""), 0}, {QVariant(), 0}};
     for (const auto& [stored, expected] : cases) {
-        answer(stored);
+        host.connection().sql().answer(sql, rows({{"FValue", FieldType::Text}}, {{stored}}));
         EXPECT_EQ(read(), expected) << stored.toString().toStdString();
     }
-}
-
-TEST_F(UserSettingValue, TheDefaultWithoutARowOrOnAnyFailure)
-{
-    EXPECT_EQ(read(), 9);  // no row
-
-    answer(QStringLiteral("12"));
     host.connection().failures().fail(QStringLiteral("Execute"), com::ComError(com::E_FAIL_, "db", "gone"));
     EXPECT_EQ(read(), 9);
+}
 
-    host.connection().failures().clear();
-    host.failCreation(kConnection, com::ObjectFactory::cantCreate(kConnection));
-    EXPECT_EQ(read(), 9);
+TEST(SharedValues, ReadFromThePublishedDictionaryOrTheDefault)
+{
+    FakeHost host;
+    host.sharedDictionary().setValue(QStringLiteral("Lang"), QStringLiteral("cht"));
+    EXPECT_EQ(tq::GetSharedValue(QStringLiteral("Lang"), QStringLiteral("chs")).toString(), QStringLiteral("cht"));
+    EXPECT_EQ(tq::GetSharedValue(QStringLiteral("Other"), 7).toInt(), 7);
+    EXPECT_EQ(tq::GetMainFormWnd(), 0);
+    host.sharedDictionary().setValue(QStringLiteral("MainFormWnd"), QStringLiteral("131076"));
+    EXPECT_EQ(tq::GetMainFormWnd(), 131076);
+
+    host.sharedDictionary().failures().fail(QStringLiteral("Item"), com::ComError(com::E_FAIL_, "dict", "broken"));
+    EXPECT_EQ(tq::GetMainFormWnd(), 0);
+    host.sharedDictionary().failures().clear();
+    host.withdrawSharedDictionary();
+    EXPECT_EQ(tq::GetSharedValue(QStringLiteral("Lang"), QStringLiteral("chs")).toString(), QStringLiteral("chs"));
+}
+
+TEST(Messages, FormattedThroughTheHostFoundationOrTheSameWayWithoutOneAndShownTitledQingHe)
+{
+    {
+        FakeHost host;
+        EXPECT_EQ(tq::FormatMsg(QStringLiteral("[%1]  的%2--共计：%3条记录"), QStringLiteral("螺栓"), QStringLiteral("销售"), 12),
+                  QStringLiteral("[螺栓]  的销售--共计：12条记录"));
+        EXPECT_EQ(host.log().texts(), QStringList{"Foundation.Format('[%1]  的%2--共计：%3条记录', '螺栓', '销售', 12)"});
+    }
+    hostapi::globals().reset();
+    EXPECT_EQ(tq::FormatMsg(QStringLiteral("%2-%1"), QVariantList{1, 2}), QStringLiteral("2-1"));
+
+    fakehost::MsgBoxRecorder boxes;
+    tq::InfoBox(QStringLiteral("没有找到符合条件的数据"));
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("没有找到符合条件的数据"));
+    EXPECT_EQ(boxes.boxes()[0].style, 64);
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("青禾提示"));
 }
 
 } // namespace

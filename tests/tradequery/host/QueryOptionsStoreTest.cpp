@@ -1,10 +1,10 @@
 // The query options in the host's system profile table: the statements sent, first use,
-// values read back, and what a failing host does to the record.
+// values read back, and what a failing host leaves of the window's record.
 #include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
 #include "platform/hostapi/ProgIds.h"
 #include "tests/testsupport/FakeHost.h"
-#include "tests/tradequery/history/SqlTextPrinter.h"
+#include "tests/tradequery/history/HistoryTestData.h"
 #include "tradequery/host/QueryOptionsStore.h"
 
 #include <gtest/gtest.h>
@@ -20,16 +20,10 @@ QString selectSql(const QString& p)
 
 QString defaultsSql(const QString& p)
 {
-    return "IF NOT EXISTS(SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey = '" + p
-           + "AllowSelf') \r\n"
-             "       INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','"
-           + p
-           + "AllowSelf','0') \r\n"
-             "IF NOT EXISTS(SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey = '"
-           + p
-           + "TradeTimes') \r\n"
-             "       INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','"
-           + p + "TradeTimes','0')";
+    const QString ifMissing = "IF NOT EXISTS(SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey = '";
+    const QString insert = "       INSERT INTO t_SystemProfile(FCategory,FKey,FValue) VALUES('IC','";
+    return ifMissing + p + "AllowSelf') \r\n" + insert + p + "AllowSelf','0') \r\n" + ifMissing + p
+           + "TradeTimes') \r\n" + insert + p + "TradeTimes','0')";
 }
 
 QString saveSql(const QString& p, const QString& allowSelf, const QString& tradeTimes)
@@ -46,21 +40,22 @@ ado::RecordsetPtr optionRows(std::vector<std::vector<QVariant>> values)
                           std::move(values));
 }
 
-const QString kConnectString = QStringLiteral("DRIVER=SQLite;DATABASE=demo.db");
-
 class QueryOptionsStore : public ::testing::Test {
 protected:
     fakehost::FakeHost host;
     tq::QueryOptions options{1, 25};
 };
 
-TEST_F(QueryOptionsStore, FirstUseCreatesTheDefaultsAndKeepsTheRecord)
+TEST_F(QueryOptionsStore, FirstUseCreatesTheDefaultsOfTheFlavourAndKeepsTheRecord)
 {
-    tq::ReadQueryOptions(1, options);
-    EXPECT_EQ(host.sqlSent(), (QStringList{selectSql("Client"), defaultsSql("Client")}));
-    EXPECT_EQ(options, (tq::QueryOptions{1, 25}));
-    for (const fakehost::Call& call : host.log().callsTo("AppConnection", "Execute"))
-        EXPECT_EQ(call.args.first().toString(), kConnectString);
+    for (const auto& [queryType, prefix] : {std::pair{1, "Client"}, std::pair{2, "Provider"}, std::pair{-5, "Provider"}}) {
+        host.log().clear();
+        tq::ReadQueryOptions(queryType, options);
+        EXPECT_EQ(host.sqlSent(), (QStringList{selectSql(prefix), defaultsSql(prefix)}));
+        EXPECT_EQ(options, (tq::QueryOptions{1, 25}));
+        for (const fakehost::Call& call : host.log().callsTo("AppConnection", "Execute"))
+            EXPECT_EQ(call.args.first().toString(), QStringLiteral("DRIVER=SQLite;DATABASE=demo.db"));
+    }
 }
 
 TEST_F(QueryOptionsStore, StoredValuesReplaceTheRecordAndOnesThatCannotBeReadAreSkipped)
@@ -90,68 +85,35 @@ TEST_F(QueryOptionsStore, StoredValuesReplaceTheRecordAndOnesThatCannotBeReadAre
     }
 }
 
-TEST_F(QueryOptionsStore, EachFlavourUsesItsOwnKeys)
+TEST(QueryOptionsStoreFailures, AHostThatFailsLeavesTheRecord)
 {
-    host.appConnection().sql().answer(selectSql("Provider"),
-                                      optionRows({{"ProviderAllowSelf", "IC", "1"}, {"ProviderTradeTimes", "IC", "12"}}));
-    host.appConnection().sql().answer(selectSql("Client"),
-                                      optionRows({{"ClientAllowSelf", "IC", "0"}, {"ClientTradeTimes", "IC", "40"}}));
-    for (int32_t purchase : {2, 0, -5}) {
-        tq::QueryOptions read;
-        tq::ReadQueryOptions(purchase, read);
-        EXPECT_EQ(read, (tq::QueryOptions{1, 12})) << purchase;
-    }
-    tq::QueryOptions sales;
-    tq::ReadQueryOptions(1, sales);
-    EXPECT_EQ(sales, (tq::QueryOptions{0, 40}));
-
-    host.appConnection().sql().clear();
-    host.log().clear();
-    tq::QueryOptions read;
-    tq::ReadQueryOptions(3, read);
-    EXPECT_EQ(host.sqlSent(), (QStringList{selectSql("Provider"), defaultsSql("Provider")}));
-}
-
-TEST_F(QueryOptionsStore, AFailureBeforeTheValuesLeavesTheRecord)
-{
+    using fakehost::FakeHost;
     const com::ComError refused(com::ADO_PROVIDER_ERROR, "db", "query rejected");
-    host.appConnection().sql().answer(selectSql("Client"), optionRows({{"ClientTradeTimes", "IC", "8"}}));
-
-    host.appConnection().failures().fail("Execute", refused);
-    tq::ReadQueryOptions(1, options);
-    EXPECT_EQ(options, (tq::QueryOptions{1, 25}));
-    host.appConnection().failures().clear();
-
-    host.failCreation(hostapi::progid::AppConnection, refused);
-    tq::ReadQueryOptions(1, options);
-    EXPECT_EQ(options, (tq::QueryOptions{1, 25}));
-    host.allowCreation(hostapi::progid::AppConnection);
-
-    host.setPropsString("UserID=5;");  // no connection string
-    tq::ReadQueryOptions(1, options);
-    EXPECT_EQ(options, (tq::QueryOptions{1, 25}));
-    EXPECT_EQ(host.log().callsTo("AppConnection", "Execute").size(), 1);  // only the one that failed
-
-    // A statement that answers no open recordset is no answer either.
-    host.setPropsString(fakehost::FakeHost::kPropsString);
-    host.appConnection().sql().answer(selectSql("Client"), nullptr);
-    tq::ReadQueryOptions(1, options);
-    EXPECT_EQ(options, (tq::QueryOptions{1, 25}));
+    const std::pair<const char*, std::function<void(FakeHost&)>> failures[] = {
+        {"the query fails", [&](FakeHost& h) { h.appConnection().failures().fail("Execute", refused); }},
+        {"no connection object", [&](FakeHost& h) { h.failCreation(hostapi::progid::AppConnection, refused); }},
+        {"no connection string", [](FakeHost& h) { h.setPropsString("UserID=5;"); }},
+        {"no recordset", [](FakeHost& h) { h.appConnection().sql().answer(selectSql("Client"), nullptr); }},
+        {"the defaults cannot be written", [](FakeHost& h) {
+             h.appConnection().sql().clear();
+             h.appConnection().sql().setFallback([](const QString& sql) -> ado::RecordsetPtr {
+                 if (sql.startsWith("IF NOT EXISTS"))
+                     throw com::ComError(com::ADO_PROVIDER_ERROR, "db", "read-only database");
+                 return optionRows({});
+             });
+         }},
+    };
+    for (const auto& [what, fail] : failures) {
+        FakeHost host;
+        host.appConnection().sql().answer(selectSql("Client"), optionRows({{"ClientTradeTimes", "IC", "8"}}));
+        fail(host);
+        tq::QueryOptions options{1, 25};
+        tq::ReadQueryOptions(1, options);
+        EXPECT_EQ(options, (tq::QueryOptions{1, 25})) << what;
+    }
 }
 
-TEST_F(QueryOptionsStore, FailingToCreateTheDefaultsStillKeepsTheRecord)
-{
-    host.appConnection().sql().setFallback([](const QString& sql) -> ado::RecordsetPtr {
-        if (sql.startsWith("IF NOT EXISTS"))
-            throw com::ComError(com::ADO_PROVIDER_ERROR, "db", "read-only database");
-        return optionRows({});
-    });
-    tq::ReadQueryOptions(1, options);
-    EXPECT_EQ(options, (tq::QueryOptions{1, 25}));
-    EXPECT_EQ(host.sqlSent(), (QStringList{selectSql("Client"), defaultsSql("Client")}));
-}
-
-TEST_F(QueryOptionsStore, SaveSendsBothValuesOfTheFlavour)
+TEST_F(QueryOptionsStore, SaveSendsBothValuesOfTheFlavourAndAnswersFalseOnFailure)
 {
     EXPECT_TRUE(tq::SaveQueryOptions(1, options));
     tq::QueryOptions other{0, 2147483647};
@@ -160,20 +122,11 @@ TEST_F(QueryOptionsStore, SaveSendsBothValuesOfTheFlavour)
     EXPECT_TRUE(tq::SaveQueryOptions(0, negative));
     EXPECT_EQ(host.sqlSent(), (QStringList{saveSql("Client", "1", "25"), saveSql("Provider", "0", "2147483647"),
                                            saveSql("Provider", "-1", "-7")}));
-    const auto calls = host.log().callsTo("AppConnection", "Execute");
-    ASSERT_EQ(calls.size(), 3);
-    EXPECT_EQ(calls[0].args.first().toString(), kConnectString);
-}
 
-TEST_F(QueryOptionsStore, SaveFailureAnswersFalse)
-{
     host.appConnection().failures().fail("Execute", com::ComError(com::ADO_PROVIDER_ERROR, "db", "deadlock"));
     EXPECT_FALSE(tq::SaveQueryOptions(1, options));
     host.appConnection().failures().clear();
-
     host.setPropsString("UserID=5;");  // no connection string
-    EXPECT_FALSE(tq::SaveQueryOptions(1, options));
-    host.failCreation(hostapi::progid::ShareProps, com::ComError(com::VB_CANT_CREATE_OBJECT, "x", "gone"));
     EXPECT_FALSE(tq::SaveQueryOptions(1, options));
     EXPECT_EQ(options, (tq::QueryOptions{1, 25}));
 }

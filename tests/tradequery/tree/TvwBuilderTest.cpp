@@ -1,5 +1,5 @@
-// The tree builder against a fake host: the two tree statements byte for byte, the nodes made
-// from their rows, and the failures it rides out.
+// The tree builder against a fake host: the two tree statements byte for byte (the data right
+// of the partner kind in force), the nodes made from their rows, and the failures it rides out.
 #include "platform/controls/ImageList.h"
 #include "platform/controls/ImageListNavigationPictures.h"
 #include "platform/controls/TreeView.h"
@@ -144,7 +144,7 @@ TEST_F(TvwBuilderTest, PartnerViewStatementAndRootPerQueryType)
     }
 }
 
-TEST_F(TvwBuilderTest, FailuresLeaveTheRootAlone)
+TEST_F(TvwBuilderTest, FailuresLeaveTheRootAloneAndATakenKeyIsSkipped)
 {
     builder.BICItem = false;
     // The host cannot create its data-right object: no statement is sent.
@@ -167,14 +167,11 @@ TEST_F(TvwBuilderTest, FailuresLeaveTheRootAlone)
     builder.SetTreeView(1, nullptr);
     EXPECT_EQ(describe(tree), QStringList{"gc0|物料|Item|Item|1|"});
     EXPECT_TRUE(tree.Nodes().Item(1).Expanded());
-}
 
-TEST_F(TvwBuilderTest, DuplicateKeyRowIsSkippedAndTheRestBuilt)
-{
+    // A row whose key is taken is skipped and the rest built.
     host.appCnnExt().sql().answer(kItemTreeSql, itemRows({{10, "A", "01", 0, 0, QVariant()},
                                                           {10, "A again", "01", 0, 0, QVariant()},
                                                           {11, "B", "02", 0, 0, QVariant()}}));
-    builder.BICItem = true;
     builder.SetTreeView(1, nullptr);
     EXPECT_EQ(describe(tree), (QStringList{"gc0|物料|Item|Item|1|", "gi10|01(A)|24|24|0|gc0", "gi11|02(B)|24|24|0|gc0"}));
 }

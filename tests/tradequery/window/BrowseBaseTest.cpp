@@ -1,8 +1,12 @@
 // The browse window as the query component drives it: properties set by name, the title of
-// each flavour, loading and unloading, and the library kept in use while it lives.
+// each flavour and the start-up view run once when loaded, the grid font from the user's
+// profile, and unloading.
+#include "platform/controls/Ledger50.h"
+#include "platform/controls/TreeView.h"
 #include "platform/hostapi/ObjectValue.h"
-#include "tradequery/window/ServerReferences.h"
-#include "tradequery/window/BrowseBase.h"
+#include "tests/testsupport/FakeHost.h"
+#include "tests/tradequery/window/BrowseWindowTestSupport.h"
+#include "tradequery/window/WindowLifecycle.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -24,34 +28,52 @@ TEST(BrowseBase, PropertiesSetByName)
     EXPECT_EQ(window.itemID(), 123);
     EXPECT_EQ(window.companyID(), 45);
     EXPECT_EQ(window.filter(), filter);
-    EXPECT_TRUE(window.isWindow());
-    EXPECT_EQ(window.objectName(), QStringLiteral("BrowseBase"));
 }
 
-TEST(BrowseBase, TitleOfEachFlavourIsSetWhenLoaded)
+TEST(BrowseBase, LoadTitlesTheFlavourAndStartsTheViewOnce)
 {
+    fakehost::FakeHost host;
     for (const auto& [queryType, title] : {std::pair{1, QStringLiteral("客户历史价格查询")},
                                            std::pair{0, QStringLiteral("供应商历史价格查询")},
                                            std::pair{2, QStringLiteral("供应商历史价格查询")}}) {
-        tq::BrowseBase window;
-        window.setQueryType(queryType);
-        EXPECT_TRUE(window.windowTitle().isEmpty());
-        window.Load();
-        EXPECT_TRUE(window.isLoaded());
-        EXPECT_EQ(window.windowTitle(), title) << queryType;
+        browsetest::TestWindow window(queryType, false);
+        EXPECT_TRUE(window->windowTitle().isEmpty());
+        window->Load();
+        EXPECT_TRUE(window->isLoaded());
+        EXPECT_EQ(window->windowTitle(), title);
+        EXPECT_EQ(window.treeCalls, QStringList{"StartUp"});
 
         // Loading again changes nothing, even when the properties changed in between.
-        window.setQueryType(queryType == 1 ? 0 : 1);
-        window.Load();
-        EXPECT_EQ(window.windowTitle(), title);
+        window->setQueryType(queryType == 1 ? 0 : 1);
+        window->Load();
+        EXPECT_EQ(window->windowTitle(), title);
+        EXPECT_EQ(window.treeCalls, QStringList{"StartUp"});
     }
+}
+
+TEST(BrowseBase, TheStoredGridFontIsAppliedToLedgerAndTreeAndAnUnreadablePartIsSkipped)
+{
+    fakehost::FakeHost host;
+    host.userProfiles().setSection(
+        QStringLiteral("ZELTradeQuery"), QStringLiteral("BrowseBase"),
+        {{QStringLiteral("GridFont"), QStringLiteral("FontName=Noto Sans CJK SC|FontSize=14|FontBold=True|FontItalic=False|")}});
+    browsetest::TestWindow window(1);
+    const QFont font = window->ldgBase().font();
+    EXPECT_EQ(font.family(), QStringLiteral("Noto Sans CJK SC"));
+    EXPECT_EQ(font.pointSizeF(), 14.0);
+    EXPECT_TRUE(font.bold());
+    EXPECT_FALSE(font.italic());
+    EXPECT_EQ(window->tvwBase().font(), font);
+
+    const QFont damaged = tq::GridFontFromProfile(QStringLiteral("FontName=Noto Serif CJK SC|FontBold=maybe|"), QFont());
+    EXPECT_EQ(damaged.family(), QStringLiteral("Noto Serif CJK SC"));
+    EXPECT_FALSE(damaged.bold());
 }
 
 TEST(BrowseBase, UnloadClosesAndReleasesTheWindow)
 {
-    const int before = tq::serverReferenceCount();
+    fakehost::FakeHost host;
     QPointer<tq::BrowseBase> window = new tq::BrowseBase;
-    EXPECT_EQ(tq::serverReferenceCount(), before + 1);
     window->Load();
     window->show();
     window->Unload();
@@ -60,7 +82,6 @@ TEST(BrowseBase, UnloadClosesAndReleasesTheWindow)
     EXPECT_FALSE(window->isLoaded());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(window);
-    EXPECT_EQ(tq::serverReferenceCount(), before);
 }
 
 } // namespace
