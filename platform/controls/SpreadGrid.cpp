@@ -62,6 +62,7 @@ SpreadGrid::SpreadGrid(QWidget* parent)
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                             | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    m_view->setWordWrap(false);  // a long caption is cut short rather than doubling its row
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_view->horizontalHeader()->setStretchLastSection(true);
