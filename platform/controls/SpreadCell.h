@@ -17,7 +17,8 @@ enum class SpreadCellType {
     Decimal,      // a number with at most `decimals` places, right-aligned
     NumericText,  // text of a number only (sign, digits, one point), right-aligned
     Integer,      // a whole number, right-aligned
-    List,         // a drop-down list that cannot be typed into; index -1 = nothing chosen
+    List,         // a drop-down list that cannot be typed into; index -1 = nothing chosen, and
+                  // the first item, which names "nothing", shows as an empty cell too
 };
 
 struct SpreadCell {

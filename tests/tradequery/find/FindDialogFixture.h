@@ -95,14 +95,6 @@ protected:
 
     void pressOK() { QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton); }
 
-    QStringList boxTexts() const
-    {
-        QStringList texts;
-        for (const auto& box : boxes.boxes())
-            texts.append(box.text);
-        return texts;
-    }
-
     fakehost::FakeHost host;
     fakehost::MsgBoxRecorder boxes;
     tq::frmFind dialog;
