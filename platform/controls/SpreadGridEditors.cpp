@@ -38,11 +38,13 @@ SpreadDateEditor::SpreadDateEditor(QWidget* parent) : QLineEdit(parent), m_calen
     QAction* dropDown = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
     dropDown->setObjectName(QStringLiteral("calendarDropDown"));
     connect(dropDown, &QAction::triggered, this, &SpreadDateEditor::showCalendar);
-    connect(m_calendar, &QCalendarWidget::clicked, this, [this](QDate date) {
+    const auto pick = [this](QDate date) {
         setText(date.toString(QStringLiteral("yyyy-MM-dd")));
         m_calendar->hide();
         setFocus();
-    });
+    };
+    connect(m_calendar, &QCalendarWidget::clicked, this, pick);
+    connect(m_calendar, &QCalendarWidget::activated, this, pick);  // Enter on a day
 }
 
 void SpreadDateEditor::showCalendar()
