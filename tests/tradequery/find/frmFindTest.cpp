@@ -1,0 +1,253 @@
+// The condition dialog driven as a person drives it: the texts each mode hands over, what is
+// refused and why, quotes by every path into a cell, and what the dialog keeps between openings.
+#include "tests/tradequery/find/FindDialogFixture.h"
+
+#include "platform/ado/Recordset.h"
+#include "tests/testsupport/Screenshots.h"
+#include "tradequery/history/CurrencyScale.h"
+
+#include <QClipboard>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace {
+
+using tq::frmFind;
+
+constexpr long kName = 2, kDate = 9, kQty = 11, kDiscount = 13, kAmount = 18;
+
+TEST_F(FindDialogTest, CaptionsOfEachMode)
+{
+    struct Case {
+        int32_t mode;
+        const char* title;
+        const char* tab;
+        QStringList headers;
+    };
+    const Case cases[] = {
+        {frmFind::FindMode, "搜索-当前显示数据", "搜索(&S)", {"搜索目标", "搜索内容"}},
+        {frmFind::SortMode, "排序-当前显示数据", "排序(&S)", {"排序目标", "排序方式"}},
+        {frmFind::FilterMode, "过滤-当前显示数据", "过滤(&F)", {"过滤目标", "过滤条件", "过滤内容"}},
+    };
+    tq::FieldTable(kDate).SortChoice = 2;
+    tq::FieldTable(kQty).SortChoice = 0;
+    for (const Case& c : cases) {
+        open(c.mode, [&] {
+            EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.title));
+            if (c.mode == frmFind::SortMode) {  // the choices of the last sort come back
+                EXPECT_EQ(grid().Text(2, kDate), QStringLiteral("降序"));
+                EXPECT_EQ(grid().model().index(kQty - 1, 1).data().toString(), QString());  // "(无)"
+            }
+            auto* tabs = control<QTabWidget>("SSTab");
+            EXPECT_EQ(tabs->tabText(0), QString::fromUtf8(c.tab));
+            EXPECT_EQ(tabs->isTabEnabled(1), c.mode == frmFind::FindMode);
+            ASSERT_EQ(grid().MaxCols(), c.headers.size());
+            for (int col = 1; col <= c.headers.size(); ++col)
+                EXPECT_EQ(grid().Text(col, 0), c.headers[col - 1]);
+            EXPECT_EQ(grid().MaxRows(), tq::FieldCount);
+            EXPECT_EQ(grid().Text(1, 6), QStringLiteral("客户"));
+            tabs->setCurrentIndex(1);
+            EXPECT_EQ(grid().isVisible(), false);
+            tabs->setCurrentIndex(0);
+            EXPECT_EQ(grid().isVisible(), true);
+            dialog.reject();
+        });
+    }
+}
+
+TEST_F(FindDialogTest, SortAndFilterTexts)
+{
+    struct Entry {
+        long row;
+        int choice;
+        const char* value;  // filter only
+    };
+    struct Case {
+        int32_t mode;
+        std::vector<Entry> entries;  // in the order the person fills them
+        const char* expected;
+    };
+    const Case cases[] = {
+        {frmFind::SortMode, {{kDate, 2, ""}, {kQty, 1, ""}}, "FDate DESC,FQty ASC"},
+        {frmFind::SortMode, {{kDate, 2, ""}}, "FDate DESC"},
+        {frmFind::SortMode, {{kName, 0, ""}}, ""},
+        {frmFind::SortMode, {}, ""},
+        {frmFind::FilterMode, {{kQty, 4, "10"}, {kName, 5, "螺栓"}}, "t1.FName Like '%螺栓%' AND u2.FQty > 10"},
+        {frmFind::FilterMode, {{kDate, 1, "2008-01-05"}}, "u1.FDate = '2008-01-05'"},
+        {frmFind::FilterMode, {{kQty, 5, "5"}}, "u2.FQty Like '%5%'"},
+        {frmFind::FilterMode, {{kName, 2, " A1 "}, {kQty, 3, "-2.5"}}, "t1.FName <> 'A1' AND u2.FQty < -2.5"},
+        {frmFind::FilterMode, {{kName, 0, "gone"}, {kDate, 4, "2008-1-5"}}, "u1.FDate > '2008-01-05'"},
+    };
+    for (const Case& c : cases) {
+        tq::InitFieldTable(1);
+        raised.clear();
+        open(c.mode, [&] {
+            for (const Entry& e : c.entries) {
+                choose(2, e.row, e.choice);
+                if (c.mode == frmFind::FilterMode)
+                    type(3, e.row, QString::fromUtf8(e.value));
+            }
+            if (c.mode == frmFind::FilterMode && c.entries.size() == 2)
+                testsupport::saveScreenshot(dialog, QStringLiteral("find_filter_dialog.png"));
+            pressOK();
+            EXPECT_FALSE(dialog.isVisible()) << c.expected;
+        });
+        ASSERT_EQ(raised.size(), 1u) << c.expected;
+        EXPECT_EQ(raised[0].signal, c.mode == frmFind::SortMode ? "SortNow" : "FilterNow");
+        EXPECT_EQ(raised[0].text, QString::fromUtf8(c.expected));
+    }
+    // A row with content but no condition is emptied for the next opening.
+    EXPECT_EQ(tq::FieldTable(kName).FilterValue, QString());
+    EXPECT_EQ(tq::FieldTable(kDate).FilterValue, QStringLiteral("2008-01-05"));
+}
+
+TEST_F(FindDialogTest, FindStaysOpenAndAsksAgain)
+{
+    open(frmFind::FindMode, [&] {
+        type(2, kName, QStringLiteral(" 螺栓 "));
+        type(2, kQty, QStringLiteral("10"));
+        control<QRadioButton>("optBlur")->setChecked(true);
+        control<QRadioButton>("optUL_Yes")->setChecked(true);
+        pressOK();
+        pressOK();
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    });
+    ASSERT_EQ(raised.size(), 2u);
+    for (const Raised& r : raised) {
+        EXPECT_EQ(r.signal, "FindNow");
+        EXPECT_EQ(r.text, QStringLiteral("螺栓10"));
+        EXPECT_EQ(r.searchMode, 1);
+        EXPECT_EQ(r.matchMode, 1);
+    }
+    EXPECT_EQ(tq::FieldTable(kName).FindText, QStringLiteral("螺栓"));
+
+    // The next opening shows the texts again, with the options back at their start.
+    open(frmFind::FindMode, [&] {
+        EXPECT_EQ(grid().Text(2, kName), QStringLiteral("螺栓"));
+        EXPECT_EQ(grid().Text(2, kQty), QStringLiteral("10"));
+        EXPECT_TRUE(control<QRadioButton>("optMatch")->isChecked());
+        dialog.reject();
+    });
+}
+
+TEST_F(FindDialogTest, RefusalsKeepTheDialogOpenAndRaiseNothing)
+{
+    struct Case {
+        int32_t mode;
+        std::function<void()> person;
+        const char* message;
+    };
+    const Case cases[] = {
+        {frmFind::FindMode, [&] { type(2, kName, QStringLiteral("   ")); }, "请输入要搜索的字符!"},
+        {frmFind::FilterMode, [&] { type(3, kName, QStringLiteral("x")); }, "请输入要过滤的条件!"},
+        {frmFind::FilterMode,
+         [&] {
+             choose(2, kDate, 1);
+             type(3, kDate, QStringLiteral("2008-01"));
+         },
+         "单据日期 的日期“2008-01”不完整或不存在，请按 yyyy-mm-dd 输入，例如 2008-01-05。"},
+        {frmFind::FindMode, [&] { type(2, kQty, QStringLiteral("-")); },
+         "数量 的内容“-”不是一个完整的数字，请重新输入。"},
+    };
+    for (const Case& c : cases) {
+        tq::InitFieldTable(1);
+        boxes.clear();
+        open(c.mode, [&] {
+            c.person();
+            pressOK();
+            EXPECT_TRUE(dialog.isVisible()) << c.message;
+            dialog.reject();
+        });
+        ASSERT_EQ(boxes.boxes().size(), 1) << c.message;
+        EXPECT_EQ(boxes.boxes()[0].text, QString::fromUtf8(c.message));
+        EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("青禾提示"));
+    }
+    EXPECT_TRUE(raised.empty());
+}
+
+TEST_F(FindDialogTest, NoQuoteReachesTheFilterByAnyPath)
+{
+    // Restored from an earlier opening (or any code that wrote the table).
+    tq::FieldTable(1).FilterCondition = 1;
+    tq::FieldTable(1).FilterValue = QStringLiteral("a'b");
+    QApplication::clipboard()->setText(QStringLiteral("M\"8'"));
+    open(frmFind::FilterMode, [&] {
+        choose(2, kName, 5);
+        type(3, kName, QStringLiteral("螺'栓\""));
+        choose(2, 3, 1);
+        QLineEdit* editor = type(3, 3, QString());
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        pressOK();
+    });
+    ASSERT_EQ(raised.size(), 1u);
+    EXPECT_EQ(raised[0].text, QStringLiteral("t1.FNumber = 'ab' AND t1.FName Like '%螺栓%' AND c1.FModel = 'M8'"));
+}
+
+TEST_F(FindDialogTest, DecimalsAndFontFromTheHost)
+{
+    host.billDataAccess().sql().answer(tq::CurrencyScaleSql(1),
+                                       fakehost::rows({{"FScale", ado::FieldType::Integer}}, {{QVariant(3)}}));
+    host.systemProfile().setProfile("IC", "PrecisionOfDiscountRate", 1);
+    host.connection().sql().answer(
+        "Select FValue From t_UserSetting Where FUserID=5 And FCategory='ZEL_APFC' And FKey ='RptFontSize'",
+        fakehost::rows({{"FValue", ado::FieldType::Text}}, {{QStringLiteral("12")}}));
+    open(frmFind::FindMode, [&] {
+        EXPECT_EQ(dialog.AmountDecimals(), 3);
+        EXPECT_EQ(dialog.DiscountDecimals(), 1);
+        type(2, kAmount, QStringLiteral("1a.2b3456"));  // no letters, no fourth place
+        type(2, kDiscount, QStringLiteral("0.55"));
+        type(2, kQty, QStringLiteral("1.123456789"));
+        grid().FinishEditing();
+        EXPECT_EQ(grid().Text(2, kAmount), QStringLiteral("1.234"));
+        EXPECT_EQ(grid().Text(2, kDiscount), QStringLiteral("0.5"));
+        EXPECT_EQ(grid().Text(2, kQty), QStringLiteral("1.12345678"));
+        EXPECT_EQ(grid().FontSize(1, 1), 12);
+        dialog.reject();
+    });
+    EXPECT_EQ(frmFind::GetCurrencyScale(2), 2);  // no t_Currency row
+}
+
+TEST_F(FindDialogTest, PositionIsRestoredAndSaved)
+{
+    const char* keys[] = {"FindForm_X", "FindForm_Y", "FindForm_Width", "FindForm_Height"};
+    const QVariant stored[] = {1500, "1200", 9000, 7500};  // twips; text reads as a number too
+    const qlonglong saved[] = {2250, 1350, 9600, 7200};
+    for (int i = 0; i < 4; ++i)
+        host.settingsStore().put("ComTradeQuery", keys[i], stored[i]);
+    open(frmFind::FindMode, [&] {
+        EXPECT_EQ(QRect(dialog.pos(), dialog.size()), QRect(100, 80, 600, 500));  // frame corner, inner size
+        dialog.move(150, 90);
+        dialog.resize(640, 480);
+        dialog.reject();
+    });
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(host.settingsStore().stored("ComTradeQuery", keys[i]).toLongLong(), saved[i]) << keys[i];
+}
+
+TEST_F(FindDialogTest, ArrangeControlsFollowsTheSize)
+{
+    open(frmFind::FilterMode, [&] {
+        dialog.resize(600, 450);
+        auto* tabs = control<QTabWidget>("SSTab");
+        auto* ok = control<QPushButton>("cmdOK");
+        auto* cancel = control<QPushButton>("cmdCancel");
+        EXPECT_EQ(tabs->geometry(), QRect(8, 8, 600 - 16, 450 - 8 - 33));  // 500 twips under it
+        EXPECT_EQ(cancel->geometry().right() + 1, tabs->geometry().right() + 1);
+        EXPECT_EQ(cancel->y(), tabs->geometry().bottom() + 1 + 5);
+        EXPECT_EQ(ok->y(), cancel->y());
+        EXPECT_EQ(ok->geometry().right() + 1, cancel->x() - 10);
+        const QRect gridInTab(grid().mapTo(tabs, QPoint(0, 0)), grid().size());
+        EXPECT_TRUE(tabs->rect().contains(gridInTab)) << gridInTab.x() << "," << gridInTab.y();
+
+        // 450 twips wide (30 pixels) or less: nothing moves.
+        const QRect before = tabs->geometry();
+        dialog.resize(30, 450);
+        EXPECT_EQ(tabs->geometry(), before);
+        dialog.reject();
+    });
+}
+
+} // namespace
