@@ -49,6 +49,7 @@ TEST_F(ExportRoundTrip, XlsxHoldsNumbersAndDatesShownAsTheirTextsAndEverythingEl
         if (got.isNumber) {
             EXPECT_NEAR(got.number, want.number, 1e-9);
         }
+        EXPECT_EQ(got.bold, want.cell[1] <= '2');  // the title and the column titles
     }
     EXPECT_EQ(sheet.cells.size(), qsizetype(std::size(expected)));  // the empty amount is no cell
     EXPECT_EQ(sheet.frozenRows, 2);

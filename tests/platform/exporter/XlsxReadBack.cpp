@@ -32,28 +32,38 @@ QStringList sharedStrings(const QByteArray& xml)
     return strings;
 }
 
-// The format code of each cell style, by the style's index.
-QStringList styleFormats(const QByteArray& xml)
+struct Style {
+    QString format;
+    bool bold = false;
+};
+
+// Each cell style's number format code and boldness, by the style's index.
+QList<Style> cellStyles(const QByteArray& xml)
 {
     QHash<int, QString> codes = {{0, QStringLiteral("General")}, {14, QStringLiteral("m/d/yyyy")}};
-    QStringList formats;
-    bool inCellXfs = false;
+    QList<bool> boldFonts;
+    QList<Style> styles;
+    QStringView section;
     QXmlStreamReader reader(xml);
     while (!reader.atEnd()) {
         reader.readNext();
-        if (reader.isEndElement() && reader.name() == u"cellXfs")
-            inCellXfs = false;
         if (!reader.isStartElement())
             continue;
-        const auto attributes = reader.attributes();
-        if (reader.name() == u"numFmt")
-            codes.insert(attributes.value(QLatin1String("numFmtId")).toInt(), attributes.value(QLatin1String("formatCode")).toString());
-        else if (reader.name() == u"cellXfs")
-            inCellXfs = true;
-        else if (inCellXfs && reader.name() == u"xf")
-            formats.append(codes.value(attributes.value(QLatin1String("numFmtId")).toInt(), QStringLiteral("builtin")));
+        const auto attribute = [&reader](const char* name) { return reader.attributes().value(QLatin1String(name)); };
+        const QStringView name = reader.name();
+        if (name == u"fonts" || name == u"cellXfs" || name == u"cellStyleXfs")
+            section = name;
+        else if (name == u"numFmt")
+            codes.insert(attribute("numFmtId").toInt(), attribute("formatCode").toString());
+        else if (name == u"font" && section == u"fonts")
+            boldFonts.append(false);
+        else if (name == u"b" && section == u"fonts")
+            boldFonts.last() = true;
+        else if (name == u"xf" && section == u"cellXfs")
+            styles.append({codes.value(attribute("numFmtId").toInt(), QStringLiteral("builtin")),
+                           boldFonts.value(attribute("fontId").toInt())});
     }
-    return formats;
+    return styles;
 }
 
 } // namespace
@@ -63,7 +73,7 @@ ReadSheet readXlsx(const QString& path)
     ReadSheet sheet;
     const QStringList strings = sharedStrings(unzipped(path, QStringLiteral("xl/sharedStrings.xml"), sheet.error));
     sheet.error.clear();  // a workbook without text cells has no shared strings
-    const QStringList formats = styleFormats(unzipped(path, QStringLiteral("xl/styles.xml"), sheet.error));
+    const QList<Style> styles = cellStyles(unzipped(path, QStringLiteral("xl/styles.xml"), sheet.error));
     QXmlStreamReader reader(unzipped(path, QStringLiteral("xl/worksheets/sheet1.xml"), sheet.error));
     QString reference, type;
     ReadCell cell;
@@ -82,7 +92,9 @@ ReadSheet readXlsx(const QString& path)
             type = attributes.value(QLatin1String("t")).toString();
             cell = ReadCell();
             cell.isNumber = type.isEmpty() || type == u"n";
-            cell.format = formats.value(attributes.value(QLatin1String("s")).toInt(), QStringLiteral("General"));
+            const Style style = styles.value(attributes.value(QLatin1String("s")).toInt(), {QStringLiteral("General")});
+            cell.format = style.format;
+            cell.bold = style.bold;
         } else if (reader.name() == u"v") {
             const QString value = reader.readElementText();
             if (cell.isNumber)

@@ -11,6 +11,7 @@ struct ReadCell {
     QString text;        // a text cell's text
     double number = 0;   // a number cell's value
     QString format;      // a number cell's format code ("General" when none)
+    bool bold = false;
 };
 
 struct ReadSheet {
