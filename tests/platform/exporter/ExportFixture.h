@@ -27,7 +27,7 @@ protected:
     }
 
     // Describes the columns (option 255 unless given) and runs the export to `target`.
-    bool exportRows(exporter::HostExporter& exporter, const QString& target, const QStringList& titles,
+    bool exportRows(hostapi::ExpImp80& exporter, const QString& target, const QStringList& titles,
                     const Rows& rows, const QHash<int, int32_t>& options = {})
     {
         if (!target.isEmpty())

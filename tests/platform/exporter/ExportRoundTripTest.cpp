@@ -3,7 +3,11 @@
 #include "tests/platform/exporter/ExportFixture.h"
 #include "tests/platform/exporter/XlsxReadBack.h"
 
+#include "hostapp/database/DemoData.h"
+#include "hostapp/services/HostServices.h"
 #include "platform/exporter/CellValue.h"
+#include "platform/hostapi/ProgIds.h"
+#include "tests/testsupport/DemoDatabaseFixture.h"
 
 #include <cmath>
 
@@ -81,6 +85,21 @@ TEST_F(ExportRoundTrip, NoRowsGiveTheTitlesOnly)
     ASSERT_TRUE(exportRows(path("空.csv"), titles, {}));
     EXPECT_EQ(contents(path("空.csv")), "\xEF\xBB\xBF" + titles.join(u',').toUtf8() + "\r\n");
     EXPECT_EQ(rowsAsked, 0);
+}
+
+TEST_F(ExportRoundTrip, TheHostOffersANewExporterUnderItsProgId)
+{
+    hostsvc::LoginSession session;
+    session.connectString = testsupport::smallDemoDatabase();
+    session.userId = hostdb::demo::kAdminUserId;
+    session.settingsFile = path("settings.ini");
+    hostsvc::installHostServices(session);
+    const QString progId = QString::fromLatin1(hostapi::progid::ExpImp80);
+    auto exporter = com::ObjectFactory::instance().createAs<hostapi::ExpImp80>(progId);
+    EXPECT_NE(exporter, com::ObjectFactory::instance().createAs<hostapi::ExpImp80>(progId));
+    EXPECT_TRUE(exportRows(*exporter, path("价格.csv"), titles, ledger));
+    hostsvc::uninstallHostServices();
+    EXPECT_EQ(rowsAsked, ledger.size());
 }
 
 TEST(ExportCellValue, ReadsOnlyTextsASpreadsheetKeepsUnchanged)
