@@ -99,6 +99,21 @@ TEST_F(ExportFailure, AFailingWriteLeavesNoFileAndTheOldTargetWhole)
     EXPECT_TRUE(boxes.boxes()[0].text.contains("No space left on device"));
 }
 
+TEST(ExportWriters, ReportAFullDisk)
+{
+    for (auto format : {exporter::SheetFormat::Xlsx, exporter::SheetFormat::Csv}) {
+        auto writer = exporter::makeSheetWriter("/dev/full", format);
+        try {
+            writer->begin("价格", {{"物料名称"}, {"数量"}}, 1);
+            writer->addRow(rows[0]);
+            writer->finish();
+            ADD_FAILURE() << "no error for format " << int(format);
+        } catch (const com::ComError& error) {
+            EXPECT_FALSE(error.description().isEmpty());
+        }
+    }
+}
+
 TEST_F(ExportFailure, ARowThatCannotBeLoadedIsNamedAndNothingIsWritten)
 {
     exporter::HostExporter exporter;
