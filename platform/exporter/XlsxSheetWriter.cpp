@@ -6,6 +6,9 @@
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace exporter {
 
 namespace {
@@ -139,9 +142,16 @@ void XlsxSheetWriter::finish()
 {
     for (int column = 0; column < m_columns.size(); ++column)
         check(worksheet_set_column(m_sheet, lxw_col_t(column), lxw_col_t(column), m_widths.width(column), nullptr));
-    // workbook_close frees the workbook whatever it answers.
+    // workbook_close frees the workbook whatever it answers. Its own error names only the step
+    // that failed; the system's reason (a full disk, say) is in errno.
     lxw_workbook* workbook = std::exchange(m_workbook, nullptr);
-    check(workbook_close(workbook));
+    errno = 0;
+    const lxw_error error = workbook_close(workbook);
+    const int systemError = errno;
+    if (error != LXW_NO_ERROR && systemError != 0)
+        throw writeError(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(lxw_strerror(error)),
+                                                      QString::fromLocal8Bit(std::strerror(systemError))));
+    check(error);
 }
 
 } // namespace exporter

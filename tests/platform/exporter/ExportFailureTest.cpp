@@ -2,8 +2,6 @@
 // nothing after cancelling; no file is half-written and an existing one is never harmed.
 #include "tests/platform/exporter/ExportFixture.h"
 
-#include "platform/com/ComError.h"
-#include "platform/com/ErrorCodes.h"
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/win/ModalDialog.h"
 #include "tests/testsupport/FakeProfileServices.h"
@@ -58,60 +56,29 @@ TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWere)
     }
 }
 
-// Writes the beginning of a file, then finds the disk full.
-class DiskFullWriter : public exporter::SheetWriter {
-public:
-    explicit DiskFullWriter(QString path) : m_file(std::move(path)) {}
-    void begin(const QString&, const QList<exporter::ExportColumn>&, int32_t) override
-    {
-        m_file.open(QIODevice::WriteOnly);
-        m_file.write("partial");
-        m_file.flush();
-    }
-    void addRow(const QStringList&) override
-    {
-        if (++m_rows == 2)
-            throw com::ComError(com::E_FAIL_, "DiskFullWriter", "No space left on device");
-    }
-    void finish() override {}
-
-private:
-    QFile m_file;
-    int m_rows = 0;
-};
-
-TEST_F(ExportFailure, AFailingWriteLeavesNoFileAndTheOldTargetWhole)
+TEST_F(ExportFailure, AFullDiskLeavesNoFileAndTheOldTargetWhole)
 {
-    writeFile(path("价格.csv"), "old");
-    QString writtenTo;
-    exporter::HostExporter exporter([&](const QString& temporary, exporter::SheetFormat) {
-        writtenTo = temporary;
-        return std::make_unique<DiskFullWriter>(temporary);
-    });
-    EXPECT_FALSE(exportRows(exporter, path("价格.csv"), titles, rows));
-
-    EXPECT_EQ(QFileInfo(writtenTo).absolutePath(), folder.path());  // beside the target, not on it
-    EXPECT_NE(QFileInfo(writtenTo).fileName(), "价格.csv");
-    EXPECT_EQ(folderEntries(), QStringList{"价格.csv"});
-    EXPECT_EQ(contents(path("价格.csv")), "old");
-    ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_TRUE(boxes.boxes()[0].text.contains(path("价格.csv")));
-    EXPECT_TRUE(boxes.boxes()[0].text.contains("No space left on device"));
-}
-
-TEST(ExportWriters, ReportAFullDisk)
-{
-    for (auto format : {exporter::SheetFormat::Xlsx, exporter::SheetFormat::Csv}) {
-        auto writer = exporter::makeSheetWriter("/dev/full", format);
-        try {
-            writer->begin("价格", {{"物料名称"}, {"数量"}}, 1);
-            writer->addRow(rows[0]);
-            writer->finish();
-            ADD_FAILURE() << "no error for format " << int(format);
-        } catch (const com::ComError& error) {
-            EXPECT_FALSE(error.description().isEmpty());
-        }
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    for (const QString name : {"价格.xlsx", "价格.csv"}) {
+        SCOPED_TRACE(name.toStdString());
+        boxes.clear();
+        writeFile(path(name), "old");
+        QString writtenTo;
+        // The real writer of the format, on a device that is always full.
+        exporter::HostExporter exporter([&](const QString& temporary, exporter::SheetFormat format) {
+            writtenTo = temporary;
+            return exporter::makeSheetWriter("/dev/full", format);
+        });
+        EXPECT_FALSE(exportRows(exporter, path(name), titles, rows));
+        EXPECT_EQ(QFileInfo(writtenTo).absolutePath(), folder.path());  // beside the target, not on it
+        EXPECT_NE(QFileInfo(writtenTo).fileName(), name);
+        EXPECT_EQ(contents(path(name)), "old");
+        ASSERT_EQ(boxes.boxes().size(), 1);
+        EXPECT_TRUE(boxes.boxes()[0].text.contains(path(name))) << boxes.boxes()[0].text.toStdString();
+        EXPECT_TRUE(boxes.boxes()[0].text.contains("No space left on device")) << boxes.boxes()[0].text.toStdString();
     }
+    EXPECT_EQ(folderEntries(), (QStringList{"价格.csv", "价格.xlsx"}));
 }
 
 TEST_F(ExportFailure, ARowThatCannotBeLoadedIsNamedAndNothingIsWritten)

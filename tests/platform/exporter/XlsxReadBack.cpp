@@ -102,9 +102,6 @@ ReadSheet readXlsx(const QString& path)
             else
                 cell.text = type == u"s" ? strings.value(value.toInt()) : value;
             sheet.cells.insert(reference, cell);
-        } else if (reader.name() == u"t" && type == u"inlineStr") {
-            cell.text = reader.readElementText();
-            sheet.cells.insert(reference, cell);
         }
     }
     if (reader.hasError())
