@@ -13,6 +13,7 @@
 #include "hostapp/services/HostSystemProfile.h"
 #include "hostapp/services/HostUserProfile.h"
 #include "hostapp/services/PropsString.h"
+#include "platform/exporter/HostExporter.h"
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/SharedDictionaryProperty.h"
@@ -45,6 +46,7 @@ const ServiceClass kServices[] = {
     {hostapi::progid::Connection, make<HostConnection>},
     {hostapi::progid::ShareProps, make<HostShareProps>},
     {hostapi::progid::UserProfile, make<HostUserProfile>},
+    {hostapi::progid::ExpImp80, make<exporter::HostExporter>},
 };
 
 } // namespace

@@ -13,6 +13,7 @@ inline constexpr char BillDataAccess[] = "ZELBillDataAccess.GetData";    // Exec
 inline constexpr char Connection[] = "ZELConnection.AppConnection";      // Execute(sql)
 inline constexpr char ShareProps[] = "ZELPropsMgr.ShareProps";           // GetProperty
 inline constexpr char UserProfile[] = "ZELEBCBASE.UserProfile";          // Load, Dictionary, save
+inline constexpr char ExpImp80[] = "ZELExpImp80.Export";                 // ExportColumns … ExportRun
 
 // The component's one creatable class.
 inline constexpr char TradeQuery[] = "ZELTradeQuery.TradeQuery";
