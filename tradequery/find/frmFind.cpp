@@ -2,8 +2,6 @@
 
 #include "platform/com/ObjectFactory.h"
 #include "platform/controls/SpreadGrid.h"
-#include "platform/hostapi/ProgIds.h"
-#include "platform/hostapi/SystemProfile.h"
 #include "platform/vb/Conversion.h"
 #include "platform/vb/Strings.h"
 #include "platform/win/ModalDialog.h"
@@ -16,7 +14,7 @@
 #include "tradequery/host/LayoutProfile.h"
 #include "tradequery/host/Messages.h"
 #include "tradequery/host/Steps.h"
-#include "tradequery/window/Twips.h"
+#include "platform/win/Twips.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -79,11 +77,7 @@ const char* const kPositionKeys[] = {"FindForm_X", "FindForm_Y", "FindForm_Width
 int32_t discountDecimalsOfHost()
 {
     try {
-        auto profile = com::ObjectFactory::instance().createAs<hostapi::SystemProfile>(
-            QString::fromLatin1(hostapi::progid::SystemProfile));
-        const QVariant precision =
-            profile->GetProfile(GetPropsString(), QStringLiteral("IC"), QStringLiteral("PrecisionOfDiscountRate"));
-        return (!precision.isValid() || precision.isNull()) ? 0 : vb::CLng(precision);
+        return DiscountPrecision();
     } catch (const com::ComError&) {
         return 0;
     }
@@ -178,8 +172,8 @@ void frmFind::restorePosition()
 {
     using Reader = long (*)(const QWidget*);
     using Writer = void (*)(QWidget*, long);
-    const Reader readers[] = {twips::Left, twips::Top, twips::Width, twips::Height};
-    const Writer writers[] = {twips::setLeft, twips::setTop, twips::setWidth, twips::setHeight};
+    const Reader readers[] = {win::twips::Left, win::twips::Top, win::twips::Width, win::twips::Height};
+    const Writer writers[] = {win::twips::setLeft, win::twips::setTop, win::twips::setWidth, win::twips::setHeight};
     for (int i = 0; i < 4; ++i) {
         step([&] {
             const QVariant stored = GetLayoutSetting(QString::fromLatin1(kPositionKeys[i]), qlonglong(readers[i](this)));
@@ -190,7 +184,7 @@ void frmFind::restorePosition()
 
 void frmFind::savePosition()
 {
-    const long values[] = {twips::Left(this), twips::Top(this), twips::Width(this), twips::Height(this)};
+    const long values[] = {win::twips::Left(this), win::twips::Top(this), win::twips::Width(this), win::twips::Height(this)};
     for (int i = 0; i < 4; ++i)
         step([&] { SaveLayoutSetting(QString::fromLatin1(kPositionKeys[i]), qlonglong(values[i])); });
 }
@@ -372,7 +366,7 @@ void frmFind::showEvent(QShowEvent* event)
 
 void frmFind::ArrangeControls()
 {
-    using namespace twips;
+    using namespace win::twips;
     const long innerWidth = Width(this);
     const long innerHeight = Height(this);
     if (innerWidth <= 450 || innerHeight <= 1500)

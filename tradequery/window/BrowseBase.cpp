@@ -5,6 +5,8 @@
 #include "platform/win/MsgBox.h"
 #include "platform/win/Screen.h"
 #include "platform/win/SendKeys.h"
+#include "tradequery/find/LedgerConditions.h"
+#include "tradequery/find/QuickSearch.h"
 #include "tradequery/history/FieldTable.h"
 #include "tradequery/host/FrmQueryProperty.h"
 #include "tradequery/host/Messages.h"
@@ -41,13 +43,28 @@ BrowseBase::BrowseBase(QWidget* parent) : QWidget(parent, Qt::Window)
     // Closing the window (its close box, or Unload) ends it, as closing a form unloads it.
     setAttribute(Qt::WA_DeleteOnClose);
     InitFieldTable(m_queryType);
-    m_currentSort.clear();
 
     CreateControls(*this, m_controls);
     m_tree = makeTreeCollaborators(*this);
     m_layout = std::make_unique<WindowLayout>(*this);
     m_commands = std::make_unique<ToolbarCommands>(*this);
     m_ledgerInteraction = std::make_unique<LedgerInteraction>(*this);
+    m_quickSearch = std::make_unique<QuickSearch>(
+        *this,
+        QuickSearch::TreeActions{[this](controls::Node node) { m_tree->LoadChildNodes(node); },
+                                 [this](int32_t& id) { m_tree->SelectNodeById(id); }},
+        this);
+    // The condition dialog's commands wait for the window to be loaded.
+    auto conditionCommand = [this](void (LedgerConditions::*command)()) {
+        return [this, command] {
+            if (m_conditions)
+                (m_conditions.get()->*command)();
+        };
+    };
+    m_commands->setCommand(command::Find, conditionCommand(&LedgerConditions::FindCommand));
+    m_commands->setCommand(command::Sort, conditionCommand(&LedgerConditions::SortCommand));
+    m_commands->setCommand(command::Filter, conditionCommand(&LedgerConditions::FilterCommand));
+    m_commands->setCommand(command::QuickSearch, [this] { m_quickSearch->SearchCommand(); });
     connect(m_controls.tvwBase, &controls::TreeView::NodeClick, this,
             [this](controls::Node node) { m_tree->NodeClick(node); });
     connect(m_controls.tvwBase, &controls::TreeView::Expand, this,
@@ -58,6 +75,8 @@ BrowseBase::BrowseBase(QWidget* parent) : QWidget(parent, Qt::Window)
 BrowseBase::~BrowseBase()
 {
     // The collaborators are QObject children too; they go first, while the window is whole.
+    m_conditions.reset();
+    m_quickSearch.reset();
     m_ledgerInteraction.reset();
     m_commands.reset();
     m_layout.reset();
@@ -73,6 +92,16 @@ void BrowseBase::setTreeCollaborators(std::unique_ptr<TreeCollaborators> tree)
 void BrowseBase::setTreeBuilder(std::unique_ptr<tvwBuilder> builder)
 {
     m_treeBuilder = std::move(builder);
+}
+
+void BrowseBase::setConditions(std::unique_ptr<LedgerConditions> conditions)
+{
+    m_conditions = std::move(conditions);
+}
+
+void BrowseBase::ResetQuickSearchPosition()
+{
+    m_quickSearch->setQuickSearchPos(0);
 }
 
 void BrowseBase::releaseTreeBuilder()
@@ -178,14 +207,14 @@ void BrowseBase::RestoreColumnWidths()
 void BrowseBase::Refresh()
 {
     m_tree->setForceReload(true);
-    m_resetFindCount = true;
+    if (m_conditions)
+        m_conditions->setResetFindCount(true);
     const controls::Node selected = tvwBase().SelectedItem();
     if (!selected.isNull())
         m_tree->NodeClick(selected);
     // The sort of the condition dialog, applied again to the reloaded history.
-    if (m_currentSort.isEmpty() || !m_ledgerObject || !m_ledgerObject->recordset())
-        return;
-    step([&] { m_ledgerObject->SortRows(m_currentSort); });
+    if (m_conditions)
+        m_conditions->frmF_SortNow(m_conditions->CurrentSort());
 }
 
 void BrowseBase::ShowCurrentRowPrice()

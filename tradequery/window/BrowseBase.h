@@ -20,7 +20,9 @@
 
 namespace tq {
 
+class LedgerConditions;
 class LedgerInteraction;
+class QuickSearch;
 class ToolbarCommands;
 class TreeCollaborators;
 class WindowLayout;
@@ -38,8 +40,8 @@ public:
     // The window's name, under which it keeps its user profile values.
     static constexpr char kWindowName[] = "BrowseBase";
 
-    // Initialize: fills the process-wide FieldTable (before the query type is known) and
-    // clears CurrentSort; Load fills the table again for the window's query type.
+    // Initialize: fills the process-wide FieldTable (before the query type is known); Load
+    // fills the table again for the window's query type.
     explicit BrowseBase(QWidget* parent = nullptr);
     ~BrowseBase() override;
 
@@ -93,7 +95,7 @@ public:
     void RestoreColumnWidths() override;
     void Refresh() override;
     void ShowCurrentRowPrice() override;
-    void ResetQuickSearchPosition() override { m_quickSearchPosition = 0; }
+    void ResetQuickSearchPosition() override;
 
     // The layout routine, in twips: mode 1 the whole window for an inner size x by y, mode 3
     // the splitter at x, mode 4 the status bar, mode 5 the toolbar.
@@ -115,14 +117,14 @@ public:
     bool treeShowsItems() const;
     bool treeBatchSort() const;
 
-    // The sort expression last applied through the condition dialog, re-applied by Refresh.
-    const QString& CurrentSort() const { return m_currentSort; }
-    void setCurrentSort(const QString& sort) { m_currentSort = sort; }
-    bool ResetFindCount() const { return m_resetFindCount; }
-    void setResetFindCount(bool value) { m_resetFindCount = value; }
+    // The condition dialog frmF with the find, sort and filter handling: created at load,
+    // released at unload (null outside). It keeps CurrentSort, which Refresh re-applies.
+    LedgerConditions* conditions() { return m_conditions.get(); }
+    void setConditions(std::unique_ptr<LedgerConditions> conditions);
+    // The quick search with its dialog frmSch and its two lists.
+    QuickSearch& quickSearch() { return *m_quickSearch; }
     double AppliedFontSize() const { return m_appliedFontSize; }
     void setAppliedFontSize(double size) { m_appliedFontSize = size; }
-    int32_t quickSearchPosition() const { return m_quickSearchPosition; }
 
     // What the window shows, for the host's headless runs: the two title panels, the ledger
     // (its title row first, one line per row, cells separated by tabs) and the status bar
@@ -146,11 +148,8 @@ private:
     bool m_unloaded = false;
 
     bool m_showViewBy = false;
-    bool m_resetFindCount = false;
-    QString m_currentSort;
     QueryOptions m_queryOptions;
     double m_appliedFontSize = 0;
-    int32_t m_quickSearchPosition = 0;
 
     BrowseControls m_controls;
     std::unique_ptr<BaseDetail> m_ledgerObject;
@@ -159,6 +158,8 @@ private:
     std::unique_ptr<WindowLayout> m_layout;
     std::unique_ptr<ToolbarCommands> m_commands;
     std::unique_ptr<LedgerInteraction> m_ledgerInteraction;
+    std::unique_ptr<LedgerConditions> m_conditions;
+    std::unique_ptr<QuickSearch> m_quickSearch;
 };
 
 } // namespace tq

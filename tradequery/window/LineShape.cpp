@@ -1,6 +1,6 @@
 #include "tradequery/window/LineShape.h"
 
-#include "tradequery/window/Twips.h"
+#include "platform/win/Twips.h"
 
 #include <algorithm>
 
@@ -29,10 +29,10 @@ void LineShape::setEnds(long x1, long y1, long x2, long y2)
 
 void LineShape::place()
 {
-    const int left = twips::toPixels(std::min(m_x1, m_x2));
-    const int top = twips::toPixels(std::min(m_y1, m_y2));
-    const int width = std::max(1, twips::toPixels(std::abs(m_x2 - m_x1)));
-    const int height = std::max(1, twips::toPixels(std::abs(m_y2 - m_y1)));
+    const int left = win::twips::toPixels(std::min(m_x1, m_x2));
+    const int top = win::twips::toPixels(std::min(m_y1, m_y2));
+    const int width = std::max(1, win::twips::toPixels(std::abs(m_x2 - m_x1)));
+    const int height = std::max(1, win::twips::toPixels(std::abs(m_y2 - m_y1)));
     setGeometry(left, top, width, height);
 }
 

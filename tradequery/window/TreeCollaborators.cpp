@@ -16,6 +16,7 @@ public:
     void ShowPartnerView() override { m_viewModes.ShowPartnerView(); }
     void NodeClick(controls::Node node) override { m_navigation.NodeClick(node); }
     void LoadChildNodes(controls::Node node) override { m_navigation.LoadChildNodes(node); }
+    void SelectNodeById(int32_t& id) override { m_navigation.SelectNodeById(id); }
     void setForceReload(bool value) override { m_navigation.setForceReload(value); }
 
 private:

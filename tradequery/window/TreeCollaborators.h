@@ -4,6 +4,7 @@
 // in for the tree without a database.
 #include "platform/controls/TreeViewNode.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace tq {
@@ -19,6 +20,7 @@ public:
     virtual void ShowPartnerView() = 0;               // mnuVCompany, "ByCompany"
     virtual void NodeClick(controls::Node node) = 0;  // a click, or the refresh's re-click
     virtual void LoadChildNodes(controls::Node node) = 0;
+    virtual void SelectNodeById(int32_t& id) = 0;    // the quick search's hit
     virtual void setForceReload(bool value) = 0;
 };
 

@@ -7,7 +7,7 @@
 #include "tradequery/host/Messages.h"
 #include "tradequery/host/Steps.h"
 #include "tradequery/window/LineShape.h"
-#include "tradequery/window/Twips.h"
+#include "platform/win/Twips.h"
 
 #include <QAction>
 #include <QLabel>
@@ -186,7 +186,7 @@ constexpr long kDesignHeight = 9000;
 
 void placeAtDesign(BrowseControls& c)
 {
-    using namespace twips;
+    using namespace win::twips;
     const long barBottom = toTwips(c.tbToolBar->sizeHint().height());
     const long titleTop = barBottom + 15 + 30;
     const long treeTop = titleTop + kTitleHeight;

@@ -7,7 +7,7 @@
 #include "tradequery/window/BrowseBase.h"
 #include "tradequery/host/Steps.h"
 #include "tradequery/window/LineShape.h"
-#include "tradequery/window/Twips.h"
+#include "platform/win/Twips.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,7 +20,7 @@
 
 namespace tq {
 
-using namespace twips;
+using namespace win::twips;
 
 WindowLayout::WindowLayout(BrowseBase& window) : QObject(&window), m_window(window), m_c(window.browseControls())
 {

@@ -2,6 +2,7 @@
 
 #include "platform/controls/Ledger50.h"
 #include "platform/controls/TreeView.h"
+#include "tradequery/find/LedgerConditions.h"
 #include "tradequery/host/KeyValueText.h"
 #include "tradequery/host/LayoutProfile.h"
 #include "tradequery/window/BrowseBase.h"
@@ -71,7 +72,7 @@ QFont GridFontFromProfile(const QString& value, QFont font)
 void LoadWindow(BrowseBase& window)
 {
     SetCaptions(window, window.browseControls(), window.QueryType());
-    // The condition dialog (frmF) comes with the find part.
+    step([&] { window.setConditions(std::make_unique<LedgerConditions>(window, &window)); });
     step([&] { window.treeCollaborators().StartUp(); });
     applyGridFont(window);
 }
@@ -90,6 +91,7 @@ void UnloadWindow(BrowseBase& window)
         QAction* byCompany = window.toolbarButton(QStringLiteral("ByCompany"));
         SaveLayoutSetting(QStringLiteral("ByCompany"), byCompany && byCompany->isChecked() ? 1 : 2);
     });
+    step([&] { window.setConditions(nullptr); });
     step([&] { window.setLedgerObject(nullptr); });
     step([&] { window.releaseTreeBuilder(); });
 }

@@ -8,6 +8,7 @@
 #include "tests/testsupport/FakeHost.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
 #include "tests/tradequery/window/BrowseWindowTestSupport.h"
+#include "tradequery/find/LedgerConditions.h"
 #include "tradequery/host/FrmQueryProperty.h"
 #include "tradequery/window/HelpTopic.h"
 #include "tradequery/window/ToolbarCommands.h"
@@ -93,7 +94,8 @@ TEST_F(BrowseCommandsTest, TheFramesOwnCommandsReachTheTree)
     window->toolbarButton(QStringLiteral("ByCompany"))->trigger();
     window->toolbarButton(QStringLiteral("refresh"))->trigger();
     EXPECT_EQ(window.treeCalls, (QStringList{"ShowItemView", "ShowPartnerView", "ForceReload true", "NodeClick gb12"}));
-    EXPECT_TRUE(window->ResetFindCount());
+    ASSERT_NE(window->conditions(), nullptr);
+    EXPECT_TRUE(window->conditions()->ResetFindCount());
 }
 
 TEST_F(BrowseCommandsTest, QueryOptionsRefusedWithoutTheSettingsRight)

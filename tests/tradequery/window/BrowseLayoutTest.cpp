@@ -3,7 +3,7 @@
 #include "tests/testsupport/FakeHost.h"
 #include "tests/testsupport/Screenshots.h"
 #include "tests/tradequery/window/BrowseWindowTestSupport.h"
-#include "tradequery/window/Twips.h"
+#include "platform/win/Twips.h"
 #include "tradequery/window/WindowLayout.h"
 
 #include "platform/controls/Ledger50.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace tq::twips;
+using namespace win::twips;
 
 class BrowseLayoutTest : public ::testing::Test {
 protected:

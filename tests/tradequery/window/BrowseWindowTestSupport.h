@@ -18,6 +18,7 @@ public:
     void ShowPartnerView() override { m_calls << QStringLiteral("ShowPartnerView"); }
     void NodeClick(controls::Node node) override { m_calls << QStringLiteral("NodeClick ") + node.Key(); }
     void LoadChildNodes(controls::Node node) override { m_calls << QStringLiteral("LoadChildNodes ") + node.Key(); }
+    void SelectNodeById(int32_t& id) override { m_calls << QStringLiteral("SelectNodeById %1").arg(id); }
     void setForceReload(bool value) override
     {
         m_calls << QStringLiteral("ForceReload %1").arg(value ? QStringLiteral("true") : QStringLiteral("false"));

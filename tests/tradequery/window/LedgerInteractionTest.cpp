@@ -7,6 +7,7 @@
 #include "tests/testsupport/Screenshots.h"
 #include "tests/tradequery/history/HistoryTestData.h"
 #include "tests/tradequery/window/BrowseWindowTestSupport.h"
+#include "tradequery/find/LedgerConditions.h"
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/history/CurrencyScale.h"
 #include "tradequery/history/FieldTable.h"
@@ -123,10 +124,10 @@ TEST_F(LedgerInteractionTest, DoubleClickedTitlesSortAscendingThenDescending)
     doubleClickTitle(18);  // another column starts ascending
     EXPECT_EQ(billColumn(), (QStringList{"XS000087", "XS000102"}));
     EXPECT_EQ(detail().recordset()->Sort(), QStringLiteral("FAmtTotalFor ASC"));
-    EXPECT_EQ(window->CurrentSort(), QString()) << "the sort dialog's sort is left alone";
+    EXPECT_EQ(window->conditions()->CurrentSort(), QString()) << "the sort dialog's sort is left alone";
 
     // A refresh applies the dialog's sort again.
-    window->setCurrentSort(QStringLiteral("FBillNo DESC"));
+    window->conditions()->frmF_SortNow(QStringLiteral("FBillNo DESC"));
     window->Refresh();
     EXPECT_EQ(billColumn(), (QStringList{"XS000102", "XS000087"}));
     EXPECT_TRUE(boxes.boxes().isEmpty());

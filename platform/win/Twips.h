@@ -4,7 +4,7 @@
 // runtime's "invalid property value" (380), so the layout step that computed it is skipped.
 #include <QWidget>
 
-namespace tq::twips {
+namespace win::twips {
 
 constexpr long PerPixel = 15;
 
@@ -21,4 +21,4 @@ void setTop(QWidget* widget, long value);
 void setWidth(QWidget* widget, long value);
 void setHeight(QWidget* widget, long value);
 
-} // namespace tq::twips
+} // namespace win::twips

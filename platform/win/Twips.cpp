@@ -1,17 +1,18 @@
-#include "tradequery/window/Twips.h"
+#include "platform/win/Twips.h"
 
 #include "platform/com/ComError.h"
 
 #include <cmath>
 
-namespace tq::twips {
+namespace win::twips {
 
 namespace {
 
-void refuseNegative(long value)
+// The error names the window the control sits on, as a form's property error does.
+void refuseNegative(const QWidget* widget, long value)
 {
     if (value < 0)
-        throw com::ComError(380, QStringLiteral("BrowseBase"), QStringLiteral("无效的属性值"));
+        throw com::ComError(380, widget->window()->objectName(), QStringLiteral("无效的属性值"));
 }
 
 } // namespace
@@ -36,14 +37,14 @@ void setTop(QWidget* widget, long value) { widget->move(widget->x(), toPixels(va
 
 void setWidth(QWidget* widget, long value)
 {
-    refuseNegative(value);
+    refuseNegative(widget, value);
     widget->resize(toPixels(value), widget->height());
 }
 
 void setHeight(QWidget* widget, long value)
 {
-    refuseNegative(value);
+    refuseNegative(widget, value);
     widget->resize(widget->width(), toPixels(value));
 }
 
-} // namespace tq::twips
+} // namespace win::twips
