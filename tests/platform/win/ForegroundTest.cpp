@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QMainWindow>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,62 +13,36 @@ protected:
     void TearDown() override { win::testing::clearForegroundOverride(); }
 };
 
-TEST_F(Foreground, OwnWindowsBelongToThisProcess)
+TEST_F(Foreground, OwnWindowsBelongToThisProcessAndUnknownOnesToNone)
 {
     QMainWindow main;
     int32_t pid = -1;
-    EXPECT_NE(win::GetWindowThreadProcessId(win::handleOf(&main), &pid), 0);
-    EXPECT_EQ(pid, win::GetCurrentProcessId());
+    EXPECT_EQ(win::GetWindowThreadProcessId(win::handleOf(&main), &pid), win::GetCurrentProcessId());
     EXPECT_EQ(pid, QCoreApplication::applicationPid());
-
     EXPECT_EQ(win::GetWindowThreadProcessId(0x7ffffff0, &pid), 0);
     EXPECT_EQ(pid, 0);
-    EXPECT_EQ(win::GetWindowThreadProcessId(win::handleOf(&main), nullptr), win::GetCurrentProcessId());
 }
 
-TEST_F(Foreground, SwitchToThisWindowBringsItToTheFront)
+TEST_F(Foreground, SwitchingBringsOurWindowInFrontOfAForeignOne)
 {
-    QMainWindow main;
-    main.show();
-    QMainWindow other;
-    other.show();
-    win::SwitchToThisWindow(win::handleOf(&main), true);
-    EXPECT_EQ(win::GetForegroundWindow(), win::handleOf(&main));
-    win::SwitchToThisWindow(win::handleOf(&other), true);
-    EXPECT_EQ(win::GetForegroundWindow(), win::handleOf(&other));
-}
-
-TEST_F(Foreground, AForeignWindowInFrontUntilOneOfOursIsSwitchedTo)
-{
-    QMainWindow main;
-    main.show();
+    auto main = std::make_unique<QMainWindow>();
+    auto other = std::make_unique<QMainWindow>();
+    main->show();
+    other->show();
     constexpr win::Handle foreign = 0x00E0F00C;
-    constexpr int32_t foreignPid = 999999;
-    win::testing::setForegroundOverride(foreign, foreignPid);
-
+    win::testing::setForegroundOverride(foreign, 999999);
     EXPECT_EQ(win::GetForegroundWindow(), foreign);
     int32_t pid = 0;
     win::GetWindowThreadProcessId(foreign, &pid);
-    EXPECT_EQ(pid, foreignPid);
-    EXPECT_NE(pid, win::GetCurrentProcessId());
-
-    win::SwitchToThisWindow(win::handleOf(&main), true);
-    EXPECT_EQ(win::GetForegroundWindow(), win::handleOf(&main));
-    win::GetWindowThreadProcessId(win::GetForegroundWindow(), &pid);
-    EXPECT_EQ(pid, win::GetCurrentProcessId());
-}
-
-TEST_F(Foreground, NoWindowShownMeansNoForeground)
-{
-    QApplication::processEvents();
-    {
-        QMainWindow main;
-        main.show();
-        win::SwitchToThisWindow(win::handleOf(&main), true);
-        main.hide();
-        QApplication::processEvents();
+    EXPECT_EQ(pid, 999999);
+    for (QMainWindow* window : {main.get(), other.get(), main.get()}) {
+        win::SwitchToThisWindow(win::handleOf(window), true);
+        EXPECT_EQ(win::GetForegroundWindow(), win::handleOf(window));
     }
-    EXPECT_EQ(win::GetForegroundWindow(), 0);
+    main.reset();
+    other.reset();
+    QApplication::processEvents();
+    EXPECT_EQ(win::GetForegroundWindow(), 0) << "no window shown, no foreground";
 }
 
 } // namespace
