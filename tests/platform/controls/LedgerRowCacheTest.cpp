@@ -22,6 +22,7 @@ TEST(LedgerRowCache, DropsTheRowUsedLongestAgoWhenFull)
     ASSERT_NE(cache.find(10), nullptr);  // 10 is now the most recent, 11 the oldest
     cache.insert(13, answerFor(13));
     EXPECT_FALSE(cache.contains(11));
+    EXPECT_TRUE(cache.contains(10) && cache.contains(12)) << "only one row makes room";
     cache.insert(12, answerFor(99));  // replacing refreshes and takes no extra place
     cache.insert(14, answerFor(14));
     EXPECT_FALSE(cache.contains(10));

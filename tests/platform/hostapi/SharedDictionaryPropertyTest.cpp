@@ -1,8 +1,5 @@
-// How a component reaches what its host shares: objects carried in property values, and the
-// shared dictionary found through a desktop-window property named by the process id.
-#include "platform/hostapi/GLData.h"
-#include "platform/hostapi/ObjectValue.h"
-#include "platform/hostapi/ShareProps.h"
+// How a component finds its host's shared dictionary: through a desktop-window property named
+// by the process id.
 #include "platform/hostapi/SharedDictionaryProperty.h"
 #include "platform/win/Foreground.h"
 #include "platform/win/WindowProperties.h"
@@ -12,31 +9,12 @@
 
 namespace {
 
-class FakeGLData : public hostapi::GLData {
-public:
-    QVariant AccessCheck(int16_t, int16_t, int32_t) override { return -1; }
-};
-
 class FakeSharedDictionary : public hostapi::SharedDictionary {
 public:
     QHash<QString, QVariant> values;
     bool Lookup(const QString& key) override { return values.contains(key); }
     QVariant Item(const QString& key) override { return values.value(key); }
 };
-
-TEST(ObjectValue, CarriesAnObjectAndGivesItOnlyAsAnInterfaceItHas)
-{
-    auto security = std::make_shared<FakeGLData>();
-    const QVariant object = hostapi::objectValue(security);
-    EXPECT_TRUE(hostapi::holdsObject(object));
-    EXPECT_EQ(hostapi::objectOf(object), security);
-    EXPECT_EQ(hostapi::objectAs<hostapi::GLData>(object), security);
-    EXPECT_EQ(hostapi::objectAs<hostapi::ShareProps>(object), nullptr);
-
-    const QVariant text(QStringLiteral("UserID=5;"));
-    EXPECT_FALSE(hostapi::holdsObject(text));
-    EXPECT_EQ(hostapi::objectOf(text), nullptr);
-}
 
 TEST(SharedDictionaryProperty, PublishedOnTheDesktopUnderTheProcessId)
 {
