@@ -1,10 +1,9 @@
 // What the user does and what code does to a shown tree: NodeClick only for the user's clicks and
 // keyboard moves, Expand for every expansion (user and code), selection kept in SelectedItem.
+#include "platform/com/ComError.h"
 #include "platform/controls/ImageList.h"
 #include "platform/controls/TreeView.h"
 #include "tests/platform/controls/TreeViewTestPrinters.h"
-
-#include "platform/com/ComError.h"
 
 #include <QAbstractItemView>
 #include <QTreeView>
@@ -17,7 +16,7 @@ using namespace controls;
 
 namespace {
 
-// root with groups g1 (children d11, d12) and g2 (child d21); all collapsed at first.
+// Root gc0 with groups gi1 (children gb11, gb12) and gi2 (child gb21); all collapsed at first.
 class TreeViewEventsTest : public ::testing::Test {
 protected:
     void SetUp() override
