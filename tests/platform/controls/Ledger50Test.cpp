@@ -2,6 +2,7 @@
 // current row, the pointer and its events.
 #include "platform/com/ComError.h"
 #include "platform/controls/Ledger50.h"
+#include "tests/platform/RaisedError.h"
 #include "tests/platform/controls/LedgerTestOwner.h"
 
 #include <QHeaderView>
@@ -141,7 +142,7 @@ TEST_F(LedgerGridTest, ValuesOutsideTheGridRaiseAnError)
         [&] { ledger.LedgerSelection().setCurrentRow(6); },
     };
     for (size_t i = 0; i < std::size(calls); ++i)
-        EXPECT_THROW(calls[i](), com::ComError) << "call " << i;
+        EXPECT_FALSE(platformtest::raisedBy(calls[i]).description.isEmpty()) << "call " << i << " raised no clear error";
 }
 
 TEST_F(LedgerGridTest, ColumnWidthsAndHidingRoundTripInTwipsAcrossNewCounts)
