@@ -4,6 +4,7 @@
 #include "platform/com/ErrorCodes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -30,6 +31,20 @@ QString recordedKey(QSettings& settings, const QString& progId)
             return key;
     }
     return {};
+}
+
+// A damaged file would make every later write fail: keep it beside the registry for a person
+// to look at and let the change start a fresh file.
+void setAsideIfDamaged(const QString& file)
+{
+    QSettings probe(file, QSettings::IniFormat);
+    probe.allKeys();  // the file is read at the first access
+    if (probe.status() != QSettings::FormatError)
+        return;
+    const QString aside = file + QStringLiteral(".corrupt");
+    QFile::remove(aside);
+    if (!QFile::rename(file, aside))
+        throw cannotWrite(file);
 }
 
 // Writes the file now, so a failure is reported to the caller that caused it.
@@ -60,6 +75,7 @@ void registerInProcServer(const QString& progId, const QString& libraryPath)
     // QSettings does not create missing folders before it writes.
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         throw cannotWrite(file);
+    setAsideIfDamaged(file);
     QSettings settings(file, QSettings::IniFormat);
     settings.beginGroup(kGroup);
     const QString previous = recordedKey(settings, progId);
@@ -75,6 +91,7 @@ bool unregisterInProcServer(const QString& progId)
     const QString file = componentRegistryFile();
     if (!QFileInfo::exists(file))
         return false;
+    setAsideIfDamaged(file);
     QSettings settings(file, QSettings::IniFormat);
     settings.beginGroup(kGroup);
     const QString key = recordedKey(settings, progId);

@@ -115,14 +115,11 @@ LedgerRowAnswer Ledger50Model::answer(long row) const
 {
     if (row < 1 || row > m_rows || m_asking.contains(row))
         return {};
-    auto cached = m_cache.constFind(row);
-    if (cached != m_cache.constEnd())
+    if (const LedgerRowAnswer* cached = m_cache.find(row))
         return *cached;
     m_asking.insert(row);
     LedgerRowAnswer result = ask(row);
     m_asking.remove(row);
-    if (m_cache.size() >= CACHE_LIMIT)
-        m_cache.clear();
     m_cache.insert(row, result);
     return result;
 }

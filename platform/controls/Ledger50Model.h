@@ -1,9 +1,10 @@
 #pragma once
 // The data side of the ledger grid. It holds no cell data: the row and column counts, the
-// column settings, and a short-lived cache of the row texts its owner answered. Row 1 (the
+// column settings, and a bounded cache of the row texts its owner answered. Row 1 (the
 // fixed title row) is shown as the view's header; model row i is ledger row i + 2.
+#include "platform/controls/LedgerRowCache.h"
+
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QSet>
 #include <QStringList>
 #include <QVariant>
@@ -11,13 +12,6 @@
 #include <vector>
 
 namespace controls {
-
-// One row as the owner answered it: the cells of "cell|cell|...|" and the row colour
-// (0x00BBGGRR; 0 keeps the grid's own background).
-struct LedgerRowAnswer {
-    QStringList cells;
-    long color = 0;
-};
 
 struct LedgerColumnSettings {
     long widthTwips = 1200;
@@ -37,8 +31,8 @@ public:
     // Asks the owner to format a number with a column's pattern; empty keeps the cell text.
     using ValueFormatter = std::function<QString(const QVariant& value, const QString& pattern)>;
 
-    // Beyond this many cached rows the cache starts afresh; only painted rows are asked, so a
-    // screenful always fits.
+    // At most this many answered rows are kept; beyond it the row used longest ago goes. Only
+    // painted rows are asked, so many screenfuls fit.
     static constexpr int CACHE_LIMIT = 4096;
 
     explicit Ledger50Model(QObject* parent = nullptr);
@@ -63,7 +57,7 @@ public:
     void redraw();
 
     // The answer for a ledger row (1-based), asked once and then kept until the next
-    // row-count, column-count or redraw change.
+    // row-count, column-count or redraw change (or until the cache needs its place).
     LedgerRowAnswer answer(long row) const;
     // Asks the owner afresh without touching the cache (printing walks every row).
     LedgerRowAnswer fetch(long row);
@@ -90,7 +84,7 @@ private:
     RowSource m_rowSource;
     ValueFormatter m_formatter;
     // Painting is const in Qt's eyes; the cache of answers is not part of the model's state.
-    mutable QHash<long, LedgerRowAnswer> m_cache;
+    mutable LedgerRowCache m_cache{CACHE_LIMIT};
     mutable QSet<long> m_asking;  // rows being asked, so a handler reading them cannot recurse
 };
 

@@ -1,26 +1,25 @@
 #pragma once
 // A small recordset with one field of every type, nulls, mixed case, trailing blanks and
-// Chinese text, and helpers to read which rows a view shows.
+// Chinese text, and helpers to read which rows a view shows and what a call raised.
 #include "platform/ado/Recordset.h"
-#include "platform/com/ComError.h"
+#include "tests/platform/RaisedError.h"
 
 #include <QDateTime>
-#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace adotest {
 
-inline QDateTime at(int y, int m, int d, int h = 0, int min = 0)
-{
-    return QDateTime(QDate(y, m, d), QTime(h, min));
-}
+using Ids = std::vector<qint64>;
 
 // FID is the row's number in query order.
+// 1 螺栓 M8 10 2008-01-05 | 2 "bolt " 2.5 2008-01-06 10:30 | 3 BOLT -3 2007-12-31 | 4 nulls |
+// 5 Nut 100 2008-02-01 | 6 螺母 0.5 2008-01-05 | 7 washer bolt 10 2009-06-30
 inline ado::RecordsetPtr sampleRecordset()
 {
     using ado::FieldType;
     const QVariant null;
+    const auto at = [](int y, int m, int d, int h = 0, int min = 0) { return QDateTime(QDate(y, m, d), QTime(h, min)); };
     return ado::Recordset::make(
         {{"FID", FieldType::Integer}, {"FName", FieldType::Text}, {"FQty", FieldType::Double},
          {"FDate", FieldType::Date}, {"FActive", FieldType::Boolean}, {"F Note", FieldType::Text}},
@@ -45,14 +44,13 @@ inline ado::RecordsetPtr numberedRecordset(int n)
 }
 
 // The FIDs of the current view, walked from its first record; leaves the cursor at EOF.
-inline std::vector<qint64> visibleIds(ado::Recordset& rs)
+inline Ids visibleIds(ado::Recordset& rs)
 {
-    std::vector<qint64> ids;
+    Ids ids;
     if (rs.RecordCount() == 0)
         return ids;
-    const int fid = rs.fieldIndex("FID");
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-        ids.push_back(rs.value(fid).toLongLong());
+        ids.push_back(rs.value("FID").toLongLong());
     return ids;
 }
 
@@ -61,19 +59,13 @@ inline qint64 currentId(const ado::Recordset& rs)
     return rs.value("FID").toLongLong();
 }
 
-// Runs action and checks that it raises a ComError with this number whose description
-// holds `fragment`.
-inline void expectComError(const std::function<void()>& action, int32_t number,
-                           const QString& fragment = {})
+// Checks that the action raises a ComError with this number whose description holds `fragment`.
+inline void expectComError(const std::function<void()>& action, int32_t number, const QString& fragment = {})
 {
-    try {
-        action();
-        ADD_FAILURE() << "no error raised, expected " << std::hex << number;
-    } catch (const com::ComError& error) {
-        EXPECT_EQ(error.number(), number) << error.description().toStdString();
-        EXPECT_TRUE(error.description().contains(fragment))
-            << error.description().toStdString() << " lacks " << fragment.toStdString();
-    }
+    const platformtest::Raised raised = platformtest::raisedBy(action);
+    EXPECT_EQ(raised.number, number) << raised.description.toStdString();
+    EXPECT_TRUE(raised.description.contains(fragment))
+        << raised.description.toStdString() << " lacks " << fragment.toStdString();
 }
 
 } // namespace adotest

@@ -11,7 +11,6 @@ using ado::Recordset;
 
 namespace {
 
-constexpr int32_t kNoError = 0;
 constexpr int32_t kBofEof = com::ADO_BOF_OR_EOF;
 constexpr int32_t kArgs = com::ADO_ARGUMENTS_WRONG;
 
@@ -29,10 +28,7 @@ TEST_P(CursorRules, LandsWhereExpected)
 {
     const CursorCase& c = GetParam();
     auto rs = numberedRecordset(c.rows);
-    if (c.error == kNoError)
-        c.steps(*rs);
-    else
-        expectComError([&] { c.steps(*rs); }, c.error);
+    EXPECT_EQ(platformtest::raisedBy([&] { c.steps(*rs); }).number, c.error);
     EXPECT_EQ(rs->AbsolutePosition(), c.position);
     const bool empty = c.position == ado::adPosUnknown;
     EXPECT_EQ(rs->Bof(), empty || c.position == ado::adPosBOF);
@@ -46,31 +42,30 @@ using R = Recordset;
 const long kBOF = ado::adPosBOF, kEOF = ado::adPosEOF, kUnknown = ado::adPosUnknown;
 
 INSTANTIATE_TEST_SUITE_P(Table, CursorRules, ::testing::Values(
-    CursorCase{"OpensOnFirst", 5, [](R&) {}, kNoError, 1},
-    CursorCase{"NextTwice", 5, [](R& r) { r.MoveNext(); r.MoveNext(); }, kNoError, 3},
-    CursorCase{"PastLastIsEof", 5, [](R& r) { r.MoveLast(); r.MoveNext(); }, kNoError, kEOF},
+    CursorCase{"OpensOnFirst", 5, [](R&) {}, 0, 1}, CursorCase{"NextTwice", 5, [](R& r) { r.MoveNext(); r.MoveNext(); }, 0, 3},
+    CursorCase{"PastLastIsEof", 5, [](R& r) { r.MoveLast(); r.MoveNext(); }, 0, kEOF},
     CursorCase{"ForwardAtEof", 5, [](R& r) { r.MoveLast(); r.MoveNext(); r.MoveNext(); }, kBofEof, kEOF},
-    CursorCase{"BeforeFirstIsBof", 5, [](R& r) { r.MovePrevious(); }, kNoError, kBOF},
+    CursorCase{"BeforeFirstIsBof", 5, [](R& r) { r.MovePrevious(); }, 0, kBOF},
     CursorCase{"BackwardAtBof", 5, [](R& r) { r.MovePrevious(); r.MovePrevious(); }, kBofEof, kBOF},
-    CursorCase{"BackFromEof", 5, [](R& r) { r.Move(10); r.Move(-2); }, kNoError, 4},
-    CursorCase{"OnFromBof", 5, [](R& r) { r.Move(-10); r.Move(2); }, kNoError, 2},
+    CursorCase{"BackFromEof", 5, [](R& r) { r.Move(10); r.Move(-2); }, 0, 4},
+    CursorCase{"OnFromBof", 5, [](R& r) { r.Move(-10); r.Move(2); }, 0, 2},
     CursorCase{"ZeroAtEof", 5, [](R& r) { r.Move(5); r.Move(0); }, kBofEof, kEOF},
     CursorCase{"ZeroAtBof", 5, [](R& r) { r.Move(-1); r.Move(0); }, kBofEof, kBOF},
-    CursorCase{"ZeroStays", 5, [](R& r) { r.Move(2); r.Move(0); }, kNoError, 3},
-    CursorCase{"FromFirst", 5, [](R& r) { r.MoveLast(); r.Move(4, ado::adBookmarkFirst); }, kNoError, 5},
-    CursorCase{"FromFirstPastEnd", 5, [](R& r) { r.Move(5, ado::adBookmarkFirst); }, kNoError, kEOF},
-    CursorCase{"FromFirstBeforeStart", 5, [](R& r) { r.Move(-1, ado::adBookmarkFirst); }, kNoError, kBOF},
-    CursorCase{"FromFirstWhileAtEof", 5, [](R& r) { r.Move(9); r.Move(1, ado::adBookmarkFirst); }, kNoError, 2},
-    CursorCase{"FromLast", 5, [](R& r) { r.Move(-4, ado::adBookmarkLast); }, kNoError, 1},
-    CursorCase{"FromLastPastEnd", 5, [](R& r) { r.Move(1, ado::adBookmarkLast); }, kNoError, kEOF},
-    CursorCase{"HugeForward", 5, [](R& r) { r.Move(std::numeric_limits<long>::max()); }, kNoError, kEOF},
-    CursorCase{"HugeBackward", 5, [](R& r) { r.Move(std::numeric_limits<long>::min()); }, kNoError, kBOF},
+    CursorCase{"ZeroStays", 5, [](R& r) { r.Move(2); r.Move(0); }, 0, 3},
+    CursorCase{"FromFirst", 5, [](R& r) { r.MoveLast(); r.Move(4, ado::adBookmarkFirst); }, 0, 5},
+    CursorCase{"FromFirstPastEnd", 5, [](R& r) { r.Move(5, ado::adBookmarkFirst); }, 0, kEOF},
+    CursorCase{"FromFirstBeforeStart", 5, [](R& r) { r.Move(-1, ado::adBookmarkFirst); }, 0, kBOF},
+    CursorCase{"FromFirstWhileAtEof", 5, [](R& r) { r.Move(9); r.Move(1, ado::adBookmarkFirst); }, 0, 2},
+    CursorCase{"FromLast", 5, [](R& r) { r.Move(-4, ado::adBookmarkLast); }, 0, 1},
+    CursorCase{"FromLastPastEnd", 5, [](R& r) { r.Move(1, ado::adBookmarkLast); }, 0, kEOF},
+    CursorCase{"HugeForward", 5, [](R& r) { r.Move(std::numeric_limits<long>::max()); }, 0, kEOF},
+    CursorCase{"HugeBackward", 5, [](R& r) { r.Move(std::numeric_limits<long>::min()); }, 0, kBOF},
     CursorCase{"UnknownStart", 5, [](R& r) { r.Move(1, ado::BookmarkEnum(7)); }, kArgs, 1},
-    CursorCase{"Absolute", 5, [](R& r) { r.SetAbsolutePosition(3); }, kNoError, 3},
+    CursorCase{"Absolute", 5, [](R& r) { r.SetAbsolutePosition(3); }, 0, 3},
     CursorCase{"AbsoluteZero", 5, [](R& r) { r.MoveNext(); r.SetAbsolutePosition(0); }, kArgs, 2},
     CursorCase{"AbsoluteBeyond", 5, [](R& r) { r.SetAbsolutePosition(6); }, kArgs, 1},
-    CursorCase{"OneRowNext", 1, [](R& r) { r.MoveNext(); }, kNoError, kEOF},
-    CursorCase{"OneRowLastThenBack", 1, [](R& r) { r.MoveLast(); r.MovePrevious(); }, kNoError, kBOF},
+    CursorCase{"OneRowNext", 1, [](R& r) { r.MoveNext(); }, 0, kEOF},
+    CursorCase{"OneRowLastThenBack", 1, [](R& r) { r.MoveLast(); r.MovePrevious(); }, 0, kBOF},
     CursorCase{"EmptyMoveFirst", 0, [](R& r) { r.MoveFirst(); }, kBofEof, kUnknown},
     CursorCase{"EmptyMoveLast", 0, [](R& r) { r.MoveLast(); }, kBofEof, kUnknown},
     CursorCase{"EmptyMoveNext", 0, [](R& r) { r.MoveNext(); }, kBofEof, kUnknown},
@@ -122,11 +117,11 @@ TEST(RecordsetMake, ConvertsCompatibleValuesToTheFieldTypes)
          {"B", ado::FieldType::Boolean}, {"S", ado::FieldType::Text}},
         {{int(7), QString("2.5"), QDate(2008, 1, 5), int(1), qint64(42)},
          {QVariant::fromValue(nullptr), QVariant(), QDateTime(), QVariant(), QVariant()}});
-    EXPECT_EQ(rs->value(0).metaType(), QMetaType::fromType<qint64>());
-    EXPECT_EQ(rs->value(1).toDouble(), 2.5);
-    EXPECT_EQ(rs->value(2).toDateTime(), at(2008, 1, 5));
-    EXPECT_EQ(rs->value(3).metaType(), QMetaType::fromType<bool>());
-    EXPECT_EQ(rs->value(4).toString(), "42");
+    const QVariant expected[] = {qint64(7), 2.5, QDateTime(QDate(2008, 1, 5), QTime(0, 0)), true, QString("42")};
+    for (int field = 0; field < 5; ++field) {
+        EXPECT_EQ(rs->value(field), expected[field]) << field;
+        EXPECT_EQ(rs->value(field).metaType(), expected[field].metaType()) << field;
+    }
     rs->MoveNext();
     for (int field = 0; field < 5; ++field)
         EXPECT_FALSE(rs->value(field).isValid()) << field;
@@ -146,28 +141,18 @@ TEST(RecordsetMake, RejectsRowsThatDoNotFitTheFields)
 TEST(RecordsetClosed, EverythingButStateRaises3704)
 {
     const std::vector<std::pair<const char*, std::function<void(R&)>>> uses = {
-        {"Eof", [](R& r) { r.Eof(); }},
-        {"Bof", [](R& r) { r.Bof(); }},
-        {"RecordCount", [](R& r) { r.RecordCount(); }},
-        {"MoveFirst", [](R& r) { r.MoveFirst(); }},
-        {"MoveLast", [](R& r) { r.MoveLast(); }},
-        {"MoveNext", [](R& r) { r.MoveNext(); }},
-        {"MovePrevious", [](R& r) { r.MovePrevious(); }},
-        {"Move", [](R& r) { r.Move(1, ado::adBookmarkFirst); }},
+        {"Eof", [](R& r) { r.Eof(); }}, {"Bof", [](R& r) { r.Bof(); }},
+        {"RecordCount", [](R& r) { r.RecordCount(); }}, {"MoveFirst", [](R& r) { r.MoveFirst(); }},
+        {"MoveLast", [](R& r) { r.MoveLast(); }}, {"MoveNext", [](R& r) { r.MoveNext(); }},
+        {"MovePrevious", [](R& r) { r.MovePrevious(); }}, {"Move", [](R& r) { r.Move(1, ado::adBookmarkFirst); }},
         {"AbsolutePosition", [](R& r) { r.AbsolutePosition(); }},
         {"SetAbsolutePosition", [](R& r) { r.SetAbsolutePosition(1); }},
-        {"Bookmark", [](R& r) { r.Bookmark(); }},
-        {"SetBookmark", [](R& r) { r.SetBookmark({}); }},
-        {"Filter", [](R& r) { r.Filter(); }},
-        {"SetFilter", [](R& r) { r.SetFilter(""); }},
-        {"Sort", [](R& r) { r.Sort(); }},
-        {"SetSort", [](R& r) { r.SetSort(""); }},
-        {"Clone", [](R& r) { r.Clone(); }},
-        {"Close", [](R& r) { r.Close(); }},
-        {"storage", [](R& r) { r.storage(); }},
-        {"Fields.Count", [](R& r) { r.Fields().Count(); }},
-        {"value", [](R& r) { r.value(0); }},
-        {"fieldIndex", [](R& r) { r.fieldIndex("FID"); }},
+        {"Bookmark", [](R& r) { r.Bookmark(); }}, {"SetBookmark", [](R& r) { r.SetBookmark({}); }},
+        {"Filter", [](R& r) { r.Filter(); }}, {"SetFilter", [](R& r) { r.SetFilter(""); }},
+        {"Sort", [](R& r) { r.Sort(); }}, {"SetSort", [](R& r) { r.SetSort(""); }},
+        {"Clone", [](R& r) { r.Clone(); }}, {"Close", [](R& r) { r.Close(); }},
+        {"storage", [](R& r) { r.storage(); }}, {"Fields.Count", [](R& r) { r.Fields().Count(); }},
+        {"value", [](R& r) { r.value(0); }}, {"fieldIndex", [](R& r) { r.fieldIndex("FID"); }},
     };
     Recordset neverOpened;
     auto closed = numberedRecordset(2);
@@ -179,15 +164,6 @@ TEST(RecordsetClosed, EverythingButStateRaises3704)
             expectComError([&] { use(*rs); }, com::ADO_OBJECT_CLOSED);
         }
     }
-}
-
-TEST(RecordsetClosed, ClosingLeavesClonesOpen)
-{
-    auto rs = numberedRecordset(3);
-    auto clone = rs->Clone();
-    rs->Close();
-    EXPECT_EQ(clone->State(), ado::adStateOpen);
-    EXPECT_EQ(visibleIds(*clone), (std::vector<qint64>{1, 2, 3}));
 }
 
 } // namespace

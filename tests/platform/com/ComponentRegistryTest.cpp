@@ -1,14 +1,16 @@
-// The per-user component registry: where it lives, and entries recorded, found without regard
-// to case, replaced and removed.
-#include "platform/com/ComError.h"
+// The per-user component registry: where it lives, entries recorded, found without regard to
+// case, replaced and removed, and files it cannot write or read.
 #include "platform/com/ComponentRegistry.h"
 #include "platform/com/ErrorCodes.h"
+#include "tests/platform/RaisedError.h"
 #include "tests/testsupport/TemporaryComponentRegistry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <gtest/gtest.h>
+
+using platformtest::raisedBy;
 
 namespace {
 
@@ -20,7 +22,6 @@ TEST(ComponentRegistry, LivesInTheUserConfigFolderUnlessTheEnvironmentNamesAnoth
 {
     TemporaryComponentRegistry registry;
     EXPECT_EQ(com::componentRegistryFile(), registry.file());
-
     const QByteArray previousFile = qgetenv(com::kComponentRegistryVariable);
     const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
     qunsetenv(com::kComponentRegistryVariable);
@@ -33,49 +34,38 @@ TEST(ComponentRegistry, LivesInTheUserConfigFolderUnlessTheEnvironmentNamesAnoth
     qputenv(com::kComponentRegistryVariable, previousFile);
 }
 
-TEST(ComponentRegistry, RecordsTheAbsoluteLibraryPathUnderTheProgId)
+TEST(ComponentRegistry, RecordsAbsolutePathsUnderProgIdsThatIgnoreCase)
 {
     TemporaryComponentRegistry registry;
     EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
-
+    EXPECT_FALSE(com::unregisterInProcServer(kProgId)) << "no file yet";
     com::registerInProcServer(kProgId, QStringLiteral("lib/libZELTradeQuery.so"));
-    const QString expected = QDir::current().absoluteFilePath(QStringLiteral("lib/libZELTradeQuery.so"));
-    EXPECT_EQ(com::inProcServerPath(kProgId), expected);
-    EXPECT_EQ(com::inProcServerPath(QStringLiteral("zeltradequery.TRADEQUERY")), expected);
-
+    const QString first = QDir::current().absoluteFilePath(QStringLiteral("lib/libZELTradeQuery.so"));
+    EXPECT_EQ(com::inProcServerPath(QStringLiteral("zeltradequery.TRADEQUERY")), first);
     // What another program reading the file finds.
-    QSettings file(registry.file(), QSettings::IniFormat);
-    EXPECT_EQ(file.value(QStringLiteral("InProcServers/ZELTradeQuery.TradeQuery")).toString(), expected);
-}
+    EXPECT_EQ(QSettings(registry.file(), QSettings::IniFormat).value("InProcServers/" + kProgId).toString(), first);
 
-TEST(ComponentRegistry, RegisteringAgainInAnotherCaseReplacesTheEntry)
-{
-    TemporaryComponentRegistry registry;
-    com::registerInProcServer(kProgId, QStringLiteral("/opt/a/libZELTradeQuery.so"));
     com::registerInProcServer(QStringLiteral("Other.Class"), QStringLiteral("/opt/other.so"));
-    com::registerInProcServer(QStringLiteral("zeltradequery.tradequery"), QStringLiteral("/opt/b/libZELTradeQuery.so"));
-
+    com::registerInProcServer(QStringLiteral("zeltradequery.tradequery"), QStringLiteral("/opt/b/lib.so"));
     EXPECT_EQ(com::registeredInProcServers(),
               (QStringList{QStringLiteral("Other.Class"), QStringLiteral("zeltradequery.tradequery")}));
-    EXPECT_EQ(com::inProcServerPath(kProgId), QStringLiteral("/opt/b/libZELTradeQuery.so"));
-}
-
-TEST(ComponentRegistry, UnregisteringRemovesOnlyThatEntry)
-{
-    TemporaryComponentRegistry registry;
-    EXPECT_FALSE(com::unregisterInProcServer(kProgId));  // no file yet
-    com::registerInProcServer(kProgId, QStringLiteral("/opt/libZELTradeQuery.so"));
-    com::registerInProcServer(QStringLiteral("Other.Class"), QStringLiteral("/opt/other.so"));
+    EXPECT_EQ(com::inProcServerPath(kProgId), QStringLiteral("/opt/b/lib.so"));
 
     EXPECT_TRUE(com::unregisterInProcServer(QStringLiteral("ZELTRADEQUERY.TradeQuery")));
+    EXPECT_FALSE(com::unregisterInProcServer(kProgId));
     EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
     EXPECT_EQ(com::inProcServerPath(QStringLiteral("Other.Class")), QStringLiteral("/opt/other.so"));
-    EXPECT_FALSE(com::unregisterInProcServer(kProgId));
 }
 
-TEST(ComponentRegistry, AFileThatCannotBeWrittenIsAnErrorNamingIt)
+TEST(ComponentRegistry, RefusesEmptyEntriesAndNamesAFileItCannotWrite)
 {
     TemporaryComponentRegistry registry;
+    EXPECT_EQ(raisedBy([] { com::registerInProcServer({}, QStringLiteral("/opt/a.so")); }).number,
+              com::VB_INVALID_PROC_CALL);
+    EXPECT_EQ(raisedBy([] { com::registerInProcServer(kProgId, QStringLiteral("  ")); }).number,
+              com::VB_INVALID_PROC_CALL);
+    EXPECT_TRUE(com::registeredInProcServers().isEmpty());
+
     // A plain file where the registry's folder should be.
     const QString blocker = registry.folder() + QStringLiteral("/not-a-folder");
     QFile file(blocker);
@@ -83,24 +73,31 @@ TEST(ComponentRegistry, AFileThatCannotBeWrittenIsAnErrorNamingIt)
     file.close();
     const QString target = blocker + QStringLiteral("/components.ini");
     qputenv(com::kComponentRegistryVariable, QFile::encodeName(target));
-
-    try {
-        com::registerInProcServer(kProgId, QStringLiteral("/opt/libZELTradeQuery.so"));
-        ADD_FAILURE() << "no error";
-    } catch (const com::ComError& error) {
-        EXPECT_EQ(error.number(), com::SELFREG_E_CLASS_);
-        EXPECT_TRUE(error.description().contains(target)) << error.description().toStdString();
-    }
+    const auto raised = raisedBy([] { com::registerInProcServer(kProgId, QStringLiteral("/opt/lib.so")); });
+    EXPECT_EQ(raised.number, com::SELFREG_E_CLASS_);
+    EXPECT_TRUE(raised.description.contains(target)) << raised.description.toStdString();
 }
 
-TEST(ComponentRegistry, EmptyProgIdOrPathIsRefused)
+TEST(ComponentRegistry, ADamagedFileFindsNothingAndIsSetAsideByTheNextChange)
 {
     TemporaryComponentRegistry registry;
-    for (const auto& [progId, path] : {std::pair{QString(), QStringLiteral("/opt/a.so")},
-                                       std::pair{kProgId, QStringLiteral("  ")}}) {
-        EXPECT_THROW(com::registerInProcServer(progId, path), com::ComError);
+    const QByteArray damaged("\xff\xfe\0\x01[InProcServers\n=\n\"ZELTradeQuery.TradeQuery\n\x80\x81", 49);
+    for (const bool registering : {true, false}) {
+        QFile file(registry.file());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
+        if (registering) {
+            com::registerInProcServer(kProgId, QStringLiteral("/opt/lib.so"));
+            EXPECT_EQ(com::inProcServerPath(kProgId), QStringLiteral("/opt/lib.so"));
+        } else {
+            EXPECT_FALSE(com::unregisterInProcServer(kProgId));
+        }
+        QFile aside(registry.file() + QStringLiteral(".corrupt"));
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(aside.readAll(), damaged);
     }
-    EXPECT_TRUE(com::registeredInProcServers().isEmpty());
 }
 
 } // namespace

@@ -1,11 +1,18 @@
-// The ProgID registry: lookup without regard to case, the fallback, and the errors it raises.
+// Creating objects by ProgID: lookup without regard to case, the fallback for unregistered
+// ProgIDs (in-process server libraries plug in there), and the errors that name the ProgID.
+#include "platform/com/ComponentRegistry.h"
 #include "platform/com/ErrorCodes.h"
+#include "platform/com/InProcServer.h"
 #include "platform/com/ObjectFactory.h"
+#include "tests/platform/RaisedError.h"
+#include "tests/testsupport/TemporaryComponentRegistry.h"
 
+#include <QFileInfo>
 #include <QStringList>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
-#include <functional>
+using platformtest::raisedBy;
 
 namespace {
 
@@ -27,51 +34,33 @@ protected:
         factory.unregisterClass(QStringLiteral("ZELTest.Counter"));
         factory.setFallback({});
     }
-
-    static com::ComError errorOf(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const com::ComError& error) {
-            return error;
-        }
-        ADD_FAILURE() << "no error raised";
-        return com::ComError(0, QString(), QString());
-    }
 };
 
-TEST_F(ObjectFactoryTest, FindsProgIdsWithoutRegardToCase)
+TEST_F(ObjectFactoryTest, FindsProgIdsWithoutRegardToCaseAndMakesANewObjectEachTime)
 {
     factory.registerClass(QStringLiteral("ZELTest.Greeter"), [] { return std::make_shared<Greeter>(); });
-    EXPECT_TRUE(factory.isRegistered(QStringLiteral("zeltest.greeter")));
     EXPECT_TRUE(factory.isRegistered(QStringLiteral("ZELTEST.GREETER")));
     EXPECT_EQ(factory.createAs<Greeter>(QStringLiteral("zelTEST.greeter"))->greet(), "hello");
-
+    EXPECT_NE(factory.create(QStringLiteral("ZELTest.Greeter")), factory.create(QStringLiteral("ZELTest.Greeter")));
     factory.unregisterClass(QStringLiteral("ZELTEST.greeter"));
     EXPECT_FALSE(factory.isRegistered(QStringLiteral("ZELTest.Greeter")));
 }
 
-TEST_F(ObjectFactoryTest, EachCreateMakesANewObject)
+TEST_F(ObjectFactoryTest, WhatCannotBeCreatedRaisesCantCreateNamingTheProgId)
 {
     factory.registerClass(QStringLiteral("ZELTest.Counter"), [] { return std::make_shared<Counter>(); });
-    EXPECT_NE(factory.create(QStringLiteral("ZELTest.Counter")),
-              factory.create(QStringLiteral("ZELTest.Counter")));
-}
-
-TEST_F(ObjectFactoryTest, UnknownProgIdRaisesCantCreateNamingIt)
-{
-    const com::ComError error = errorOf([&] { factory.create(QStringLiteral("ZELTest.Missing")); });
-    EXPECT_EQ(error.number(), com::VB_CANT_CREATE_OBJECT);
-    EXPECT_EQ(error.source(), "ZELTest.Missing");
-    EXPECT_TRUE(error.description().contains("ZELTest.Missing"));
-}
-
-TEST_F(ObjectFactoryTest, CreateAsWithoutTheInterfaceRaisesCantCreate)
-{
-    factory.registerClass(QStringLiteral("ZELTest.Counter"), [] { return std::make_shared<Counter>(); });
-    const com::ComError error = errorOf([&] { factory.createAs<Greeter>(QStringLiteral("ZELTest.Counter")); });
-    EXPECT_EQ(error.number(), com::VB_CANT_CREATE_OBJECT);
-    EXPECT_TRUE(error.description().contains("ZELTest.Counter"));
+    factory.registerClass(QStringLiteral("ZELTest.Greeter"), [] { return com::ComObjectPtr(); });
+    const std::pair<QString, std::function<void()>> cases[] = {
+        {"ZELTest.Missing", [&] { factory.create(QStringLiteral("ZELTest.Missing")); }},
+        {"ZELTest.Counter", [&] { factory.createAs<Greeter>(QStringLiteral("ZELTest.Counter")); }},  // no Greeter
+        {"ZELTest.Greeter", [&] { factory.create(QStringLiteral("ZELTest.Greeter")); }},  // creator gave nothing
+    };
+    for (const auto& [progId, create] : cases) {
+        const auto raised = raisedBy(create);
+        EXPECT_EQ(raised.number, com::VB_CANT_CREATE_OBJECT) << progId.toStdString();
+        EXPECT_EQ(raised.source, progId);
+        EXPECT_TRUE(raised.description.contains(progId)) << raised.description.toStdString();
+    }
 }
 
 TEST_F(ObjectFactoryTest, FallbackIsAskedOnlyWhenNoCreatorIsRegistered)
@@ -82,24 +71,35 @@ TEST_F(ObjectFactoryTest, FallbackIsAskedOnlyWhenNoCreatorIsRegistered)
         return progId == QStringLiteral("ZELTest.Greeter") ? std::make_shared<Greeter>() : nullptr;
     });
     factory.registerClass(QStringLiteral("ZELTest.Counter"), [] { return std::make_shared<Counter>(); });
-
     EXPECT_NE(factory.create(QStringLiteral("zeltest.counter")), nullptr);
     EXPECT_TRUE(asked.isEmpty());
-
     EXPECT_EQ(factory.createAs<Greeter>(QStringLiteral("ZELTest.Greeter"))->greet(), "hello");
-    EXPECT_EQ(asked, QStringList{QStringLiteral("ZELTest.Greeter")});
-
-    // A fallback that has nothing either ends in the same error.
-    const com::ComError error = errorOf([&] { factory.create(QStringLiteral("ZELTest.Nobody")); });
-    EXPECT_EQ(error.number(), com::VB_CANT_CREATE_OBJECT);
-    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(raisedBy([&] { factory.create(QStringLiteral("ZELTest.Nobody")); }).number, com::VB_CANT_CREATE_OBJECT);
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("ZELTest.Greeter"), QStringLiteral("ZELTest.Nobody")}));
 }
 
-TEST_F(ObjectFactoryTest, ACreatorThatGivesNothingRaisesCantCreate)
+TEST_F(ObjectFactoryTest, InProcServerFallbackNamesTheLibraryItCouldNotUse)
 {
-    factory.registerClass(QStringLiteral("ZELTest.Counter"), [] { return com::ComObjectPtr(); });
-    EXPECT_EQ(errorOf([&] { factory.create(QStringLiteral("ZELTest.Counter")); }).number(),
-              com::VB_CANT_CREATE_OBJECT);
+    fakehost::TemporaryComponentRegistry registry;
+    com::installInProcServerFallback();
+    // The platform library itself is loaded and exports no DllGetClassObject.
+    Dl_info info{};
+    ASSERT_NE(::dladdr(reinterpret_cast<const void*>(&com::componentRegistryFile), &info), 0);
+    const QString noServer = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteFilePath();
+    const QString missing = registry.folder() + QStringLiteral("/gone/libServer.so");
+    const QString progId = QStringLiteral("ZELTest.Server");
+
+    EXPECT_EQ(com::createFromInProcServer(progId), nullptr) << "unregistered: left to the factory";
+    EXPECT_EQ(raisedBy([&] { factory.create(progId); }).number, com::VB_CANT_CREATE_OBJECT);
+    const std::pair<QString, QString> cases[] = {{missing, missing}, {noServer, QStringLiteral("DllGetClassObject")}};
+    for (const auto& [library, named] : cases) {
+        com::registerInProcServer(progId, library);
+        const auto raised = raisedBy([&] { factory.create(progId); });
+        EXPECT_EQ(raised.number, com::VB_CANT_CREATE_OBJECT);
+        EXPECT_EQ(raised.source, progId);
+        for (const QString& part : {progId, library, named})
+            EXPECT_TRUE(raised.description.contains(part)) << raised.description.toStdString();
+    }
 }
 
 } // namespace

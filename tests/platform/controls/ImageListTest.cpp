@@ -1,11 +1,13 @@
-// The image list: numbering, keys, the picture references that controls pass, and its errors.
-#include "platform/controls/ImageList.h"
-#include "platform/controls/TreeViewErrors.h"
-#include "tests/platform/controls/TreeViewTestPrinters.h"
-
+// The image list: numbering, keys, the picture references that controls pass, and its errors;
+// and the browse window's standard set of pictures.
 #include "platform/com/ErrorCodes.h"
+#include "platform/controls/ImageList.h"
+#include "platform/controls/ImageListNavigationPictures.h"
+#include "platform/controls/TreeViewErrors.h"
+#include "tests/platform/RaisedError.h"
 
 #include <QPixmap>
+#include <QSet>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -31,56 +33,22 @@ protected:
     ImageList images;
 };
 
-TEST_F(ImageListTest, NumbersPicturesFromOneAndFindsThemByKey)
+TEST_F(ImageListTest, ResolvesThePictureReferencesControlsPassAndRaisesForBadOnes)
 {
-    EXPECT_EQ(images.Count(), 3);
-    EXPECT_EQ(images.ListImages(1).Index, 1);
+    const std::tuple<QVariant, int, int32_t> cases[] = {  // reference, index, error a caller gets
+        {QVariant(), 0, 0}, {QString(), 0, 0}, {0, 0, 0}, {1, 1, 0}, {3, 3, 0}, {QStringLiteral("Item"), 2, 0},
+        {qint64(2), 2, 0}, {2.0, 2, 0}, {short(3), 3, 0}, {4, 0, errors::INDEX_OUT_OF_BOUNDS},
+        {-1, 0, errors::INDEX_OUT_OF_BOUNDS}, {QStringLiteral("item"), 0, com::VB_ELEMENT_NOT_FOUND},  // keys are case-sensitive
+        {1.5, 0, com::VB_INVALID_PROC_CALL}, {QVariant(true), 0, com::VB_INVALID_PROC_CALL},
+    };
+    for (const auto& [reference, expected, error] : cases) {
+        int index = 0;
+        EXPECT_EQ(platformtest::raisedBy([&] { index = images.indexOf(reference); }).number, error)
+            << reference.toString().toStdString();
+        EXPECT_EQ(index, expected) << reference.toString().toStdString();
+        EXPECT_EQ(images.icon(reference).isNull(), expected == 0) << "a bad reference paints nothing";
+    }
     EXPECT_EQ(images.ListImages(3).Picture.toImage().pixelColor(0, 0), QColor(Qt::blue));
-    EXPECT_EQ(images.ListImages("Item").Index, 2);
-    EXPECT_TRUE(images.ListImages(1).Key.isEmpty());
-    EXPECT_TRUE(images.Exists("Item"));
-    EXPECT_FALSE(images.Exists("item")) << "keys are case-sensitive";
-}
-
-TEST_F(ImageListTest, ResolvesThePictureReferencesControlsPass)
-{
-    struct Case {
-        QVariant reference;
-        int index;
-    };
-    const Case cases[] = {
-        {QVariant(), 0},          {QString(), 0},     {0, 0},
-        {1, 1},                   {3, 3},             {QStringLiteral("Item"), 2},
-        {qint64(2), 2},           {2.0, 2},           {short(3), 3},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(images.indexOf(c.reference), c.index) << c.reference.toString().toStdString();
-        EXPECT_EQ(images.icon(c.reference).isNull(), c.index == 0);
-    }
-}
-
-TEST_F(ImageListTest, BadReferencesRaiseForCallersButPaintNothing)
-{
-    struct Case {
-        QVariant reference;
-        int32_t number;
-    };
-    const Case cases[] = {
-        {4, errors::INDEX_OUT_OF_BOUNDS},
-        {-1, errors::INDEX_OUT_OF_BOUNDS},
-        {QStringLiteral("Folder"), com::VB_ELEMENT_NOT_FOUND},
-        {1.5, com::VB_INVALID_PROC_CALL},
-        {QVariant(true), com::VB_INVALID_PROC_CALL},
-    };
-    for (const Case& c : cases) {
-        try {
-            images.indexOf(c.reference);
-            ADD_FAILURE() << "no error for " << c.reference.toString().toStdString();
-        } catch (const com::ComError& error) {
-            EXPECT_EQ(error.number(), c.number) << c.reference.toString().toStdString();
-        }
-        EXPECT_TRUE(images.icon(c.reference).isNull());
-    }
     EXPECT_THROW(images.ListImages(0), com::ComError);
     EXPECT_THROW(images.ListImages("nothing"), com::ComError);
 }
@@ -88,29 +56,36 @@ TEST_F(ImageListTest, BadReferencesRaiseForCallersButPaintNothing)
 TEST_F(ImageListTest, RefusesDuplicateKeysAndNullPicturesWithoutChangingTheList)
 {
     QSignalSpy changed(&images, &ImageList::changed);
-    try {
-        images.Add("Item", filled(Qt::black));
-        ADD_FAILURE() << "duplicate key accepted";
-    } catch (const com::ComError& error) {
-        EXPECT_EQ(error.number(), com::VB_KEY_NOT_UNIQUE);
-        EXPECT_EQ(error.description(), QStringLiteral("关键字不唯一"));
-    }
+    const auto duplicate = platformtest::raisedBy([&] { images.Add("Item", filled(Qt::black)); });
+    EXPECT_EQ(duplicate.number, com::VB_KEY_NOT_UNIQUE);
+    EXPECT_EQ(duplicate.description, QStringLiteral("关键字不唯一"));
     EXPECT_THROW(images.Add("new", QPixmap()), com::ComError);
     EXPECT_EQ(images.Count(), 3);
     EXPECT_FALSE(images.Exists("new"));
     EXPECT_EQ(changed.count(), 0);
-
-    images.Add({}, filled(Qt::white));   // any number of pictures may go without a key
-    EXPECT_EQ(images.Count(), 4);
-    EXPECT_EQ(changed.count(), 1);
+    images.Clear();
+    EXPECT_FALSE(images.Exists("Item"));
+    EXPECT_EQ(images.Add("Item", filled(Qt::gray)).Index, 1) << "numbers start over after Clear";
 }
 
-TEST_F(ImageListTest, ClearEmptiesNumbersAndKeys)
+TEST(ImageListNavigationPictures, HoldsTwentySixDistinctDrawnPicturesWithOnlyItemKeyed)
 {
-    images.Clear();
-    EXPECT_EQ(images.Count(), 0);
-    EXPECT_FALSE(images.Exists("Item"));
-    EXPECT_EQ(images.Add("Item", filled(Qt::gray)).Index, 1);
+    std::unique_ptr<ImageList> images(standardNavigationImages());
+    ASSERT_EQ(images->Count(), 26);
+    EXPECT_EQ(images->ListImages("Item").Index, 24);
+    QSet<QByteArray> seen;
+    for (int i = 1; i <= images->Count(); ++i) {
+        const ListImage& picture = images->ListImages(i);
+        EXPECT_EQ(picture.Key.isEmpty(), i != 24) << i;
+        const QImage image = picture.Picture.toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(16, 16)) << i;
+        int opaque = 0;
+        for (int p = 0; p < 256; ++p)
+            opaque += qAlpha(image.pixel(p % 16, p / 16)) > 128;
+        EXPECT_TRUE(opaque > 20 && opaque < 256) << "picture " << i << " is empty or a full square";
+        seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+    }
+    EXPECT_EQ(seen.size(), 26) << "some pictures repeat";
 }
 
 } // namespace

@@ -8,17 +8,11 @@ using namespace controls;
 
 namespace {
 
+// 850 between header and footer: the title row and 16 rows.
 LedgerPageMetrics page1000()
 {
-    LedgerPageMetrics metrics;
-    metrics.pageWidth = 1000;
-    metrics.pageHeight = 1000;
-    metrics.headerHeight = 100;
-    metrics.footerHeight = 50;
-    metrics.gridWidth = 800;
-    metrics.titleRowHeight = 50;
-    metrics.rowHeight = 50;
-    return metrics;  // 850 between header and footer: the title row and 16 rows
+    return {.pageWidth = 1000, .pageHeight = 1000, .headerHeight = 100, .footerHeight = 50, .gridWidth = 800,
+            .titleRowHeight = 50, .rowHeight = 50};
 }
 
 struct Range {

@@ -4,8 +4,6 @@
 // which rows were asked.
 #include "platform/controls/Ledger50.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QList>
 #include <QStringList>
 #include <algorithm>
@@ -18,7 +16,6 @@ struct LedgerTestOwner {
     QList<long> asked;
     // Text of a data row; by default "R<row>C<col>|" per column.
     std::function<QString(long row)> rowText;
-    std::function<long(long row)> rowColor = [](long) { return 0xFFFFFFL; };
 
     explicit LedgerTestOwner(Ledger50& ledger, QStringList columnTitles = {})
         : titles(std::move(columnTitles))
@@ -30,7 +27,7 @@ struct LedgerTestOwner {
                                  text = titles.join(QLatin1Char('|')) + QLatin1Char('|');
                                  return;
                              }
-                             color = rowColor(row);
+                             color = 0xFFFFFFL;
                              text = rowText ? rowText(row) : defaultRow(row);
                          });
     }
@@ -51,13 +48,5 @@ struct LedgerTestOwner {
         return rows;
     }
 };
-
-// Screenshots of the key states land in build/screenshots for a person to look at.
-inline QString screenshotPath(const QString& name)
-{
-    QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots"));
-    dir.mkpath(QStringLiteral("."));
-    return dir.absoluteFilePath(name);
-}
 
 } // namespace controls::testing

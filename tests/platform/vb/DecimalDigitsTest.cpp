@@ -69,24 +69,4 @@ TEST(DecimalDigits, ReductionMatchesCorrectlyRoundedPrinting)
     }
 }
 
-TEST(DecimalDigits, RoundsHalfAwayFromZeroWithCarries)
-{
-    struct Case {
-        double value;
-        int decimals;
-        const char* expected;  // digits "e" point place after rounding
-    };
-    const Case cases[] = {
-        {9.995, 2, "1e2"}, {99.5, 0, "1e3"}, {0.05, 0, "e0"}, {0.5, 0, "1e1"},
-        {0.0049, 2, "e0"}, {1.25, 1, "13e1"}, {123.456, -1, "12e3"},
-    };
-    for (const Case& c : cases) {
-        DecimalDigits number = DecimalDigits::fromDouble(c.value);
-        number.roundToDecimals(c.decimals);
-        EXPECT_EQ(std::string(number.digits, number.count) + "e" + std::to_string(number.pointPos),
-                  c.expected)
-            << c.value << " to " << c.decimals;
-    }
-}
-
 } // namespace

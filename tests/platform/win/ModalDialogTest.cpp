@@ -1,4 +1,5 @@
-// Modal dialogs and windows: answered by a responder in tests instead of waiting for a person.
+// Modal dialogs and windows: answered by a responder in tests instead of waiting for a person,
+// and run until they close when there is none.
 #include "platform/win/ModalDialog.h"
 
 #include <QDialog>
@@ -9,48 +10,36 @@
 
 namespace {
 
-TEST(RunModal, ResponderFillsInAndAnswers)
+TEST(RunModal, ResponderAnswersAndTheDialogEndsHiddenWithItsAnswer)
 {
-    QDialog dialog;
-    auto* edit = new QLineEdit(&dialog);
-    auto previous = win::setModalResponder([&](QDialog& d) {
-        EXPECT_EQ(&d, &dialog);
-        d.findChild<QLineEdit*>()->setText(QStringLiteral("15"));
-        d.accept();
-        return int(QDialog::Accepted);
+    for (const bool responderCloses : {true, false}) {
+        QDialog dialog;
+        auto* edit = new QLineEdit(&dialog);
+        auto previous = win::setModalResponder([&](QDialog& d) {
+            EXPECT_EQ(&d, &dialog);
+            d.findChild<QLineEdit*>()->setText(QStringLiteral("15"));
+            if (responderCloses) {
+                d.accept();
+                return int(QDialog::Accepted);
+            }
+            d.show();  // left open: runModal hides it
+            return 7;
+        });
+        EXPECT_EQ(win::runModal(dialog), responderCloses ? int(QDialog::Accepted) : 7);
+        EXPECT_EQ(dialog.result(), responderCloses ? int(QDialog::Accepted) : 7);
+        EXPECT_EQ(edit->text(), QStringLiteral("15"));
+        EXPECT_FALSE(dialog.isVisible());
+        win::setModalResponder(std::move(previous));
+    }
+    QDialog unanswered;
+    QTimer::singleShot(0, &unanswered, [&] {
+        EXPECT_TRUE(unanswered.isVisible() && unanswered.isModal());
+        unanswered.reject();
     });
-    EXPECT_EQ(win::runModal(dialog), QDialog::Accepted);
-    EXPECT_EQ(edit->text(), QStringLiteral("15"));
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_FALSE(dialog.isVisible());
-    win::setModalResponder(std::move(previous));
+    EXPECT_EQ(win::runModal(unanswered), QDialog::Rejected);
 }
 
-TEST(RunModal, ADialogLeftOpenByTheResponderIsHiddenWithItsAnswer)
-{
-    QDialog dialog;
-    auto previous = win::setModalResponder([](QDialog& d) {
-        d.show();
-        return 7;
-    });
-    EXPECT_EQ(win::runModal(dialog), 7);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), 7);
-    win::setModalResponder(std::move(previous));
-}
-
-TEST(RunModal, WithoutResponderRunsTheDialogUntilItCloses)
-{
-    QDialog dialog;
-    QTimer::singleShot(0, &dialog, [&] {
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_TRUE(dialog.isModal());
-        dialog.reject();
-    });
-    EXPECT_EQ(win::runModal(dialog), QDialog::Rejected);
-}
-
-TEST(RunModalWindow, ReturnsWhenTheWindowCloses)
+TEST(RunModalWindow, ReturnsWhenTheWindowClosesOrIsDestroyed)
 {
     QMainWindow window;
     bool wasModal = false;
@@ -62,16 +51,10 @@ TEST(RunModalWindow, ReturnsWhenTheWindowCloses)
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.windowModality(), Qt::NonModal);
-}
 
-TEST(RunModalWindow, ReturnsWhenTheWindowIsDestroyed)
-{
-    auto* window = new QMainWindow;
-    bool destroyed = false;
-    QObject::connect(window, &QObject::destroyed, [&] { destroyed = true; });
-    QTimer::singleShot(0, window, [window] { delete window; });
-    win::runModalWindow(*window);  // would not return if the loop missed the destruction
-    EXPECT_TRUE(destroyed);
+    auto* doomed = new QMainWindow;
+    QTimer::singleShot(0, doomed, [doomed] { delete doomed; });
+    win::runModalWindow(*doomed);  // would not return if the loop missed the destruction
 }
 
 TEST(RunModalWindow, ResponderRunsInsteadAndTheWindowEndsHidden)

@@ -14,54 +14,25 @@ Qt::CursorShape currentOverride()
     return cursor ? cursor->shape() : Qt::BitmapCursor;  // BitmapCursor: no override
 }
 
-class MousePointer : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
-        win::Screen::setMousePointer(win::vbDefault);
-        while (QGuiApplication::overrideCursor())
-            QGuiApplication::restoreOverrideCursor();
-    }
-};
-
-TEST_F(MousePointer, HourglassThenDefault)
+TEST(MousePointer, OneDefaultUndoesEverySetAndLeavesOtherCodesPointer)
 {
-    EXPECT_EQ(win::Screen::MousePointer(), win::vbDefault);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
+    // A handler sets the hourglass and calls another that sets and resets it: one reset ends it.
     win::Screen::setMousePointer(win::vbHourglass);
     EXPECT_EQ(win::Screen::MousePointer(), win::vbHourglass);
     EXPECT_EQ(currentOverride(), Qt::WaitCursor);
-    win::Screen::setMousePointer(win::vbDefault);
-    EXPECT_EQ(win::Screen::MousePointer(), win::vbDefault);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(MousePointer, SetTwiceIsUndoneByOneDefault)
-{
-    // A handler sets the hourglass and calls another that sets and resets it: one reset ends it.
-    win::Screen::setMousePointer(win::vbHourglass);
     win::Screen::setMousePointer(win::vbHourglass);
     win::Screen::setMousePointer(win::vbArrowHourglass);
     EXPECT_EQ(currentOverride(), Qt::BusyCursor);
-    win::Screen::setMousePointer(win::vbDefault);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    win::Screen::setMousePointer(win::vbDefault);  // again: nothing left to take away
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(MousePointer, DefaultLeavesOtherCodesPointerInPlace)
-{
-    QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
-    win::Screen::setMousePointer(win::vbHourglass);
-    EXPECT_EQ(currentOverride(), Qt::WaitCursor);
-    win::Screen::setMousePointer(win::vbDefault);
-    EXPECT_EQ(currentOverride(), Qt::CrossCursor);
-}
-
-TEST_F(MousePointer, UnknownNumbersAreRefused)
-{
     for (int bad : {-1, 16, 99})
         EXPECT_THROW(win::Screen::setMousePointer(bad), com::ComError) << bad;
+    win::Screen::setMousePointer(win::vbDefault);
     EXPECT_EQ(win::Screen::MousePointer(), win::vbDefault);
+    EXPECT_EQ(currentOverride(), Qt::CrossCursor);
+    win::Screen::setMousePointer(win::vbDefault);  // again: nothing of its own left to take away
+    EXPECT_EQ(currentOverride(), Qt::CrossCursor);
+    QGuiApplication::restoreOverrideCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // Starting programs through registered launchers.
-#include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
 #include "platform/win/Shell.h"
+#include "tests/platform/RaisedError.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
+
+using platformtest::raisedBy;
 
 namespace {
 
@@ -26,69 +28,42 @@ protected:
     QStringList helpCalls;
 };
 
-TEST_F(ShellTest, DispatchesByProgramNameAndPassesTheArguments)
+TEST_F(ShellTest, DispatchesByProgramNameWithTheArgumentsAndANewTaskIdEachTime)
 {
     const QString topic = QStringLiteral("C:\\App\\ZELV12.chm::/销售管理.htm");
-    struct Case { QString commandLine; QString arguments; };
-    const Case cases[] = {
-        {QStringLiteral("hh.exe ") + topic, topic},
-        {QStringLiteral("HH.EXE   ") + topic, topic},
-        {QStringLiteral("C:\\Windows\\hh.exe ") + topic, topic},
-        {QStringLiteral("\"C:\\Program Files\\hh.exe\" ") + topic, topic},
-        {QStringLiteral("/usr/bin/hh ") + topic, topic},
-        {QStringLiteral("hh.exe"), QString()},
+    const QStringList commandLines = {
+        "hh.exe " + topic, "HH.EXE   " + topic, "C:\\Windows\\hh.exe " + topic,
+        "\"C:\\Program Files\\hh.exe\" " + topic, "/usr/bin/hh " + topic,
     };
-    for (const Case& c : cases) {
+    QList<double> taskIds;
+    for (const QString& commandLine : commandLines) {
         helpCalls.clear();
-        EXPECT_GT(win::Shell(c.commandLine, win::vbNormalFocus), 0.0) << c.commandLine.toStdString();
-        EXPECT_EQ(helpCalls, QStringList{c.arguments}) << c.commandLine.toStdString();
+        taskIds << win::Shell(commandLine, win::vbNormalFocus);
+        EXPECT_GT(taskIds.last(), 0.0) << commandLine.toStdString();
+        EXPECT_EQ(helpCalls, QStringList{topic}) << commandLine.toStdString();
+        EXPECT_EQ(taskIds.count(taskIds.last()), 1) << "task ids repeat";
     }
+    helpCalls.clear();
+    win::Shell(QStringLiteral("hh.exe"));
+    EXPECT_EQ(helpCalls, QStringList{QString()});
 }
 
-TEST_F(ShellTest, EachStartGetsItsOwnTaskId)
+TEST_F(ShellTest, UnknownProgramsAndInvalidCallsRaise)
 {
-    const double first = win::Shell(QStringLiteral("hh.exe a"));
-    const double second = win::Shell(QStringLiteral("hh.exe b"));
-    EXPECT_GT(first, 0.0);
-    EXPECT_NE(first, second);
-}
+    const auto unknown = raisedBy([] { win::Shell(QStringLiteral("notepad.exe readme.txt"), win::vbNormalFocus); });
+    EXPECT_EQ(unknown.number, com::vbError(53));
+    EXPECT_EQ(unknown.description, QStringLiteral("文件未找到: notepad.exe"));
 
-TEST_F(ShellTest, UnknownProgramIsFileNotFound)
-{
-    try {
-        win::Shell(QStringLiteral("notepad.exe readme.txt"), win::vbNormalFocus);
-        FAIL() << "no error";
-    } catch (const com::ComError& e) {
-        EXPECT_EQ(e.number(), com::vbError(53));
-        EXPECT_EQ(e.description(), QStringLiteral("文件未找到: notepad.exe"));
-    }
-}
-
-TEST_F(ShellTest, UnregisteredLauncherIsGone)
-{
-    win::unregisterShellHandler(QStringLiteral("HH.exe"));
-    EXPECT_THROW(win::Shell(QStringLiteral("hh.exe x")), com::ComError);
-    EXPECT_TRUE(helpCalls.isEmpty());
-}
-
-TEST_F(ShellTest, InvalidCallsRaiseError5)
-{
-    struct Case { QString commandLine; int style; };
-    const Case cases[] = {
-        {QString(), win::vbNormalFocus},
-        {QStringLiteral("   "), win::vbNormalFocus},
-        {QStringLiteral("hh.exe x"), 5},
-        {QStringLiteral("hh.exe x"), 7},
-        {QStringLiteral("broken.exe"), win::vbNormalFocus},
+    const std::pair<QString, int> invalid[] = {
+        {QString(), win::vbNormalFocus}, {QStringLiteral("   "), win::vbNormalFocus},
+        {QStringLiteral("hh.exe x"), 5}, {QStringLiteral("hh.exe x"), 7}, {QStringLiteral("broken.exe"), win::vbNormalFocus},
     };
-    for (const Case& c : cases) {
-        try {
-            win::Shell(c.commandLine, c.style);
-            ADD_FAILURE() << "no error for " << c.commandLine.toStdString() << " / " << c.style;
-        } catch (const com::ComError& e) {
-            EXPECT_EQ(e.number(), com::VB_INVALID_PROC_CALL) << c.commandLine.toStdString();
-        }
-    }
+    for (const auto& [commandLine, style] : invalid)
+        EXPECT_EQ(raisedBy([&] { win::Shell(commandLine, style); }).number, com::VB_INVALID_PROC_CALL)
+            << commandLine.toStdString() << " / " << style;
+
+    win::unregisterShellHandler(QStringLiteral("HH.exe"));
+    EXPECT_EQ(raisedBy([] { win::Shell(QStringLiteral("hh.exe x")); }).number, com::vbError(53));
     EXPECT_TRUE(helpCalls.isEmpty());
 }
 
