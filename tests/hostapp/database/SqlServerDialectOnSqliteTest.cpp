@@ -2,8 +2,8 @@
 // database, with the rows they return checked.
 #include "hostapp/database/HostDatabase.h"
 #include "tests/hostapp/database/QtPrinters.h"
-#include "tests/hostapp/database/ResultLines.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
+#include "tests/testsupport/HostServicesFixture.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
@@ -31,14 +31,14 @@ INSERT INTO t_SystemProfile VALUES ('IC', 'ProviderTradeTimes', '0');
 INSERT INTO t_SystemProfile VALUES ('IC', 'ClientTradeTimes', '7');
 )sql";
 
-using testing::linesOf;
+using hostsvc::testing::linesOf;
 
 class DialectOnSqlite : public ::testing::Test {
 protected:
     testing::TempSqliteFile file{schema};
     std::shared_ptr<HostDatabase> db = file.open();
 
-    QStringList rows(const QString& sql) { return linesOf(db->executeTable(sql)); }
+    QStringList rows(const QString& sql) { return linesOf(db->execute(sql)); }
 };
 
 struct QueryCase {
@@ -179,16 +179,12 @@ TEST_F(DialectOnSqlite, GetDateIsTodayInLocalTime)
     EXPECT_TRUE(now.front().startsWith(QDate::currentDate().toString(Qt::ISODate))) << now.front().toStdString();
 }
 
-TEST_F(DialectOnSqlite, InsertSelectAndUnionStayOneStatement)
+TEST_F(DialectOnSqlite, InsertSelectUnionAndUpdateFromStayOneStatement)
 {
     db->executeTable("INSERT INTO t_SystemProfile(FCategory, FKey, FValue) SELECT 'X', FNumber, FName FROM t_Item "
                      "WHERE FItemID = 2 UNION SELECT 'X', FNumber, FName FROM t_Item WHERE FItemID = 4");
     EXPECT_EQ(rows("select FKey from t_SystemProfile where FCategory = 'X' order by FKey"),
               QStringList({"1.01", "2.01"}));
-}
-
-TEST_F(DialectOnSqlite, UpdateFromIsOneStatement)
-{
     db->executeTable("UPDATE t_Item SET FHelpCode = s.FNote FROM ICSaleEntry s WHERE s.FItemID = t_Item.FItemID "
                      "AND s.FIndex = 1");
     EXPECT_EQ(rows("select FHelpCode from t_Item where FItemID = 2"), QStringList({"a"}));
