@@ -207,32 +207,28 @@ TEST(HostDatabaseErrors, RejectedSqlCarriesTheDatabasesMessage)
     EXPECT_TRUE(db->executeTable("select FItemID from t_Item").returnsRows);
 }
 
-TEST(HostDatabaseErrors, MissingFileIsReportedAndNotCreated)
+TEST(HostDatabaseErrors, AMissingFileAFolderOrAFileThatIsNoDatabaseIsReportedAndNothingCreated)
 {
     TempSqliteFile folder;
     const QString missing = folder.folder() + QStringLiteral("/缺少.db");
-    for (const QString& connection : {missing, QStringLiteral("Data Source=") + missing}) {
-        const com::ComError error = raised([&] { HostDatabase::open(connection); });
-        EXPECT_TRUE(error.description().contains(QString::fromUtf8("数据库文件不存在")));
-        EXPECT_TRUE(error.description().contains(missing));
-        EXPECT_FALSE(QFile::exists(missing));
-    }
-    const com::ComError folderError = raised([&] { HostDatabase::open(folder.folder()); });
-    EXPECT_TRUE(folderError.description().contains(QString::fromUtf8("不是数据库文件")));
-}
-
-TEST(HostDatabaseErrors, FileThatIsNoDatabaseIsReported)
-{
-    TempSqliteFile folder;
-    const QString path = folder.folder() + QStringLiteral("/notes.db");
-    QFile text(path);
+    const QString notes = folder.folder() + QStringLiteral("/notes.db");
+    QFile text(notes);
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write(QByteArray("These are plain notes, long enough to fill a database header. ").repeated(20));
     text.close();
-    const com::ComError error = raised([&] { HostDatabase::open(path); });
-    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
-    EXPECT_TRUE(error.description().contains("file is not a database")) << error.description().toStdString();
-    EXPECT_TRUE(error.description().contains(path));
+    const struct {
+        QString connection;
+        QString mentions[2];
+    } cases[] = {{missing, {QStringLiteral("数据库文件不存在"), missing}},
+                 {QStringLiteral("Data Source=") + missing, {QStringLiteral("数据库文件不存在"), missing}},
+                 {folder.folder(), {QStringLiteral("不是数据库文件"), folder.folder()}},
+                 {notes, {QStringLiteral("file is not a database"), notes}}};
+    for (const auto& c : cases) {
+        const com::ComError error = raised([&] { HostDatabase::open(c.connection); });
+        for (const QString& part : c.mentions)
+            EXPECT_TRUE(error.description().contains(part)) << error.description().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(missing));
 }
 
 // Another program holds the file: a second, raw sqlite3 connection in an exclusive transaction.
@@ -248,29 +244,23 @@ protected:
     sqlite3* other = nullptr;
 };
 
-TEST_F(LockedDatabase, OpeningWhileLockedFailsClearly)
-{
-    lock();
-    const com::ComError error = raised([&] { HostDatabase::open(connection); });
-    EXPECT_TRUE(error.description().contains("database is locked")) << error.description().toStdString();
-    EXPECT_TRUE(error.description().contains(QString::fromUtf8("数据库正被其他程序占用")));
-    unlock();
-    EXPECT_EQ(HostDatabase::open(connection)->executeTable("select a from t").rows.size(), 1u);
-}
-
-TEST_F(LockedDatabase, StatementWhileLockedFailsThenWorksOnceFree)
+TEST_F(LockedDatabase, OpeningOrRunningWhileLockedFailsClearlyThenWorksOnceFree)
 {
     const auto db = HostDatabase::open(connection);
     EXPECT_EQ(db->target().busyTimeoutMs, 50);
     db->executeTable("select a from t");  // prepared and cached before the lock
+    HostDatabase::closeAll();  // the next open makes a new connection; db keeps its own
     lock();
+    const com::ComError opening = raised([&] { HostDatabase::open(connection); });
+    EXPECT_TRUE(opening.description().contains("database is locked")) << opening.description().toStdString();
+    EXPECT_TRUE(opening.description().contains(QString::fromUtf8("数据库正被其他程序占用")));
     for (const char* sql : {"select a from t", "update t set a = 2"}) {
         const com::ComError error = raised([&] { db->executeTable(sql); });
         EXPECT_TRUE(error.description().contains("database is locked")) << sql;
     }
     unlock();
     EXPECT_EQ(db->executeTable("update t set a = 3").rowsAffected, 1);
-    EXPECT_EQ(db->executeTable("select a from t").rows.at(0).at(0).toLongLong(), 3);
+    EXPECT_EQ(HostDatabase::open(connection)->executeTable("select a from t").rows.at(0).at(0).toLongLong(), 3);
 }
 
 TEST(HostDatabaseErrors, OdbcSourcesThatCannotBeReachedFailWithoutHanging)

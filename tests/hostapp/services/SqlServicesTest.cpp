@@ -135,18 +135,6 @@ TEST(ExecutePaths, StatementsChangeTheDatabaseAndAnswerNoRows)
                      .isValid());
 }
 
-TEST(ExecutePaths, TheConnectionStringTravelsThroughThePropertyString)
-{
-    // A folder name with ";" and "=" still reaches the right file.
-    QTemporaryDir folder;
-    QDir(folder.path()).mkdir(QStringLiteral("a;b=c"));
-    const QString database = testsupport::copySmallDemoDatabase(folder.filePath(QStringLiteral("a;b=c")));
-    InstalledServices services(kSalesClerkUserId, database);
-    const auto rows = create<hostapi::AppCnnExt>(hostapi::progid::AppCnnExt)
-                          ->Execute(services.propsString(), QStringLiteral("select FName from t_User where FUserID=3"));
-    EXPECT_EQ(linesOf(rows), QStringList{QString::fromUtf8(kSalesClerkUserName)});
-}
-
 TEST(ExecutePaths, APropertyStringWithoutConnectionIsRefused)
 {
     InstalledServices services;
