@@ -83,11 +83,9 @@ TEST_P(OpenByRight, OpensAWindowOrTheComponentRefuses)
 INSTANTIATE_TEST_SUITE_P(
     DemoUsers, OpenByRight,
     ::testing::Values(RightCase{demo::kAdminUserId, QueryKind::Sales, "客户历史价格查询", nullptr},
-                      RightCase{demo::kAdminUserId, QueryKind::Purchase, "供应商历史价格查询", nullptr},
                       RightCase{demo::kSalesClerkUserId, QueryKind::Sales, "客户历史价格查询", nullptr},
                       RightCase{demo::kSalesClerkUserId, QueryKind::Purchase, nullptr, "您没有供应商历史采购价格查询的权限!"},
-                      RightCase{demo::kNoRightUserId, QueryKind::Sales, nullptr, "您没有客户历史销售价格查询的权限!"},
-                      RightCase{demo::kNoRightUserId, QueryKind::Purchase, nullptr, "您没有供应商历史采购价格查询的权限!"}));
+                      RightCase{demo::kNoRightUserId, QueryKind::Sales, nullptr, "您没有客户历史销售价格查询的权限!"}));
 
 TEST(OpenFromCommandLine, PresetsTheStartViewBeforeOpening)
 {

@@ -385,39 +385,14 @@ TEST(DemoDataFile, FailuresGiveAClearErrorAndLeaveNothingBehind)
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/zel-demo.db.tmp")));
 }
 
-// Sets an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
 TEST(DemoDataFile, TheHostsDemoDatabaseIsMadeOnFirstUseOnly)
 {
-    {
-        const ScopedEnv unset("ZEL_DEMO_DB", QByteArray());
-        EXPECT_TRUE(demoDatabasePath().endsWith(QStringLiteral("/zelhost/demo.db"))) << demoDatabasePath().toStdString();
-    }
+    const QByteArray saved = qgetenv("ZEL_DEMO_DB");
+    qunsetenv("ZEL_DEMO_DB");
+    EXPECT_TRUE(demoDatabasePath().endsWith(QStringLiteral("/zelhost/demo.db"))) << demoDatabasePath().toStdString();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("data/zelhost/demo.db"));
-    const ScopedEnv env("ZEL_DEMO_DB", QFile::encodeName(path));
+    qputenv("ZEL_DEMO_DB", QFile::encodeName(path));
     EXPECT_EQ(demoDatabasePath(), path);
     EXPECT_EQ(ensureDemoDatabase(), path);
     EXPECT_EQ(testsupport::contentChecksum(path), testsupport::contentChecksum(testsupport::smallDemoDatabase()));
@@ -425,6 +400,10 @@ TEST(DemoDataFile, TheHostsDemoDatabaseIsMadeOnFirstUseOnly)
     writeFile(path, "the user's own file");
     EXPECT_EQ(ensureDemoDatabase(), path);
     EXPECT_EQ(readAll(path), QByteArray("the user's own file"));
+    if (saved.isNull())
+        qunsetenv("ZEL_DEMO_DB");
+    else
+        qputenv("ZEL_DEMO_DB", saved);
 }
 
 TEST(DemoSizeNames, ParseAndPrint)

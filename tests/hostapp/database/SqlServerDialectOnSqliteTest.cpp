@@ -139,15 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"second"}}),
     [](const ::testing::TestParamInfo<QueryCase>& info) { return std::string(info.param.name); });
 
-TEST_F(DialectOnSqlite, TopZeroGivesNoRowsButItsColumns)
-{
-    const ResultTable table = db->executeTable("select top 0 FItemID, FName from t_Item order by FItemID");
-    EXPECT_TRUE(table.returnsRows);
-    EXPECT_TRUE(table.rows.empty());
-    ASSERT_EQ(table.fields.size(), 2u);
-    EXPECT_EQ(table.fields[1].name, "FName");
-}
-
+// TOP 0 (no rows, but the columns) is run with the component's own history statement in
+// ComponentStatementsOnDemoDataTest.
 TEST_F(DialectOnSqlite, DefaultOptionsBatchInsertsOnlyOnce)
 {
     const QString batch = QStringLiteral(
