@@ -45,7 +45,7 @@ protected:
     InstalledServices services{kAdminUserId, database};
 };
 
-TEST_F(UserProfileTest, SavingOneKeyKeepsTheOthersOfTheSectionAndOtherSections)
+TEST_F(UserProfileTest, SavingOneKeyKeepsTheOtherKeysSectionsAndUsers)
 {
     EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("<none>"));
     saveValue(QStringLiteral("Other"), QStringLiteral("kept"));
@@ -58,16 +58,13 @@ TEST_F(UserProfileTest, SavingOneKeyKeepsTheOthersOfTheSectionAndOtherSections)
     const auto rows = hostdb::HostDatabase::open(database)->execute(
         QStringLiteral("SELECT COUNT(*) AS n FROM t_UserProfile WHERE FUserID=1 AND FKey='GridFont'"));
     EXPECT_EQ(rows->value(QStringLiteral("n")).toInt(), 2);  // one per section, no duplicates
-}
 
-TEST_F(UserProfileTest, EachUserHasHisOwnSections)
-{
-    saveValue(QStringLiteral("GridFont"), QStringLiteral("admin's"));
+    // Each user has his own sections.
     services.switchUser(kClerkUserId);
     EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("<none>"));
     saveValue(QStringLiteral("GridFont"), QStringLiteral("clerk's"));
     services.switchUser(kAdminUserId);
-    EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("admin's"));
+    EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("宋体,10.5,0,0"));
 }
 
 TEST_F(UserProfileTest, ValuesAreStoredAsTextAndNullMeansNoValue)
