@@ -72,16 +72,14 @@ protected:
     ~HelpLauncherTest() override { zelhost::uninstallHelpLauncher(); }
 };
 
-TEST_F(HelpLauncherTest, TheF1CommandLinePrintsTopicAndTitleWithoutAScreen)
+TEST_F(HelpLauncherTest, TheF1CommandLinePrintsTopicAndTitleWithoutAScreenOrTellsAnUnknownTopic)
 {
     ::testing::internal::CaptureStdout();
     win::Shell(QStringLiteral("hh.exe /opt/zel/bin\\ZELV12.chm::/采购管理.htm"), win::vbNormalFocus);
     const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
     EXPECT_EQ(printed, QStringLiteral("帮助: 采购管理.htm — 供应商历史价格查询\n"));
-}
 
-TEST_F(HelpLauncherTest, AnUnknownTopicIsToldAndTheProgramDoesNotStart)
-{
+    // An unknown topic is told and the program does not start.
     fakehost::MsgBoxRecorder boxes;
     EXPECT_THROW(win::Shell(QStringLiteral("hh.exe /opt\\ZELV12.chm::/库存管理.htm"), win::vbNormalFocus), com::ComError);
     ASSERT_EQ(boxes.boxes().size(), 1);
