@@ -14,14 +14,13 @@
 #include "hostapp/database/HostDatabase.h"
 #include "support/HostSession.h"
 #include "support/LargeDatabase.h"
-#include "support/RatioReporter.h"
+#include "support/BenchMain.h"
 #include "support/RawSqlite.h"
 #include "tradequery/history/HistoryStatement.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <QApplication>
 
 #include <cstdio>
 #include <memory>
@@ -128,21 +127,17 @@ BENCHMARK(BM_HostCustomerHistory);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    prepare();
-    bench::RatioReporter reporter({{"BM_HostMaterialHistory", "BM_RawMaterialHistory"},
-                                   {"BM_HostCustomerHistory", "BM_RawCustomerHistory"},
-                                   {"BM_HostMaterialHistory", "BM_RawPreparedMaterialHistory"},
-                                   {"BM_HostCustomerHistory", "BM_RawPreparedCustomerHistory"}},
-                                  "ratios of CPU times (target: host / raw <= 1.1; host / prepared is shown only)");
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    setup().database.reset();
-    setup().session.reset();
-    return 0;
+    return bench::runBenchProgram(
+        argc, argv,
+        {"bench_history_query",
+         {{"BM_HostMaterialHistory", "BM_RawMaterialHistory"},
+          {"BM_HostCustomerHistory", "BM_RawCustomerHistory"},
+          {"BM_HostMaterialHistory", "BM_RawPreparedMaterialHistory"},
+          {"BM_HostCustomerHistory", "BM_RawPreparedCustomerHistory"}},
+         "ratios of CPU times (target: host / raw <= 1.1; host / prepared is shown only)",
+         prepare,
+         [] {
+             setup().database.reset();
+             setup().session.reset();
+         }});
 }

@@ -24,12 +24,11 @@
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/history/CurrencyScale.h"
 
-#include "support/RatioReporter.h"
+#include "support/BenchMain.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <QApplication>
 #include <QDate>
 #include <QTemporaryDir>
 
@@ -379,15 +378,16 @@ BENCHMARK(BM_CurrencyScale40);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installHost();
-    database();  // built before any timing
     const std::string baseline = "BM_Baseline_RawHistoryQuery";
-    return bench::runWithRatios(argc, argv,
-                                {{"BM_PaintScreen_DRowData", baseline},
-                                 {"BM_CurrencyScale40", baseline},
-                                 {"BM_RawScaleLookups", baseline}},
-                                "ratios of CPU times to the raw history statement");
+    return bench::runBenchProgram(argc, argv,
+                                  {"bench_ledger_rows",
+                                   {{"BM_PaintScreen_DRowData", baseline},
+                                    {"BM_CurrencyScale40", baseline},
+                                    {"BM_RawScaleLookups", baseline}},
+                                   "ratios of CPU times to the raw history statement",
+                                   [] {
+                                       installHost();
+                                       database();  // built before any timing
+                                   },
+                                   {}});
 }

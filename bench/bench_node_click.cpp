@@ -16,10 +16,9 @@
 #include "hostapp/database/DemoData.h"
 #include "hostapp/database/HostDatabase.h"
 #include "platform/controls/Ledger50.h"
-#include "platform/win/MsgBox.h"
 #include "support/HostSession.h"
 #include "support/LargeDatabase.h"
-#include "support/RatioReporter.h"
+#include "support/BenchMain.h"
 #include "support/RawSqlite.h"
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/history/HistoryStatement.h"
@@ -27,7 +26,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <cstdio>
 #include <memory>
@@ -153,27 +151,18 @@ BENCHMARK(BM_Screen40);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    // A failing query would show a message box; say it and go on instead of waiting.
-    win::setMsgBoxResponder([](const win::MsgBoxRequest& box) {
-        std::fprintf(stderr, "message box: %s\n", qPrintable(box.text));
-        return 1;
-    });
-    prepare();
-    bench::RatioReporter reporter({{"BM_NodeClickMaterial", "BM_RawMaterialHistory"},
-                                   {"BM_NodeClickCustomer", "BM_RawCustomerHistory"},
-                                   {"BM_Screen40", "BM_RawMaterialHistory"},
-                                   {"BM_Screen40", "BM_RawCustomerHistory"}},
-                                  "ratios of CPU times (targets: click / raw <= 1.2; screen / raw below 1)");
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    setup().window.reset();
-    setup().database.reset();
-    setup().session.reset();
-    return 0;
+    return bench::runBenchProgram(
+        argc, argv,
+        {"bench_node_click",
+         {{"BM_NodeClickMaterial", "BM_RawMaterialHistory"},
+          {"BM_NodeClickCustomer", "BM_RawCustomerHistory"},
+          {"BM_Screen40", "BM_RawMaterialHistory"},
+          {"BM_Screen40", "BM_RawCustomerHistory"}},
+         "ratios of CPU times (targets: click / raw <= 1.2; screen / raw below 1)",
+         prepare,
+         [] {
+             setup().window.reset();
+             setup().database.reset();
+             setup().session.reset();
+         }});
 }

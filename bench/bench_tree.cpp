@@ -20,10 +20,9 @@
 #include "tradequery/tree/BrowseContext.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QHash>
 #include <QTemporaryDir>
-#include "support/RatioReporter.h"
+#include "support/BenchMain.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -270,17 +269,19 @@ BENCHMARK(BM_SetTreeView_PartnerView_BaselineRawSqlite)->Unit(benchmark::kMillis
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    std::printf("Largest material group: FItemID %lld with %lld materials directly under it\n",
-                static_cast<long long>(setup().largestGroup), static_cast<long long>(setup().largestGroupSize));
-    const int result = bench::runWithRatios(
+    return bench::runBenchProgram(
         argc, argv,
-        {{"BM_OpenLargestGroup_LoadChildNodes", "BM_OpenLargestGroup_BaselineRawSqlite"},
-         {"BM_SetTreeView_ItemView", "BM_SetTreeView_ItemView_BaselineRawSqlite"},
-         {"BM_SetTreeView_PartnerView", "BM_SetTreeView_PartnerView_BaselineRawSqlite"}});
-    hostsvc::uninstallHostServices();
-    hostdb::HostDatabase::closeAll();
-    return result;
+        {"bench_tree",
+         {{"BM_OpenLargestGroup_LoadChildNodes", "BM_OpenLargestGroup_BaselineRawSqlite"},
+          {"BM_SetTreeView_ItemView", "BM_SetTreeView_ItemView_BaselineRawSqlite"},
+          {"BM_SetTreeView_PartnerView", "BM_SetTreeView_PartnerView_BaselineRawSqlite"}},
+         {},
+         [] {
+             std::printf("Largest material group: FItemID %lld with %lld materials directly under it\n",
+                         static_cast<long long>(setup().largestGroup), static_cast<long long>(setup().largestGroupSize));
+         },
+         [] {
+             hostsvc::uninstallHostServices();
+             hostdb::HostDatabase::closeAll();
+         }});
 }

@@ -6,10 +6,10 @@
 #include "platform/controls/ImageListNavigationPictures.h"
 #include "platform/controls/TreeView.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QHash>
 #include <QTreeWidget>
-#include "support/RatioReporter.h"
+#include "support/BenchMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -241,12 +241,13 @@ BENCHMARK(BM_ExpandAllAndPaint_BaselineQTreeWidget)->Unit(benchmark::kMillisecon
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return bench::runWithRatios(argc, argv,
-                                {{"BM_AddNodes_TreeView", "BM_AddNodes_BaselineQTreeWidget"},
-                                 {"BM_ItemByKey_TreeView", "BM_ItemByKey_BaselineQHash"},
-                                 {"BM_Clear_TreeView", "BM_Clear_BaselineQTreeWidget"},
-                                 {"BM_ExpandAllAndPaint_TreeView", "BM_ExpandAllAndPaint_BaselineQTreeWidget"}});
+    return bench::runBenchProgram(argc, argv,
+                                  {"bench_treeview",
+                                   {{"BM_AddNodes_TreeView", "BM_AddNodes_BaselineQTreeWidget"},
+                                    {"BM_ItemByKey_TreeView", "BM_ItemByKey_BaselineQHash"},
+                                    {"BM_Clear_TreeView", "BM_Clear_BaselineQTreeWidget"},
+                                    {"BM_ExpandAllAndPaint_TreeView", "BM_ExpandAllAndPaint_BaselineQTreeWidget"}},
+                                   {},
+                                   {},
+                                   {}});
 }

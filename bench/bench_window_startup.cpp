@@ -22,24 +22,24 @@
 // connection's share (translation, SQLite, recordset) and the rest (widgets, tree, ledger).
 #include "hostapp/database/DemoData.h"
 #include "hostapp/database/HostDatabase.h"
-#include "hostapp/services/HostAppCnnExt.h"
+#include "hostapp/services/HostSqlServices.h"
 #include "platform/com/ObjectFactory.h"
 #include "platform/controls/Ledger50.h"
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/SettingsStore.h"
-#include "platform/win/MsgBox.h"
 #include "support/HostSession.h"
 #include "support/LargeDatabase.h"
-#include "support/RatioReporter.h"
+#include "support/BenchMain.h"
 #include "support/RawSqlite.h"
 #include "tradequery/host/LayoutProfile.h"
 #include "tradequery/window/BrowseBase.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QPointer>
 
 #include <cstdio>
@@ -297,31 +297,17 @@ BENCHMARK(BM_StartItem)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // A failing step would show a message box; say it and go on instead of waiting.
-    win::setMsgBoxResponder([](const win::MsgBoxRequest& box) {
-        std::fprintf(stderr, "message box: %s\n", qPrintable(box.text));
-        return 1;
-    });
-    int code = 0;
-    try {
-        prepare();
-        code = bench::runWithRatios(argc, argv,
-                                    {{"BM_StartPartner", "BM_BaselinePartner"},
-                                     {"BM_StartItem", "BM_BaselineItem"},
-                                     {"BM_StartPartner", "BM_RawSqlPartner"},
-                                     {"BM_StartItem", "BM_RawSqlItem"}},
-                                    "ratios of CPU times (start-up / (raw SQL + empty window); start-up / raw SQL)");
-    } catch (const com::ComError& error) {
-        std::fprintf(stderr, "bench_window_startup: %s\n", qPrintable(error.description()));
-        code = 1;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_window_startup: %s\n", error.what());
-        code = 1;
-    }
-    setup().database.reset();
-    setup().session.reset();
-    return code;
+    return bench::runBenchProgram(
+        argc, argv,
+        {"bench_window_startup",
+         {{"BM_StartPartner", "BM_BaselinePartner"},
+          {"BM_StartItem", "BM_BaselineItem"},
+          {"BM_StartPartner", "BM_RawSqlPartner"},
+          {"BM_StartItem", "BM_RawSqlItem"}},
+         "ratios of CPU times (start-up / (raw SQL + empty window); start-up / raw SQL)",
+         prepare,
+         [] {
+             setup().database.reset();
+             setup().session.reset();
+         }});
 }

@@ -1,6 +1,7 @@
 #include "hostapp/app/CapturedRun.h"
 
 #include "hostapp/app/CommandLineOpen.h"
+#include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/app/HostMainWindow.h"
 #include "hostapp/app/HostMessages.h"
 #include "hostapp/app/WindowCapture.h"
@@ -10,25 +11,15 @@
 #include "platform/win/ModalDialog.h"
 #include "platform/win/MsgBox.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace zelhost {
 
 namespace {
 
-void print(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
 int failed(const QString& message)
 {
-    const QByteArray line = (QStringLiteral("zelhost: ") + message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
-    std::fflush(stderr);
+    printErr(QStringLiteral("zelhost: ") + message + QLatin1Char('\n'));
     return 1;
 }
 
@@ -41,7 +32,7 @@ public:
         if (win::isHeadless())
             return;  // they print themselves already
         m_previous = win::setMsgBoxResponder([](const win::MsgBoxRequest& box) {
-            print(QStringLiteral("[%1] %2\n").arg(box.title, box.text));
+            printOut(QStringLiteral("[%1] %2\n").arg(box.title, box.text));
             return win::msgBoxDefaultButton(box.style);
         });
         m_installed = true;
@@ -93,7 +84,7 @@ int runCaptured(HostMainWindow& mainWindow, const HostOptions& options)
     PrintedMessageBoxes boxes;
     if (options.open == QueryKind::None) {
         try {
-            print(captureWindow(mainWindow, path));
+            printOut(captureWindow(mainWindow, path));
         } catch (const com::ComError& e) {
             return failed(e.description());
         }
@@ -110,17 +101,17 @@ int runCaptured(HostMainWindow& mainWindow, const HostOptions& options)
     if (!modal.error().isEmpty())
         return failed(modal.error());
     if (modal.text()) {
-        print(*modal.text());
+        printOut(*modal.text());
         return 0;
     }
     win::DoEvents();
     QWidget* window = findComponentWindow(&mainWindow);
     if (!window) {
-        print(QStringLiteral("没有打开查询窗口。\n"));
+        printOut(QStringLiteral("没有打开查询窗口。\n"));
         return shown ? 0 : 1;
     }
     try {
-        print(captureWindow(*window, path));
+        printOut(captureWindow(*window, path));
     } catch (const com::ComError& e) {
         return failed(e.description());
     }

@@ -1,11 +1,8 @@
 #include "hostapp/app/DbInitCommand.h"
 
+#include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/database/DemoData.h"
 #include "platform/com/ComError.h"
-
-#include <QTextStream>
-
-#include <cstdio>
 
 namespace {
 
@@ -15,9 +12,9 @@ const char* const kUsage =
     "  large 有 50000 种物料、5000 个客户、2000 个供应商、销售和采购发票各 1000000 行。\n"
     "  --force  FILE 已存在时覆盖它。\n";
 
-int usageError(QTextStream& err, const QString& problem)
+int usageError(const QString& problem)
 {
-    err << "zelhost db init: " << problem << "\n" << QString::fromUtf8(kUsage);
+    zelhost::printErr(QStringLiteral("zelhost db init: ") + problem + u'\n' + QString::fromUtf8(kUsage));
     return 2;
 }
 
@@ -25,15 +22,13 @@ int usageError(QTextStream& err, const QString& problem)
 
 int runDbInit(const QStringList& args)
 {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     hostdb::DemoSize size = hostdb::DemoSize::Small;
     hostdb::ExistingFile existing = hostdb::ExistingFile::Refuse;
     QString file;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
-            out << QString::fromUtf8(kUsage);
+            zelhost::printOut(QString::fromUtf8(kUsage));
             return 0;
         }
         if (arg == QLatin1String("--force")) {
@@ -46,38 +41,39 @@ int runDbInit(const QStringList& args)
                 value = args[++i];
             const auto parsed = hostdb::parseDemoSize(value);
             if (!parsed)
-                return usageError(err, QStringLiteral("--size 只能是 small 或 large，而不是“%1”。").arg(value));
+                return usageError(QStringLiteral("--size 只能是 small 或 large，而不是“%1”。").arg(value));
             size = *parsed;
         } else if (arg.startsWith(QLatin1Char('-'))) {
-            return usageError(err, QStringLiteral("不认识的选项 %1。").arg(arg));
+            return usageError(QStringLiteral("不认识的选项 %1。").arg(arg));
         } else if (!file.isEmpty()) {
-            return usageError(err, QStringLiteral("只能给出一个数据库文件。"));
+            return usageError(QStringLiteral("只能给出一个数据库文件。"));
         } else {
             file = arg;
         }
     }
     if (file.isEmpty())
-        return usageError(err, QStringLiteral("缺少数据库文件名。"));
+        return usageError(QStringLiteral("缺少数据库文件名。"));
 
-    out << QStringLiteral("正在生成 %1 演示数据库 %2 ...").arg(hostdb::demoSizeName(size), file) << Qt::endl;
+    zelhost::printOut(QStringLiteral("正在生成 %1 演示数据库 %2 ...\n").arg(hostdb::demoSizeName(size), file));
     hostdb::DemoReport report;
     try {
         report = hostdb::generateDemoDatabase(file, size, existing);
     } catch (const com::ComError& e) {
-        err << "zelhost db init: " << e.description();
+        QString message = QStringLiteral("zelhost db init: ") + e.description();
         if (existing == hostdb::ExistingFile::Refuse && e.description().contains(QStringLiteral("已存在")))
-            err << QStringLiteral("（要覆盖它，请加 --force）");
-        err << Qt::endl;
+            message += QStringLiteral("（要覆盖它，请加 --force）");
+        zelhost::printErr(message + u'\n');
         return 1;
     }
     const hostdb::DemoCounts& c = report.counts;
-    out << QStringLiteral("已生成演示数据库 %1（%2）\n").arg(report.path, hostdb::demoSizeName(size))
-        << QStringLiteral("  物料      %1 种，分类 %2 个，%3 级\n").arg(c.materials).arg(c.materialGroups).arg(c.materialLevels)
-        << QStringLiteral("  客户      %1 个，分组 %2 个\n").arg(c.customers).arg(c.customerGroups)
-        << QStringLiteral("  供应商    %1 个，分组 %2 个\n").arg(c.suppliers).arg(c.supplierGroups)
-        << QStringLiteral("  部门      %1 个，职员 %2 人，用户 %3 个\n").arg(c.departments).arg(c.employees).arg(c.users)
-        << QStringLiteral("  销售发票  %1 张，%2 行\n").arg(report.salesBills).arg(c.salesLines)
-        << QStringLiteral("  采购发票  %1 张，%2 行\n").arg(report.purchaseBills).arg(c.purchaseLines)
-        << QStringLiteral("  用时      %1 秒\n").arg(report.seconds, 0, 'f', 2);
+    zelhost::printOut(
+        QStringLiteral("已生成演示数据库 %1（%2）\n").arg(report.path, hostdb::demoSizeName(size))
+        + QStringLiteral("  物料      %1 种，分类 %2 个，%3 级\n").arg(c.materials).arg(c.materialGroups).arg(c.materialLevels)
+        + QStringLiteral("  客户      %1 个，分组 %2 个\n").arg(c.customers).arg(c.customerGroups)
+        + QStringLiteral("  供应商    %1 个，分组 %2 个\n").arg(c.suppliers).arg(c.supplierGroups)
+        + QStringLiteral("  部门      %1 个，职员 %2 人，用户 %3 个\n").arg(c.departments).arg(c.employees).arg(c.users)
+        + QStringLiteral("  销售发票  %1 张，%2 行\n").arg(report.salesBills).arg(c.salesLines)
+        + QStringLiteral("  采购发票  %1 张，%2 行\n").arg(report.purchaseBills).arg(c.purchaseLines)
+        + QStringLiteral("  用时      %1 秒\n").arg(report.seconds, 0, 'f', 2));
     return 0;
 }

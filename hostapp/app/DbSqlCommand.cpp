@@ -1,10 +1,10 @@
 #include "hostapp/app/DbSqlCommand.h"
 
+#include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/database/HostDatabase.h"
 #include "platform/com/ComError.h"
 
 #include <QDateTime>
-#include <cstdio>
 
 namespace {
 
@@ -121,7 +121,7 @@ QString formatResultTable(const hostdb::ResultTable& table)
 int runDbSql(const QStringList& args)
 {
     if (args.size() != 2) {
-        std::fputs("usage: zelhost db sql FILE|CONNECTION-STRING \"T-SQL\"\n", stderr);
+        zelhost::printErr(QStringLiteral("usage: zelhost db sql FILE|CONNECTION-STRING \"T-SQL\"\n"));
         return 1;
     }
     try {
@@ -130,11 +130,11 @@ int runDbSql(const QStringList& args)
         const QString text = table.returnsRows
             ? formatResultTable(table)
             : QStringLiteral("(%1 rows affected)\n").arg(table.rowsAffected);
-        std::fputs(text.toUtf8().constData(), stdout);
+        zelhost::printOut(text);
         hostdb::HostDatabase::closeAll();
         return 0;
     } catch (const com::ComError& error) {
-        std::fputs((error.description() + u'\n').toUtf8().constData(), stderr);
+        zelhost::printErr(error.description() + u'\n');
         hostdb::HostDatabase::closeAll();
         return 1;
     }

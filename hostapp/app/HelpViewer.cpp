@@ -1,5 +1,6 @@
 #include "hostapp/app/HelpViewer.h"
 
+#include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/app/HostMessages.h"
 #include "platform/com/ComError.h"
 #include "platform/win/Headless.h"
@@ -8,8 +9,6 @@
 #include <QPointer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-
-#include <cstdio>
 
 namespace zelhost {
 
@@ -23,9 +22,7 @@ QPointer<HelpViewer>& viewer()
 
 void printPage(const HelpPage& page)
 {
-    const QByteArray line = QStringLiteral("帮助: %1 — %2\n").arg(page.topic, page.title).toUtf8();
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
-    std::fflush(stdout);
+    printOut(QStringLiteral("帮助: %1 — %2\n").arg(page.topic, page.title));
 }
 
 } // namespace

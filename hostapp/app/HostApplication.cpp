@@ -3,6 +3,7 @@
 #include "hostapp/app/CapturedRun.h"
 #include "hostapp/app/CommandLineOpen.h"
 #include "hostapp/app/ComponentSetup.h"
+#include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/app/HelpViewer.h"
 #include "hostapp/app/HostMainWindow.h"
 #include "hostapp/app/HostMessages.h"
@@ -13,18 +14,9 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <cstdio>
-
 namespace zelhost {
 
 namespace {
-
-void printTo(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
 
 // With a person in front of the screen, an unknown code is told and the host stays up.
 void openOnStart(const HostOptions& options)
@@ -61,11 +53,11 @@ int runHost(const QStringList& arguments)
 {
     const ParsedCommandLine parsed = parseHostCommandLine(arguments);
     if (parsed.helpRequested) {
-        printTo(stdout, hostUsage());
+        printOut(hostUsage());
         return 0;
     }
     if (!parsed.options) {
-        printTo(stderr, QStringLiteral("zelhost: %1\n\n").arg(parsed.error) + hostUsage());
+        printErr(QStringLiteral("zelhost: %1\n\n").arg(parsed.error) + hostUsage());
         return 2;
     }
     const HostOptions& options = *parsed.options;

@@ -1,9 +1,8 @@
 #include "hostapp/app/HostMessages.h"
 
+#include "hostapp/app/ConsoleOutput.h"
 #include "platform/win/Headless.h"
 #include "platform/win/MsgBox.h"
-
-#include <cstdio>
 
 namespace zelhost {
 
@@ -15,9 +14,7 @@ QString hostTitle()
 int reportStartupError(const QString& message)
 {
     if (win::isHeadless()) {
-        const QByteArray line = (QStringLiteral("zelhost: ") + message + QLatin1Char('\n')).toUtf8();
-        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
-        std::fflush(stderr);
+        printErr(QStringLiteral("zelhost: ") + message + QLatin1Char('\n'));
     } else {
         win::MsgBox(message, win::vbOKOnly | win::vbCritical, hostTitle());
     }

@@ -1,12 +1,12 @@
 // zelhost: the host program. `zelhost db …` administers databases without a window; anything
 // else starts the host application (see `zelhost --help`).
+#include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/app/DbInitCommand.h"
 #include "hostapp/app/DbSqlCommand.h"
 #include "hostapp/app/HostApplication.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -21,8 +21,8 @@ int runDbCommand(int argc, char** argv)
         return runDbSql(args.mid(3));
     if (command == QLatin1String("init"))
         return runDbInit(args.mid(3));
-    std::fputs("usage: zelhost db init [--size small|large] [--force] FILE\n"
-               "       zelhost db sql FILE \"T-SQL\"\n", stderr);
+    zelhost::printErr(QStringLiteral("usage: zelhost db init [--size small|large] [--force] FILE\n"
+                                     "       zelhost db sql FILE \"T-SQL\"\n"));
     return 1;
 }
 

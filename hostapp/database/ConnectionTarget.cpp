@@ -1,4 +1,4 @@
-#include "hostapp/database/HostDatabase.h"
+#include "hostapp/database/ConnectionTarget.h"
 
 #include "hostapp/database/HostDatabaseErrors.h"
 

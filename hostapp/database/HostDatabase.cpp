@@ -1,7 +1,6 @@
 #include "hostapp/database/HostDatabase.h"
 
-#include "hostapp/database/OdbcDatabase.h"
-#include "hostapp/database/SqliteDatabase.h"
+#include "hostapp/database/HostDatabaseFactory.h"
 
 #include <QHash>
 #include <mutex>
@@ -32,11 +31,7 @@ std::shared_ptr<HostDatabase> HostDatabase::open(const QString& connectionString
     if (auto found = shared.databases.value(key))
         return found;
     const ConnectionTarget target = ConnectionTarget::parse(connectionString);
-    std::shared_ptr<HostDatabase> database;
-    if (target.kind == ConnectionTarget::Kind::Odbc)
-        database = OdbcDatabase::open(target);
-    else
-        database = SqliteDatabase::open(target);
+    std::shared_ptr<HostDatabase> database = openHostDatabase(target);
     shared.databases.insert(key, database);
     return database;
 }
@@ -49,6 +44,14 @@ void HostDatabase::closeAll()
         closing.swap(pool().databases);
     }
     // Released here, outside the lock; a holder elsewhere keeps its connection until done.
+}
+
+ado::RecordsetPtr HostDatabase::execute(const QString& sql)
+{
+    ResultTable table = executeTable(sql);
+    if (!table.returnsRows)
+        return std::make_shared<ado::Recordset>();
+    return ado::Recordset::make(std::move(table.fields), std::move(table.rows));
 }
 
 } // namespace hostdb

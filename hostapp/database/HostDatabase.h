@@ -2,6 +2,7 @@
 // One open host database per connection string, shared by everyone in the process. The
 // component sends SQL Server text; on the embedded SQLite database it is translated first,
 // against an ODBC data source it passes unchanged. Results come back as recordsets.
+#include "hostapp/database/ConnectionTarget.h"
 #include "hostapp/database/ResultTable.h"
 #include "platform/ado/Recordset.h"
 
@@ -11,21 +12,6 @@
 struct sqlite3;
 
 namespace hostdb {
-
-// What a connection string names.
-struct ConnectionTarget {
-    enum class Kind { Sqlite, Odbc };
-    Kind kind = Kind::Sqlite;
-    QString sqlitePath;  // for Sqlite
-    QString odbcText;    // for Odbc: the connection string as given
-    // How long a statement waits for a database that another connection has locked
-    // ("Busy Timeout=milliseconds" in the connection string).
-    int busyTimeoutMs = 2000;
-    // "DRIVER=…" or "DSN=…" anywhere in the pairs selects ODBC; "Data Source=FILE",
-    // "Database=FILE" or a bare path selects the SQLite file. A text that names neither
-    // raises a ComError.
-    static ConnectionTarget parse(const QString& connectionString);
-};
 
 class HostDatabase {
 public:

@@ -6,9 +6,8 @@
 #include "platform/win/Shell.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
+#include "tests/testsupport/Screenshots.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -17,38 +16,28 @@ namespace {
 using zelhost::helpTopicOf;
 using zelhost::loadHelpPage;
 
-TEST(HelpTopics, TheTopicIsWhatFollowsTheHelpFile)
+TEST(HelpTopics, TheTopicIsWhatFollowsTheHelpFileOrTheReasonThereIsNone)
 {
     const struct {
         const char* arguments;
-        const char* topic;
-    } cases[] = {
-        {"/opt/zel/bin\\ZELV12.chm::/销售管理.htm", "销售管理.htm"},
-        {"C:\\Program Files\\ZEL\\ZELV12.chm::/采购管理.htm", "采购管理.htm"},
-        {"  zelv12.CHM::/采购管理.htm  ", "采购管理.htm"},
-        {"/x/ZELV12.chm::/sub page.htm", "sub page.htm"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(helpTopicOf(QString::fromUtf8(c.arguments)), QString::fromUtf8(c.topic)) << c.arguments;
-}
-
-TEST(HelpTopics, AnotherFileOrNoTopicIsRefusedClearly)
-{
-    const struct {
-        const char* arguments;
+        const char* topic;  // null: refused, naming `mentions`
         const char* mentions;
     } cases[] = {
-        {"/x/OTHER.chm::/销售管理.htm", "帮助文件“/x/OTHER.chm”不存在"},
-        {"/x/ZELV12.chm", "没有指明主题"},
-        {"/x/ZELV12.chm::/", "没有指明主题"},
-        {"", "不存在"},
+        {"/opt/zel/bin\\ZELV12.chm::/销售管理.htm", "销售管理.htm", nullptr},
+        {"C:\\Program Files\\ZEL\\ZELV12.chm::/采购管理.htm", "采购管理.htm", nullptr},
+        {"  zelv12.CHM::/采购管理.htm  ", "采购管理.htm", nullptr},
+        {"/x/ZELV12.chm::/sub page.htm", "sub page.htm", nullptr},
+        {"/x/OTHER.chm::/销售管理.htm", nullptr, "帮助文件“/x/OTHER.chm”不存在"},
+        {"/x/ZELV12.chm", nullptr, "没有指明主题"},
+        {"/x/ZELV12.chm::/", nullptr, "没有指明主题"},
+        {"", nullptr, "不存在"},
     };
     for (const auto& c : cases) {
         try {
-            helpTopicOf(QString::fromUtf8(c.arguments));
-            ADD_FAILURE() << "accepted " << c.arguments;
+            const QString topic = helpTopicOf(QString::fromUtf8(c.arguments));
+            EXPECT_EQ(topic, QString::fromUtf8(c.topic ? c.topic : "<refused>")) << c.arguments;
         } catch (const com::ComError& e) {
-            EXPECT_TRUE(e.description().contains(QString::fromUtf8(c.mentions))) << e.description().toStdString();
+            EXPECT_TRUE(c.mentions && e.description().contains(QString::fromUtf8(c.mentions))) << e.description().toStdString();
         }
     }
 }
@@ -83,16 +72,14 @@ protected:
     ~HelpLauncherTest() override { zelhost::uninstallHelpLauncher(); }
 };
 
-TEST_F(HelpLauncherTest, TheF1CommandLinePrintsTopicAndTitleWithoutAScreen)
+TEST_F(HelpLauncherTest, TheF1CommandLinePrintsTopicAndTitleWithoutAScreenOrTellsAnUnknownTopic)
 {
     ::testing::internal::CaptureStdout();
     win::Shell(QStringLiteral("hh.exe /opt/zel/bin\\ZELV12.chm::/采购管理.htm"), win::vbNormalFocus);
     const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());
     EXPECT_EQ(printed, QStringLiteral("帮助: 采购管理.htm — 供应商历史价格查询\n"));
-}
 
-TEST_F(HelpLauncherTest, AnUnknownTopicIsToldAndTheProgramDoesNotStart)
-{
+    // An unknown topic is told and the program does not start.
     fakehost::MsgBoxRecorder boxes;
     EXPECT_THROW(win::Shell(QStringLiteral("hh.exe /opt\\ZELV12.chm::/库存管理.htm"), win::vbNormalFocus), com::ComError);
     ASSERT_EQ(boxes.boxes().size(), 1);
@@ -105,10 +92,7 @@ TEST(HelpViewer, ShowsThePageAndFollowsLinksBetweenPages)
     viewer.showPage(loadHelpPage(QStringLiteral("销售管理.htm")));
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("帮助 — 客户历史价格查询"));
     EXPECT_TRUE(viewer.browser().toPlainText().contains(QStringLiteral("双击列标题")));
-    // build/bin/test_hostapp -> build/screenshots, for a person to look at.
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
-    QDir().mkpath(folder);
-    viewer.grab().save(folder + QStringLiteral("/zelhost-help.png"));
+    testsupport::saveScreenshot(viewer, QStringLiteral("zelhost-help.png"));
     // The "see also" link leads to the other page.
     viewer.browser().setSource(QUrl(QStringLiteral("采购管理.htm")));
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("帮助 — 供应商历史价格查询"));

@@ -1,24 +1,16 @@
 #include "tests/hostapp/app/LiveHost.h"
 
 #include "hostapp/app/ComponentSetup.h"
-#include "hostapp/app/LoginStep.h"
 #include "platform/com/ObjectFactory.h"
-#include "tests/testsupport/DemoDatabaseFixture.h"
 
 #include <QApplication>
 
 namespace zelhosttest {
 
-LiveHost::LiveHost(int32_t userId) : m_database(testsupport::copySmallDemoDatabase(m_folder.path()))
+LiveHost::LiveHost(int32_t userId) : m_services(userId, testsupport::copySmallDemoDatabase(m_folder.path()))
 {
-    zelhost::HostOptions options;
-    options.databaseFile = m_database;
-    options.userId = userId;
-    hostsvc::LoginSession session = zelhost::resolveLogin(options);
-    session.settingsFile = m_folder.filePath(QStringLiteral("settings.ini"));
-    hostsvc::installHostServices(session);
     zelhost::registerTradeQueryComponent(zelhost::tradeQueryLibraryPath(QCoreApplication::applicationDirPath()));
-    m_window = std::make_unique<zelhost::HostMainWindow>(session);
+    m_window = std::make_unique<zelhost::HostMainWindow>(m_services.session);
     m_window->publishAsMainForm();
     m_window->show();
 }
@@ -29,7 +21,6 @@ LiveHost::~LiveHost()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_window.reset();
     com::ObjectFactory::instance().setFallback({});
-    hostsvc::uninstallHostServices();
 }
 
 QList<QWidget*> LiveHost::componentWindows() const

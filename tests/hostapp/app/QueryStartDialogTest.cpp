@@ -1,9 +1,8 @@
 // The chooser before a price query: searching the lists and what the choice asks for.
 #include "hostapp/app/QueryStartDialog.h"
 #include "tests/hostapp/database/QtPrinters.h"
+#include "tests/testsupport/Screenshots.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -76,11 +75,7 @@ TEST(QueryStartDialog, TheChosenMaterialAndPartnerGoIntoTheRequest)
     EXPECT_EQ(dialog.request().itemId, 0);
     EXPECT_EQ(dialog.request().companyId, 471);
     EXPECT_FALSE(dialog.materialPicker().choose(3));  // only two materials match
-
-    // build/bin/test_hostapp -> build/screenshots, for a person to look at.
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
-    QDir().mkpath(folder);
-    dialog.grab().save(folder + QStringLiteral("/zelhost-query-start.png"));
+    testsupport::saveScreenshot(dialog, QStringLiteral("zelhost-query-start.png"));
 }
 
 } // namespace

@@ -64,7 +64,7 @@ protected:
     fakehost::MsgBoxRecorder boxes;
 };
 
-TEST_F(TradeQueryLauncherTest, SetsTheThreePropertiesThenCallsShow)
+TEST_F(TradeQueryLauncherTest, SetsTheThreePropertiesThenCallsShowAndTellsAFailingShow)
 {
     serve<RecordingQuery>();
     EXPECT_TRUE(zelhost::openTradeQuery({zelhost::QueryKind::Purchase, 123, 456}));
@@ -74,11 +74,8 @@ TEST_F(TradeQueryLauncherTest, SetsTheThreePropertiesThenCallsShow)
     RecordingQuery::calls.clear();
     EXPECT_TRUE(zelhost::openTradeQuery({zelhost::QueryKind::Sales, 0, 0}));
     EXPECT_EQ(RecordingQuery::calls.front(), QStringLiteral("QueryType=1"));
-}
 
-TEST_F(TradeQueryLauncherTest, AFailingShowIsToldWithItsDescription)
-{
-    serve<RecordingQuery>();
+    // A failing Show is told with its description.
     RecordingQuery::failShow = true;
     EXPECT_FALSE(zelhost::openTradeQuery({zelhost::QueryKind::Sales, 1, 2}));
     ASSERT_EQ(boxes.boxes().size(), 1);

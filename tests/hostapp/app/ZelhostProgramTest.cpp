@@ -1,7 +1,9 @@
-// The built zelhost as a person or a script runs it without a display: it captures what it
-// opens, prints what the window shows, and explains why it cannot start.
+// The built zelhost as a person or a script runs it without a display: what it prints, on which
+// stream, and its exit codes, for the host itself and its `db init` and `db sql` commands. What
+// the captured windows show in detail is checked in-process (OpenQueryTest).
 #include "hostapp/database/DemoData.h"
 #include "tests/hostapp/database/QtPrinters.h"
+#include "tests/hostapp/database/TempSqliteFile.h"
 #include "tests/testsupport/DemoDatabaseFixture.h"
 
 #include <QCoreApplication>
@@ -22,6 +24,12 @@ struct ProgramRun {
     QString out;
     QString err;
 };
+
+QByteArray contentOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 // Runs zelhost offscreen in a scratch folder that is also its home: the demo database, the
 // component registry and the settings all land there.
@@ -45,7 +53,7 @@ protected:
         process.setWorkingDirectory(home.path());
         process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zelhost"), args);
         if (!process.waitForFinished(60000)) {
-            ADD_FAILURE() << "zelhost did not finish";
+            ADD_FAILURE() << "zelhost did not finish: " << process.errorString().toStdString();
             process.kill();
             process.waitForFinished();
             return result;
@@ -68,67 +76,122 @@ TEST_F(ZelhostProgram, WithoutArgumentsMakesTheDemoDatabaseAndCapturesTheMainWin
     EXPECT_TRUE(r.out.contains(QStringLiteral("菜单 采购: 供应商历史价格查询…\n")));
     EXPECT_FALSE(QImage(shot).isNull());
     // The component registered itself in this user's registry.
-    QFile registry(home.filePath(QStringLiteral("config/zeltradequery/components.ini")));
-    ASSERT_TRUE(registry.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(registry.readAll().contains("libZELTradeQuery.so"));
+    EXPECT_TRUE(contentOf(home.filePath(QStringLiteral("config/zeltradequery/components.ini"))).contains("libZELTradeQuery.so"));
 }
 
-TEST_F(ZelhostProgram, OpensTheQueryOfACodeAndPrintsItsWindow)
+TEST_F(ZelhostProgram, OpensTheQueryOfACodeOrPrintsTheRefusal)
 {
     const QString shot = home.filePath(QStringLiteral("x.png"));
-    const ProgramRun r = run({QStringLiteral("--db"), database, QStringLiteral("--open"), QStringLiteral("sales"),
-                              QStringLiteral("--partner"), hostdb::demo::samples(hostdb::DemoSize::Small).customerNumber,
-                              QStringLiteral("--screenshot"), shot});
-    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.startsWith(QStringLiteral("截图: %1\n窗口标题: 客户历史价格查询\n").arg(shot))) << r.out.toStdString();
+    const ProgramRun opened = run({QStringLiteral("--db"), database, QStringLiteral("--open"), QStringLiteral("sales"),
+                                   QStringLiteral("--partner"), demo::samples(hostdb::DemoSize::Small).customerNumber,
+                                   QStringLiteral("--screenshot"), shot});
+    EXPECT_EQ(opened.exitCode, 0) << opened.err.toStdString();
+    EXPECT_TRUE(opened.out.startsWith(QStringLiteral("截图: %1\n窗口标题: 客户历史价格查询\n").arg(shot))) << opened.out.toStdString();
     EXPECT_FALSE(QImage(shot).isNull());
-}
 
-TEST_F(ZelhostProgram, AUserWithoutTheRightSeesTheRefusal)
-{
-    const ProgramRun r = run({QStringLiteral("--db"), database, QStringLiteral("--user"),
-                              QString::number(demo::kNoRightUserId), QStringLiteral("--open"), QStringLiteral("purchase")});
-    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QStringLiteral("[系统提示] 您没有供应商历史采购价格查询的权限!\n没有打开查询窗口。\n"));
+    const ProgramRun refused = run({QStringLiteral("--db"), database, QStringLiteral("--user"),
+                                    QString::number(demo::kNoRightUserId), QStringLiteral("--open"), QStringLiteral("purchase")});
+    EXPECT_EQ(refused.exitCode, 0) << refused.err.toStdString();
+    EXPECT_EQ(refused.out, QStringLiteral("[系统提示] 您没有供应商历史采购价格查询的权限!\n没有打开查询窗口。\n"));
 }
 
 TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
 {
-    QFile notADatabase(home.filePath(QStringLiteral("notes.txt")));
-    ASSERT_TRUE(notADatabase.open(QIODevice::WriteOnly));
-    notADatabase.write("this is not a database, just some text long enough to have a header page");
-    notADatabase.close();
+    const QString notADatabase = home.filePath(QStringLiteral("notes.txt"));
+    QFile notes(notADatabase);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("this is not a database, just some text long enough to have a header page");
+    notes.close();
     const struct {
         QStringList args;
         QString mentions;
+        bool locked;
     } cases[] = {
-        {{QStringLiteral("--db"), home.filePath(QStringLiteral("missing.db"))}, QStringLiteral("找不到数据库文件")},
-        {{QStringLiteral("--db"), notADatabase.fileName()}, notADatabase.fileName()},
-        {{QStringLiteral("--db"), database, QStringLiteral("--user"), QStringLiteral("99")}, QStringLiteral("99")},
-        {{QStringLiteral("--db"), database, QStringLiteral("--open"), QStringLiteral("sales"), QStringLiteral("--item"),
-          QStringLiteral("nonsense")},
-         QStringLiteral("没有代码为“nonsense”的物料。")},
-        {{QStringLiteral("--open"), QStringLiteral("everything")}, QStringLiteral("--open 只能是")},
+        {{"--db", home.filePath(QStringLiteral("missing.db"))}, QStringLiteral("找不到数据库文件"), false},
+        {{"--db", notADatabase}, notADatabase, false},
+        {{"--db", database, "--user", "99"}, QStringLiteral("99"), false},
+        {{"--db", database, "--open", "sales", "--item", "nonsense"}, QStringLiteral("没有代码为“nonsense”的物料。"), false},
+        {{"--open", "everything"}, QStringLiteral("--open 只能是"), false},
+        {{"--db", database}, QStringLiteral("占用"), true},  // another program holds the file
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        sqlite3* other = nullptr;
+        if (c.locked) {
+            ASSERT_EQ(sqlite3_open(QFile::encodeName(database).constData(), &other), SQLITE_OK);
+            ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE; UPDATE t_User SET FName=FName;", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
         const ProgramRun r = run(c.args);
-        EXPECT_EQ(r.exitCode, 2) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains(c.mentions)) << c.args.join(' ').toStdString() << " -> " << r.err.toStdString();
+        sqlite3_close_v2(other);  // rolls back
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.contains(c.mentions)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
     }
 }
 
-TEST_F(ZelhostProgram, ADatabaseLockedByAnotherProgramIsTold)
+TEST_F(ZelhostProgram, DbInitMakesADatabaseAndRefusesToOverwriteItWithoutForce)
 {
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(database).constData(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE; UPDATE t_User SET FName=FName;", nullptr, nullptr, nullptr), SQLITE_OK);
-    const ProgramRun r = run({QStringLiteral("--db"), database});
-    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("占用"))) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(database)) << r.err.toStdString();
+    const QStringList usage[] = {{"db", "init"}, {"db", "init", "--size", "huge", "x.db"}, {"db", "init", "--size"},
+                                 {"db", "init", "--colour", "x.db"}, {"db", "init", "a.db", "b.db"}};
+    for (const QStringList& wrong : usage) {
+        const ProgramRun r = run(wrong);
+        EXPECT_EQ(r.exitCode, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("用法: zelhost db init"))) << r.err.toStdString();
+    }
+    const QString path = home.filePath(QStringLiteral("made.db"));
+    const ProgramRun made = run({"db", "init", path});
+    EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.out.contains(QStringLiteral("已生成演示数据库 %1（small）").arg(path))) << made.out.toStdString();
+    EXPECT_TRUE(made.out.contains(
+        QStringLiteral("%1 行").arg(hostdb::plannedDemoCounts(hostdb::DemoSize::Small).salesLines)));
+    const QByteArray first = contentOf(path);
+    EXPECT_FALSE(first.isEmpty());
+
+    const ProgramRun refused = run({"db", "init", "--size", "small", path});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("已存在"))) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("--force")));
+
+    const ProgramRun forced = run({"db", "init", "--force", "--size=small", path});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_EQ(contentOf(path), first);  // the same content again
+}
+
+TEST_F(ZelhostProgram, DbSqlPrintsRowsOrChangesAndErrorsOnStandardError)
+{
+    const hostdb::testing::TempSqliteFile file(R"sql(
+CREATE TABLE t_Item (FNumber VARCHAR(20), FName NVARCHAR(40), FQty DECIMAL(18,4), FDate DATETIME);
+INSERT INTO t_Item VALUES ('1.01', '螺栓', 12.5, '2008-01-05');
+INSERT INTO t_Item VALUES ('1.02', 'Washer', 3, '2008-01-06 10:30:00');
+INSERT INTO t_Item VALUES ('1.03', NULL, 1000, NULL);
+)sql");
+    const ProgramRun rows = run({"db", "sql", file.path(), "select top 3 FNumber, FName, FQty, FDate from t_Item order by FNumber"});
+    EXPECT_EQ(rows.exitCode, 0) << rows.err.toStdString();
+    // A Chinese character takes two places; numbers stand on the right.
+    EXPECT_EQ(rows.out, QString::fromUtf8("FNumber  FName   FQty  FDate\n"
+                                          "-------  ------  ----  -------------------\n"
+                                          "1.01     螺栓    12.5  2008-01-05\n"
+                                          "1.02     Washer     3  2008-01-06 10:30:00\n"
+                                          "1.03     NULL    1000  NULL\n"
+                                          "(3 rows)\n"));
+    const ProgramRun changed = run({"db", "sql", "Data Source=" + file.path(),
+                                    "update t_Item set FQty = 0 where FNumber = '1.01 ' update t_Item set FQty = 1"});
+    EXPECT_EQ(changed.exitCode, 0) << changed.err.toStdString();
+    EXPECT_EQ(changed.out, "(4 rows affected)\n");
+
+    const struct {
+        QStringList args;
+        QString err;  // what standard error starts with
+    } failures[] = {{{"db", "sql", file.path(), "select FNope from t_Item"}, "no such column: FNope\n"},
+                    {{"db", "sql", file.folder() + "/none.db", "select 1"}, "数据库文件不存在"},
+                    {{"db", "sql", file.path()}, "usage: zelhost db sql"},
+                    {{"db", "nonsense"}, "usage: zelhost db init"}};
+    for (const auto& f : failures) {
+        const ProgramRun r = run(f.args);
+        EXPECT_EQ(r.exitCode, 1) << f.args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(f.err)) << r.err.toStdString();
+    }
 }
 
 } // namespace

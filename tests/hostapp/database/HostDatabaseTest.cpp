@@ -1,4 +1,5 @@
-// Opening, pooling, result typing and failures of the host database on real SQLite files.
+// What a connection string names; opening, pooling, result typing and failures of the host
+// database on real SQLite files.
 #include "hostapp/database/HostDatabase.h"
 #include "platform/com/ErrorCodes.h"
 #include "tests/hostapp/database/QtPrinters.h"
@@ -26,6 +27,34 @@ com::ComError raised(F&& f)
     }
     ADD_FAILURE() << "no ComError raised";
     return com::ComError(0, QString(), QString());
+}
+
+// ---- connection strings -----------------------------------------------------------------
+
+TEST(ConnectionTarget, NamesASqliteFileOrAnOdbcSourceOrIsRefused)
+{
+    using Kind = ConnectionTarget::Kind;
+    const struct {
+        const char* text;
+        Kind kind;
+        const char* sqlitePath;
+        int busyTimeoutMs;
+    } cases[] = {{"  数据/主机.db ", Kind::Sqlite, "数据/主机.db", 2000},
+                 {"database = /data/host.db ; Busy Timeout=150;", Kind::Sqlite, "/data/host.db", 150},
+                 {"Data Source={/data/a;b.db};Mode=x", Kind::Sqlite, "/data/a;b.db", 2000},
+                 {"Data Source=\"/data/a b.db\"", Kind::Sqlite, "/data/a b.db", 2000},
+                 {"DRIVER={FreeTDS};SERVER=h;PORT=1433;DATABASE=ais", Kind::Odbc, "", 2000},
+                 {"Provider=MSDASQL;dsn=HostDb;UID=sa;PWD={a;b}", Kind::Odbc, "", 2000}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ConnectionTarget target = ConnectionTarget::parse(QString::fromUtf8(c.text));
+        EXPECT_EQ(target.kind, c.kind);
+        EXPECT_EQ(target.busyTimeoutMs, c.busyTimeoutMs);
+        EXPECT_EQ(target.sqlitePath, QString::fromUtf8(c.sqlitePath));
+        EXPECT_EQ(target.odbcText, c.kind == Kind::Odbc ? QString::fromUtf8(c.text) : QString());  // passed on as given
+    }
+    for (const char* text : {"", "   ", "UID=sa;PWD=secret"})
+        EXPECT_FALSE(raised([&] { ConnectionTarget::parse(QString::fromUtf8(text)); }).description().isEmpty()) << text;
 }
 
 // ---- typing -----------------------------------------------------------------------------
@@ -75,49 +104,53 @@ TEST_F(ResultTyping, DeclaredTypesGiveFieldTypesAndValues)
         EXPECT_FALSE(value.isValid());
 }
 
-TEST_F(ResultTyping, ExpressionColumnsTakeTheirFirstValuesType)
+TEST_F(ResultTyping, ColumnsWithoutADeclaredTypeTakeTheirValuesTypeAndWidenWithoutLoss)
 {
+    // x has no declared type: 7 first, then 'seven'; dt gets a text that is no date.
+    db->executeTable("update Typed set dt = 'soon' where i = 2");
     const ResultTable table = db->executeTable(
-        "select i * 1.5 as A, i + 1 as B, 'x' + t as C, case when i = 1 then 1 else 2.5 end as D, "
-        "NULL as E, count(*) over () as F from Typed where i is not null order by i");
+        "select i + 1 as B, 'x' + t as C, case when i = 1 then 1 else 2.5 end as D, NULL as E, "
+        "count(*) over () as F, x, dt from Typed where i is not null order by i");
     ASSERT_EQ(table.rows.size(), 2u);
-    const std::vector<FieldType> expected = {FieldType::Double, FieldType::Integer, FieldType::Text,
-                                             FieldType::Double, FieldType::Text,    FieldType::Integer};
+    const std::vector<FieldType> expected = {FieldType::Integer, FieldType::Text, FieldType::Double, FieldType::Text,
+                                             FieldType::Integer, FieldType::Text, FieldType::Text};
     for (size_t c = 0; c < expected.size(); ++c)
         EXPECT_EQ(table.fields[c].type, expected[c]) << table.fields[c].name.toStdString();
-    EXPECT_EQ(table.rows[0][1].toLongLong(), 2);
-    EXPECT_EQ(table.rows[0][2].toString(), "xabc");
+    EXPECT_EQ(table.rows[0][0].toLongLong(), 2);
+    EXPECT_EQ(table.rows[0][1].toString(), "xabc");
     // D started as an integer and widened when 2.5 came: both values are doubles now.
-    EXPECT_EQ(table.rows[0][3].typeId(), QMetaType::Double);
-    EXPECT_EQ(table.rows[0][3].toDouble(), 1.0);
-    EXPECT_EQ(table.rows[1][3].toDouble(), 2.5);
-    EXPECT_FALSE(table.rows[0][4].isValid());
+    EXPECT_EQ(table.rows[0][2].typeId(), QMetaType::Double);
+    EXPECT_EQ(table.rows[1][2].toDouble(), 2.5);
+    EXPECT_FALSE(table.rows[0][3].isValid());
+    EXPECT_EQ(table.rows[0][5], QVariant(QStringLiteral("7")));
+    EXPECT_EQ(table.rows[1][5], QVariant(QStringLiteral("seven")));
+    EXPECT_EQ(table.rows[0][6].toString(), "2008-01-05");
+    EXPECT_EQ(table.rows[1][6].toString(), "soon");
 }
 
-TEST_F(ResultTyping, ValueThatFitsTheColumnsTypeNoMoreTurnsItToText)
-{
-    // x has no declared type: 7 first, then 'seven'; dt gets a text that is no date. Nothing may be lost.
-    db->executeTable("update Typed set dt = 'soon' where i = 2");
-    const ResultTable table = db->executeTable("select x, dt from Typed where i is not null order by i");
-    EXPECT_EQ(table.fields[0].type, FieldType::Text);
-    EXPECT_EQ(table.fields[1].type, FieldType::Text);
-    ASSERT_EQ(table.rows.size(), 2u);
-    EXPECT_EQ(table.rows[0][0], QVariant(QStringLiteral("7")));
-    EXPECT_EQ(table.rows[1][0], QVariant(QStringLiteral("seven")));
-    EXPECT_EQ(table.rows[0][1].toString(), "2008-01-05");
-    EXPECT_EQ(table.rows[1][1].toString(), "soon");
-}
-
-TEST_F(ResultTyping, StatementsWithoutRowsReportWhatTheyChanged)
+TEST_F(ResultTyping, StatementsWithoutRowsReportWhatTheyChangedAndGiveAClosedRecordset)
 {
     const ResultTable update = db->executeTable("update Typed set t = 'y' where i is not null");
     EXPECT_FALSE(update.returnsRows);
     EXPECT_TRUE(update.fields.empty());
     EXPECT_EQ(update.rowsAffected, 2);
-    const ResultTable empty = db->executeTable("select t from Typed where 1 = 0");
-    EXPECT_TRUE(empty.returnsRows);
-    EXPECT_TRUE(empty.rows.empty());
-    EXPECT_EQ(empty.fields[0].type, FieldType::Text);
+    EXPECT_EQ(db->execute("update Typed set t = 'z'")->State(), ado::adStateClosed);
+    const ado::RecordsetPtr empty = db->execute("select t from Typed where 1 = 0");
+    EXPECT_EQ(empty->State(), ado::adStateOpen);
+    EXPECT_TRUE(empty->Eof());
+    EXPECT_EQ(empty->Fields().Item("t").Type(), FieldType::Text);
+}
+
+TEST_F(ResultTyping, RowsBecomeAnOpenRecordsetWithTypedFields)
+{
+    const ado::RecordsetPtr rs = db->execute("select top 5 t, dt, m, n from Typed order by dt desc");
+    ASSERT_EQ(rs->State(), ado::adStateOpen);
+    EXPECT_EQ(rs->RecordCount(), 3);
+    EXPECT_EQ(rs->Fields().Item("dt").Type(), FieldType::Date);
+    EXPECT_EQ(rs->Fields().Item("m").Type(), FieldType::Double);
+    EXPECT_EQ(rs->value("t").toString(), "x");
+    EXPECT_EQ(rs->value("dt").toDateTime().date(), QDate(2008, 2, 29));
+    EXPECT_FALSE(rs->value("n").isValid());
 }
 
 // ---- opening and pooling ---------------------------------------------------------------
@@ -140,28 +173,20 @@ TEST(HostDatabasePool, SameConnectionStringSharesOneConnection)
     EXPECT_EQ(first->executeTable("select 1").rows.size(), 1u);
 }
 
-TEST(HostDatabasePool, SchemaCreatedThroughTheConnectionIsSeenByTheTranslator)
+TEST(HostDatabasePool, SchemaChangedThroughTheConnectionOrByAnotherProgramIsSeenAtOnce)
 {
     TempSqliteFile file;
     const auto db = file.open();
+    // a + b joins only because both columns are known to be text.
     db->executeTable("create table p (a varchar(10), b varchar(10)) insert into p values ('x', 'y')");
-    // a + b joins only because both columns are now known to be text.
-    const ResultTable table = db->executeTable("select a + b from p");
-    EXPECT_EQ(table.rows.at(0).at(0).toString(), "xy");
-}
-
-TEST(HostDatabasePool, SchemaChangedByAnotherProgramIsSeenAtOnce)
-{
-    TempSqliteFile file;
-    const auto db = file.open();
-    db->executeTable("select 1");
+    EXPECT_EQ(db->executeTable("select a + b from p").rows.at(0).at(0).toString(), "xy");
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "create table p (a varchar(10), b varchar(10)); insert into p values ('x', 'y')",
+    ASSERT_EQ(sqlite3_exec(other, "create table q (c varchar(10), d varchar(10)); insert into q values ('u', 'v')",
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(other);
-    EXPECT_EQ(db->executeTable("select a + b from p").rows.at(0).at(0).toString(), "xy");
+    EXPECT_EQ(db->executeTable("select c + d from q").rows.at(0).at(0).toString(), "uv");
 }
 
 // ---- failures ------------------------------------------------------------------------------
@@ -182,32 +207,28 @@ TEST(HostDatabaseErrors, RejectedSqlCarriesTheDatabasesMessage)
     EXPECT_TRUE(db->executeTable("select FItemID from t_Item").returnsRows);
 }
 
-TEST(HostDatabaseErrors, MissingFileIsReportedAndNotCreated)
+TEST(HostDatabaseErrors, AMissingFileAFolderOrAFileThatIsNoDatabaseIsReportedAndNothingCreated)
 {
     TempSqliteFile folder;
     const QString missing = folder.folder() + QStringLiteral("/缺少.db");
-    for (const QString& connection : {missing, QStringLiteral("Data Source=") + missing}) {
-        const com::ComError error = raised([&] { HostDatabase::open(connection); });
-        EXPECT_TRUE(error.description().contains(QString::fromUtf8("数据库文件不存在")));
-        EXPECT_TRUE(error.description().contains(missing));
-        EXPECT_FALSE(QFile::exists(missing));
-    }
-    const com::ComError folderError = raised([&] { HostDatabase::open(folder.folder()); });
-    EXPECT_TRUE(folderError.description().contains(QString::fromUtf8("不是数据库文件")));
-}
-
-TEST(HostDatabaseErrors, FileThatIsNoDatabaseIsReported)
-{
-    TempSqliteFile folder;
-    const QString path = folder.folder() + QStringLiteral("/notes.db");
-    QFile text(path);
+    const QString notes = folder.folder() + QStringLiteral("/notes.db");
+    QFile text(notes);
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write(QByteArray("These are plain notes, long enough to fill a database header. ").repeated(20));
     text.close();
-    const com::ComError error = raised([&] { HostDatabase::open(path); });
-    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
-    EXPECT_TRUE(error.description().contains("file is not a database")) << error.description().toStdString();
-    EXPECT_TRUE(error.description().contains(path));
+    const struct {
+        QString connection;
+        QString mentions[2];
+    } cases[] = {{missing, {QStringLiteral("数据库文件不存在"), missing}},
+                 {QStringLiteral("Data Source=") + missing, {QStringLiteral("数据库文件不存在"), missing}},
+                 {folder.folder(), {QStringLiteral("不是数据库文件"), folder.folder()}},
+                 {notes, {QStringLiteral("file is not a database"), notes}}};
+    for (const auto& c : cases) {
+        const com::ComError error = raised([&] { HostDatabase::open(c.connection); });
+        for (const QString& part : c.mentions)
+            EXPECT_TRUE(error.description().contains(part)) << error.description().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(missing));
 }
 
 // Another program holds the file: a second, raw sqlite3 connection in an exclusive transaction.
@@ -223,48 +244,38 @@ protected:
     sqlite3* other = nullptr;
 };
 
-TEST_F(LockedDatabase, OpeningWhileLockedFailsClearly)
-{
-    lock();
-    const com::ComError error = raised([&] { HostDatabase::open(connection); });
-    EXPECT_TRUE(error.description().contains("database is locked")) << error.description().toStdString();
-    EXPECT_TRUE(error.description().contains(QString::fromUtf8("数据库正被其他程序占用")));
-    unlock();
-    EXPECT_EQ(HostDatabase::open(connection)->executeTable("select a from t").rows.size(), 1u);
-}
-
-TEST_F(LockedDatabase, StatementWhileLockedFailsThenWorksOnceFree)
+TEST_F(LockedDatabase, OpeningOrRunningWhileLockedFailsClearlyThenWorksOnceFree)
 {
     const auto db = HostDatabase::open(connection);
     EXPECT_EQ(db->target().busyTimeoutMs, 50);
     db->executeTable("select a from t");  // prepared and cached before the lock
+    HostDatabase::closeAll();  // the next open makes a new connection; db keeps its own
     lock();
+    const com::ComError opening = raised([&] { HostDatabase::open(connection); });
+    EXPECT_TRUE(opening.description().contains("database is locked")) << opening.description().toStdString();
+    EXPECT_TRUE(opening.description().contains(QString::fromUtf8("数据库正被其他程序占用")));
     for (const char* sql : {"select a from t", "update t set a = 2"}) {
         const com::ComError error = raised([&] { db->executeTable(sql); });
         EXPECT_TRUE(error.description().contains("database is locked")) << sql;
     }
     unlock();
     EXPECT_EQ(db->executeTable("update t set a = 3").rowsAffected, 1);
-    EXPECT_EQ(db->executeTable("select a from t").rows.at(0).at(0).toLongLong(), 3);
+    EXPECT_EQ(HostDatabase::open(connection)->executeTable("select a from t").rows.at(0).at(0).toLongLong(), 3);
 }
 
-TEST(HostDatabaseErrors, MissingOdbcDriverFailsWithTheDriverManagersMessage)
-{
-    const com::ComError error = raised([] { HostDatabase::open("DRIVER={NoSuchDriver};SERVER=x"); });
-    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
-    EXPECT_TRUE(error.description().contains("ODBC"));
-    EXPECT_TRUE(error.description().contains("NoSuchDriver")) << error.description().toStdString();
-}
-
-TEST(HostDatabaseErrors, UnreachableSqlServerFailsWithoutHanging)
+TEST(HostDatabaseErrors, OdbcSourcesThatCannotBeReachedFailWithoutHanging)
 {
     // FreeTDS is registered on these machines; nothing listens on port 1.
-    const com::ComError error = raised([] {
-        HostDatabase::open("DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=x;TDS_Version=7.4");
-    });
-    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
-    EXPECT_TRUE(error.description().contains(QString::fromUtf8("无法连接 ODBC 数据源")))
-        << error.description().toStdString();
+    const struct {
+        const char* connection;
+        const char* mentions;
+    } cases[] = {{"DRIVER={NoSuchDriver};SERVER=x", "NoSuchDriver"},
+                 {"DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=x;TDS_Version=7.4", "无法连接 ODBC 数据源"}};
+    for (const auto& c : cases) {
+        const com::ComError error = raised([&] { HostDatabase::open(QString::fromUtf8(c.connection)); });
+        EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
+        EXPECT_TRUE(error.description().contains(QString::fromUtf8(c.mentions))) << error.description().toStdString();
+    }
 }
 
 } // namespace

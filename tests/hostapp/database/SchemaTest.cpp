@@ -1,8 +1,8 @@
-// The schema holds every table and column the system's statements name, with the declared
-// types and collation the adapter and the users rely on.
+// The schema's tables with the declared types and collation the adapter and the users rely on,
+// and the keys its option and setting rows are found by. The component's own statements run on
+// it in ComponentStatementsOnDemoDataTest.
 #include "hostapp/database/Schema.h"
 #include "platform/com/ComError.h"
-#include "tests/hostapp/database/SchemaStatements.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -36,19 +36,6 @@ public:
 private:
     sqlite3* m_db = nullptr;
 };
-
-TEST(Schema, EveryStatementOfTheSystemCompilesAgainstIt)
-{
-    MemoryDb db;
-    hostdb::createSchema(db.handle());
-    for (const auto& [name, sql] : schematest::systemStatements()) {
-        SCOPED_TRACE(name);
-        sqlite3_stmt* stmt = nullptr;
-        EXPECT_EQ(sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &stmt, nullptr), SQLITE_OK)
-            << sqlite3_errmsg(db.handle()) << "\n" << sql;
-        sqlite3_finalize(stmt);
-    }
-}
 
 TEST(Schema, ColumnsHaveTheTypesTheAdapterMapsAndTextIgnoresCase)
 {

@@ -3,7 +3,7 @@
 #include "platform/hostapi/GLData.h"
 #include "platform/hostapi/ItemInfo.h"
 #include "platform/hostapi/ProgIds.h"
-#include "tests/hostapp/services/InstalledServices.h"
+#include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,7 @@ QString answerText(const QVariant& answer)
     return answer.isValid() ? QString::number(answer.toInt()) : QStringLiteral("null");
 }
 
-TEST(AccessCheck, AnswersEachDemoUserByHisRightRows)
+TEST(AccessCheck, AnswersEachDemoUserByHisRightRowsWhoeverIsLoggedInNow)
 {
     struct Case {
         int user;
@@ -49,33 +49,22 @@ TEST(AccessCheck, AnswersEachDemoUserByHisRightRows)
         {kSalesClerkUserId, kSalesQueryObject, kQueryRight | kSettingsRight, "0"},  // needs both
         {kNoRightUserId, kSalesQueryObject, kQueryRight, "0"},
         {kNoRightUserId, kPurchaseQueryObject, kQueryRight, "0"},
+        {kClerkUserId, kSalesQueryObject, kQueryRight | kSettingsRight, "-1"},
+        {kClerkUserId, kPurchaseQueryObject, kQueryRight | kSettingsRight, "-1"},
+        {kRestrictedUserId, kSalesQueryObject, kQueryRight, "-1"},
         {kRestrictedUserId, kPurchaseQueryObject, kQueryRight, "-1"},
         {kRestrictedUserId, kPurchaseQueryObject, kSettingsRight, "0"},
+        {kNoRightUserId, 99, kQueryRight, "null"},  // nobody has rows: not controlled
     };
     InstalledServices services(kAdminUserId);
+    // One object for every login: the component keeps its security object for the whole process.
+    const auto security = newGLData();
     for (const Case& c : cases) {
         services.switchUser(c.user);
-        EXPECT_EQ(answerText(newGLData()->AccessCheck(kPriceQueryFunction, c.object, c.right)),
+        EXPECT_EQ(answerText(security->AccessCheck(kPriceQueryFunction, c.object, c.right)),
                   QString::fromLatin1(c.expected))
             << "user " << c.user << ", object " << c.object << ", right " << std::hex << c.right;
     }
-}
-
-TEST(AccessCheck, AFunctionObjectPairNobodyHasRowsForIsNotControlled)
-{
-    InstalledServices services(kNoRightUserId);
-    EXPECT_FALSE(newGLData()->AccessCheck(kPriceQueryFunction, 99, kQueryRight).isValid());
-    EXPECT_FALSE(newGLData()->AccessCheck(1001, kSalesQueryObject, kQueryRight).isValid());
-}
-
-TEST(AccessCheck, AnObjectCreatedBeforeAnotherLoginAnswersForTheNewUser)
-{
-    // The component keeps its security object for the whole process.
-    InstalledServices services(kAdminUserId);
-    const auto security = newGLData();
-    EXPECT_EQ(security->AccessCheck(kPriceQueryFunction, kSalesQueryObject, kQueryRight).toInt(), -1);
-    services.switchUser(kNoRightUserId);
-    EXPECT_EQ(security->AccessCheck(kPriceQueryFunction, kSalesQueryObject, kQueryRight).toInt(), 0);
 }
 
 TEST(AccessCheck, WithoutALoginRaisesAClearError)
@@ -90,41 +79,27 @@ TEST(AccessCheck, WithoutALoginRaisesAClearError)
     EXPECT_TRUE(error->description().contains(QStringLiteral("没有登录"))) << error->description().toStdString();
 }
 
-TEST(GetDataRight, TheRestrictedUserGetsHisRegionRightIdPerPartnerKind)
+TEST(GetDataRight, FollowsTheLoginOfThePropertyStringAndLeavesUnrestrictedValuesUntouched)
 {
-    InstalledServices services(kRestrictedUserId);
-    for (const auto& [kind, rightId] : {std::pair{kCustomerDataRight, kRestrictedCustomerRightId},
-                                        std::pair{kSupplierDataRight, kRestrictedSupplierRightId}}) {
-        int32_t value = 0;
-        int16_t partnerKind = static_cast<int16_t>(kind);
-        EXPECT_TRUE(newItemInfo()->GetDataRight(services.propsString(), value, partnerKind)) << kind;
-        EXPECT_EQ(value, rightId);
-        EXPECT_EQ(partnerKind, kind);  // read, never written
+    InstalledServices services(kAdminUserId);  // the installed login is not the one asked about
+    const struct {
+        int user;
+        int16_t kind;
+        bool restricted;
+        int32_t value;  // 77 untouched
+    } cases[] = {{kRestrictedUserId, int16_t(kCustomerDataRight), true, kRestrictedCustomerRightId},
+                 {kRestrictedUserId, int16_t(kSupplierDataRight), true, kRestrictedSupplierRightId},
+                 {kAdminUserId, 1, false, 77},
+                 {kSalesClerkUserId, 2, false, 77}};
+    for (const auto& c : cases) {
+        LoginSession login = services.session;
+        login.userId = c.user;
+        int32_t value = 77;
+        int16_t kind = c.kind;
+        EXPECT_EQ(newItemInfo()->GetDataRight(buildPropsString(login), value, kind), c.restricted) << c.user;
+        EXPECT_EQ(value, c.value);
+        EXPECT_EQ(kind, c.kind);  // read, never written
     }
-}
-
-TEST(GetDataRight, UnrestrictedUsersGetFalseAndTheirValueUntouched)
-{
-    InstalledServices services(kAdminUserId);
-    for (int user : {kAdminUserId, kSalesClerkUserId}) {
-        services.switchUser(user);
-        for (int16_t kind : {int16_t(1), int16_t(2)}) {
-            int32_t value = 77;
-            EXPECT_FALSE(newItemInfo()->GetDataRight(services.propsString(), value, kind)) << user;
-            EXPECT_EQ(value, 77);
-        }
-    }
-}
-
-TEST(GetDataRight, FollowsTheLoginOfThePropertyStringNotTheInstalledOne)
-{
-    InstalledServices services(kAdminUserId);
-    LoginSession restricted = services.session;
-    restricted.userId = kRestrictedUserId;
-    int32_t value = 0;
-    int16_t kind = 1;
-    EXPECT_TRUE(newItemInfo()->GetDataRight(buildPropsString(restricted), value, kind));
-    EXPECT_EQ(value, kRestrictedCustomerRightId);
 }
 
 TEST(GetDataRight, BadArgumentsRaiseClearErrors)

@@ -7,7 +7,7 @@
 #include "platform/hostapi/SharedDictionaryProperty.h"
 #include "platform/win/Foreground.h"
 #include "platform/win/WindowProperties.h"
-#include "tests/hostapp/services/InstalledServices.h"
+#include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ QVariant property(const QString& name, int32_t processId = win::GetCurrentProces
     return props->GetProperty(processId, name);
 }
 
-TEST(ShareProps, AnswersTheLoginOfThisProcess)
+TEST(ShareProps, AnswersTheLoginAndTheDictionaryOfThisProcess)
 {
     InstalledServices services(kSalesClerkUserId);
     EXPECT_EQ(property(QStringLiteral("PropsString")).toString(), services.propsString());
@@ -36,11 +36,7 @@ TEST(ShareProps, AnswersTheLoginOfThisProcess)
     EXPECT_EQ(property(QStringLiteral("username")).toString(), QString::fromUtf8(kSalesClerkUserName));
     EXPECT_EQ(property(QStringLiteral("ConnectString")).toString(), services.session.connectString);
     EXPECT_EQ(property(QStringLiteral("Language")).toString(), QStringLiteral("chs"));
-}
-
-TEST(ShareProps, SharesTheDictionaryAsAnObject)
-{
-    InstalledServices services;
+    // The shared dictionary travels as an object.
     setSharedValue(QStringLiteral("MainFormWnd"), 4242);
     const auto dictionary = hostapi::objectAs<hostapi::SharedDictionary>(property(QStringLiteral("SharedDictionary")));
     ASSERT_TRUE(dictionary);

@@ -6,8 +6,10 @@
 #include "platform/hostapi/Connection.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/SystemProfile.h"
-#include "tests/hostapp/services/InstalledServices.h"
+#include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
+#include "tradequery/host/HostCalls.h"
+#include "tradequery/host/LayoutProfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -44,17 +46,6 @@ TEST(GetProfile, AnswersTheStoredTextOrNull)
     EXPECT_FALSE(profile->GetProfile(props, QStringLiteral("GL"), QStringLiteral("PrecisionOfDiscountRate")).isValid());
     // An apostrophe in a key is a value, not SQL.
     EXPECT_FALSE(profile->GetProfile(props, QStringLiteral("IC"), QStringLiteral("x' OR '1'='1")).isValid());
-}
-
-TEST(GetProfile, ARowWithoutValueIsNull)
-{
-    QTemporaryDir folder;
-    const QString database = testsupport::copySmallDemoDatabase(folder.path());
-    InstalledServices services(kAdminUserId, database);
-    hostdb::HostDatabase::open(database)->execute(
-        QStringLiteral("INSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('IC', 'Unset', NULL)"));
-    const auto profile = create<hostapi::SystemProfile>(hostapi::progid::SystemProfile);
-    EXPECT_FALSE(profile->GetProfile(services.propsString(), QStringLiteral("IC"), QStringLiteral("Unset")).isValid());
 }
 
 // The four ways the component runs SQL, each on the database of the login.
@@ -101,7 +92,7 @@ TEST(ExecutePaths, ReturnTheRowsOfAServerDialectQuery)
     }
 }
 
-TEST(ExecutePaths, RefuseBadOrBlankSqlWithAMessage)
+TEST(ExecutePaths, RefuseBadOrBlankSqlOrAPropertyStringWithoutDatabase)
 {
     InstalledServices services;
     const struct {
@@ -116,6 +107,11 @@ TEST(ExecutePaths, RefuseBadOrBlankSqlWithAMessage)
                 << path.name << ": " << error->description().toStdString();
         }
     }
+    const auto noConnection = fakehost::comErrorOf([&] {
+        create<hostapi::AppCnnExt>(hostapi::progid::AppCnnExt)->Execute(QStringLiteral("UserID=1"), QStringLiteral("select 1"));
+    });
+    ASSERT_TRUE(noConnection);
+    EXPECT_TRUE(noConnection->description().contains(QStringLiteral("ConnectString")));
 }
 
 TEST(ExecutePaths, StatementsChangeTheDatabaseAndAnswerNoRows)
@@ -136,28 +132,27 @@ TEST(ExecutePaths, StatementsChangeTheDatabaseAndAnswerNoRows)
     const ado::RecordsetPtr count = hostdb::HostDatabase::open(database)->execute(
         QStringLiteral("SELECT COUNT(*) AS n FROM t_SystemProfile WHERE FCategory='T'"));
     EXPECT_EQ(count->value(QStringLiteral("n")).toInt(), expected);
+    // A profile row without a value reads as null.
+    hostdb::HostDatabase::open(database)->execute(
+        QStringLiteral("INSERT INTO t_SystemProfile (FCategory, FKey, FValue) VALUES ('IC', 'Unset', NULL)"));
+    EXPECT_FALSE(create<hostapi::SystemProfile>(hostapi::progid::SystemProfile)
+                     ->GetProfile(services.propsString(), QStringLiteral("IC"), QStringLiteral("Unset"))
+                     .isValid());
 }
 
-TEST(ExecutePaths, TheConnectionStringTravelsThroughThePropertyString)
+// The component's own host calls over these services, for what its end-to-end tests do not
+// reach: the report font size of the user who has one, and typed profile values.
+TEST(ComponentHostCalls, ReadTheUsersSettingAndProfileThroughTheHostsServices)
 {
-    // A folder name with ";" and "=" still reaches the right file.
     QTemporaryDir folder;
-    QDir(folder.path()).mkdir(QStringLiteral("a;b=c"));
-    const QString database = testsupport::copySmallDemoDatabase(folder.filePath(QStringLiteral("a;b=c")));
-    InstalledServices services(kSalesClerkUserId, database);
-    const auto rows = create<hostapi::AppCnnExt>(hostapi::progid::AppCnnExt)
-                          ->Execute(services.propsString(), QStringLiteral("select FName from t_User where FUserID=3"));
-    EXPECT_EQ(linesOf(rows), QStringList{QString::fromUtf8(kSalesClerkUserName)});
-}
-
-TEST(ExecutePaths, APropertyStringWithoutConnectionIsRefused)
-{
-    InstalledServices services;
-    const auto error = fakehost::comErrorOf([&] {
-        create<hostapi::AppCnnExt>(hostapi::progid::AppCnnExt)->Execute(QStringLiteral("UserID=1"), QStringLiteral("select 1"));
-    });
-    ASSERT_TRUE(error);
-    EXPECT_TRUE(error->description().contains(QStringLiteral("ConnectString")));
+    InstalledServices services(kAdminUserId, testsupport::copySmallDemoDatabase(folder.path()));
+    EXPECT_EQ(tq::GetUserSettingValue(kFontSizeUserId, QStringLiteral(" RptFontSize "), 9), kRptFontSize);
+    EXPECT_EQ(tq::GetUserSettingValue(kAdminUserId, QStringLiteral("RptFontSize"), 9), 9);
+    const QString app = QStringLiteral("ZELTradeQuery"), section = QStringLiteral("BrowseBase");
+    EXPECT_TRUE(tq::SaveUserProfileValue(app, section, QStringLiteral("Bold"), true));
+    const QVariant bold = tq::GetUserProfileValue(app, section, QStringLiteral("Bold"), false);
+    EXPECT_EQ(bold.typeId(), QMetaType::Bool);
+    EXPECT_TRUE(bold.toBool());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // transaction.
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/UserProfile.h"
-#include "tests/hostapp/services/InstalledServices.h"
+#include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 
 #include <QDate>
@@ -45,36 +45,26 @@ protected:
     InstalledServices services{kAdminUserId, database};
 };
 
-TEST_F(UserProfileTest, ASavedValueIsReadBackByANewProfileObject)
+TEST_F(UserProfileTest, SavingOneKeyKeepsTheOtherKeysSectionsAndUsers)
 {
     EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("<none>"));
-    saveValue(QStringLiteral("GridFont"), QStringLiteral("宋体,10.5,0,0"));
-    EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("宋体,10.5,0,0"));
-    EXPECT_EQ(valueOf(QStringLiteral("gridfont")), QStringLiteral("宋体,10.5,0,0"));  // any case
-}
-
-TEST_F(UserProfileTest, SavingOneKeyKeepsTheOthersOfTheSectionAndOtherSections)
-{
     saveValue(QStringLiteral("Other"), QStringLiteral("kept"));
     saveValue(QStringLiteral("GridFont"), QStringLiteral("first"), QStringLiteral("frmFind"));
     saveValue(QStringLiteral("GridFont"), QStringLiteral("second"));
-    saveValue(QStringLiteral("GridFont"), QStringLiteral("third"));
+    saveValue(QStringLiteral("GridFont"), QStringLiteral("宋体,10.5,0,0"));
     EXPECT_EQ(valueOf(QStringLiteral("Other")), QStringLiteral("kept"));
-    EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("third"));
+    EXPECT_EQ(valueOf(QStringLiteral("gridfont")), QStringLiteral("宋体,10.5,0,0"));  // any case
     EXPECT_EQ(valueOf(QStringLiteral("GridFont"), QStringLiteral("frmFind")), QStringLiteral("first"));
     const auto rows = hostdb::HostDatabase::open(database)->execute(
         QStringLiteral("SELECT COUNT(*) AS n FROM t_UserProfile WHERE FUserID=1 AND FKey='GridFont'"));
     EXPECT_EQ(rows->value(QStringLiteral("n")).toInt(), 2);  // one per section, no duplicates
-}
 
-TEST_F(UserProfileTest, EachUserHasHisOwnSections)
-{
-    saveValue(QStringLiteral("GridFont"), QStringLiteral("admin's"));
+    // Each user has his own sections.
     services.switchUser(kClerkUserId);
     EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("<none>"));
     saveValue(QStringLiteral("GridFont"), QStringLiteral("clerk's"));
     services.switchUser(kAdminUserId);
-    EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("admin's"));
+    EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("宋体,10.5,0,0"));
 }
 
 TEST_F(UserProfileTest, ValuesAreStoredAsTextAndNullMeansNoValue)

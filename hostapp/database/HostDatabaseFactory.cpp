@@ -1,0 +1,15 @@
+#include "hostapp/database/HostDatabaseFactory.h"
+
+#include "hostapp/database/OdbcDatabase.h"
+#include "hostapp/database/SqliteDatabase.h"
+
+namespace hostdb {
+
+std::shared_ptr<HostDatabase> openHostDatabase(const ConnectionTarget& target)
+{
+    if (target.kind == ConnectionTarget::Kind::Odbc)
+        return OdbcDatabase::open(target);
+    return SqliteDatabase::open(target);
+}
+
+} // namespace hostdb
