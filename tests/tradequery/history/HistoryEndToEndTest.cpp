@@ -4,7 +4,7 @@
 // should read (HistoryEndToEndExpected).
 #include "platform/controls/Ledger50.h"
 #include "platform/controls/Ledger50Printer.h"
-#include "tests/hostapp/services/InstalledServices.h"
+#include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
 #include "tests/testsupport/Screenshots.h"
 #include "tests/tradequery/history/HistoryEndToEndExpected.h"

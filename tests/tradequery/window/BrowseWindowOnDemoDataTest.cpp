@@ -5,7 +5,7 @@
 // file with raw sqlite3 (HistoryEndToEndExpected).
 #include "platform/controls/Ledger50.h"
 #include "platform/controls/TreeView.h"
-#include "tests/hostapp/services/InstalledServices.h"
+#include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
 #include "tests/testsupport/Screenshots.h"
 #include "tests/tradequery/history/HistoryEndToEndExpected.h"
