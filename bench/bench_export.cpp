@@ -9,7 +9,7 @@
 #include "platform/exporter/HostExporter.h"
 #include "platform/exporter/SavePathChooser.h"
 #include "platform/win/MsgBox.h"
-#include "support/RatioReporter.h"
+#include "support/BenchMain.h"
 
 #include <benchmark/benchmark.h>
 #include <xlsxwriter.h>
@@ -123,15 +123,8 @@ BENCHMARK(BM_Exporter_Xlsx)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // A failed export would show a message box; say it and go on instead of waiting.
-    win::setMsgBoxResponder([](const win::MsgBoxRequest& box) {
-        std::fprintf(stderr, "message box: %s\n", qPrintable(box.text));
-        return 1;
-    });
-    ledgerRows();
-    return bench::runWithRatios(argc, argv, {{"BM_Exporter_Xlsx", "BM_Baseline_LibxlsxwriterTexts"}},
-                                "ratio of CPU times: exporter / libxlsxwriter writing the same texts");
+    return bench::runBenchProgram(
+        argc, argv,
+        {"bench_export", {{"BM_Exporter_Xlsx", "BM_Baseline_LibxlsxwriterTexts"}},
+         "ratio of CPU times: exporter / libxlsxwriter writing the same texts", [] { ledgerRows(); }, {}});
 }

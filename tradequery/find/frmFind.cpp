@@ -1,5 +1,6 @@
 #include "tradequery/find/frmFind.h"
 
+#include "platform/win/ControlName.h"
 #include "platform/com/ObjectFactory.h"
 #include "platform/controls/SpreadGrid.h"
 #include "platform/vb/Conversion.h"
@@ -27,13 +28,6 @@ namespace tq {
 namespace {
 
 using controls::SpreadCellType;
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // The window's layout as designed, in pixels; ArrangeControls takes over from there.
 constexpr int kDesignWidth = 520;
@@ -87,17 +81,17 @@ int32_t discountDecimalsOfHost()
 
 frmFind::frmFind(QWidget* parent)
     : QDialog(parent),
-      SSTab(named(new QTabWidget(this), "SSTab")),
-      picBack(named(new QWidget, "picBack")),
-      vspSearch(named(new controls::SpreadGrid(picBack), "vspSearch")),
-      fraMatch(named(new QGroupBox, "fraMatch")),
-      optMatch(named(new QRadioButton(fraMatch), "optMatch")),
-      optBlur(named(new QRadioButton(fraMatch), "optBlur")),
-      fraUL(named(new QGroupBox, "fraUL")),
-      optUL_Yes(named(new QRadioButton(fraUL), "optUL_Yes")),
-      optUL_No(named(new QRadioButton(fraUL), "optUL_No")),
-      cmdOK(named(new QPushButton(this), "cmdOK")),
-      cmdCancel(named(new QPushButton(this), "cmdCancel"))
+      SSTab(win::named(new QTabWidget(this), "SSTab")),
+      picBack(win::named(new QWidget, "picBack")),
+      vspSearch(win::named(new controls::SpreadGrid(picBack), "vspSearch")),
+      fraMatch(win::named(new QGroupBox, "fraMatch")),
+      optMatch(win::named(new QRadioButton(fraMatch), "optMatch")),
+      optBlur(win::named(new QRadioButton(fraMatch), "optBlur")),
+      fraUL(win::named(new QGroupBox, "fraUL")),
+      optUL_Yes(win::named(new QRadioButton(fraUL), "optUL_Yes")),
+      optUL_No(win::named(new QRadioButton(fraUL), "optUL_No")),
+      cmdOK(win::named(new QPushButton(this), "cmdOK")),
+      cmdCancel(win::named(new QPushButton(this), "cmdCancel"))
 {
     setObjectName(QStringLiteral("frmFind"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);

@@ -1,5 +1,6 @@
 #include "tradequery/find/frmSearch.h"
 
+#include "platform/win/ControlName.h"
 #include "platform/hostapi/StringDictionary.h"
 #include "platform/vb/Strings.h"
 #include "platform/win/ModalDialog.h"
@@ -20,26 +21,19 @@ namespace tq {
 
 namespace {
 
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 const QString kFilterField = QStringLiteral("Filter");
 
 } // namespace
 
 frmSearch::frmSearch(QWidget* parent)
     : QDialog(parent),
-      lblCaption(named(new QLabel(this), "lblCaption")),
-      cmbFilter(named(new QComboBox(this), "cmbFilter")),
-      chkCase(named(new QCheckBox(this), "chkCase")),
-      cmdSearch(named(new QPushButton(this), "cmdSearch")),
-      cmdCancel(named(new QPushButton(this), "cmdCancel")),
-      lblSearArea(named(new QLabel(this), "lblSearArea")),
-      tmrStart(named(new QTimer(this), "tmrStart"))
+      lblCaption(win::named(new QLabel(this), "lblCaption")),
+      cmbFilter(win::named(new QComboBox(this), "cmbFilter")),
+      chkCase(win::named(new QCheckBox(this), "chkCase")),
+      cmdSearch(win::named(new QPushButton(this), "cmdSearch")),
+      cmdCancel(win::named(new QPushButton(this), "cmdCancel")),
+      lblSearArea(win::named(new QLabel(this), "lblSearArea")),
+      tmrStart(win::named(new QTimer(this), "tmrStart"))
 {
     setObjectName(QStringLiteral("frmSearch"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);

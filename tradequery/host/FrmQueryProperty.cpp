@@ -1,5 +1,6 @@
 #include "tradequery/host/FrmQueryProperty.h"
 
+#include "platform/win/ControlName.h"
 #include "platform/com/ComError.h"
 #include "platform/vb/Conversion.h"
 #include "platform/win/ModalDialog.h"
@@ -22,25 +23,18 @@ namespace tq {
 
 namespace {
 
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 } // namespace
 
 FrmQueryProperty::FrmQueryProperty(QWidget* parent)
     : QDialog(parent),
-      Frame1(named(new QGroupBox(this), "Frame1")),
-      chkAllowSelf(named(new QCheckBox(Frame1), "chkAllowSelf")),
-      Label15(named(new QLabel(Frame1), "Label15")),
-      txtTradeTimes(named(new QLineEdit(Frame1), "txtTradeTimes")),
-      Label1(named(new QLabel(Frame1), "Label1")),
-      btnOK(named(new QPushButton(this), "btnOK")),
-      btnApply(named(new QPushButton(this), "btnApply")),
-      btnCancel(named(new QPushButton(this), "btnCancel"))
+      Frame1(win::named(new QGroupBox(this), "Frame1")),
+      chkAllowSelf(win::named(new QCheckBox(Frame1), "chkAllowSelf")),
+      Label15(win::named(new QLabel(Frame1), "Label15")),
+      txtTradeTimes(win::named(new QLineEdit(Frame1), "txtTradeTimes")),
+      Label1(win::named(new QLabel(Frame1), "Label1")),
+      btnOK(win::named(new QPushButton(this), "btnOK")),
+      btnApply(win::named(new QPushButton(this), "btnApply")),
+      btnCancel(win::named(new QPushButton(this), "btnCancel"))
 {
     setObjectName(QStringLiteral("FrmQueryProperty"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
