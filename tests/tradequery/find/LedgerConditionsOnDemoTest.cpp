@@ -3,6 +3,7 @@
 // matches visited one by one, and what is refused.
 #include "tests/tradequery/find/WindowOnDemoCopyFixture.h"
 
+#include "tests/testsupport/Screenshots.h"
 #include "tradequery/find/LedgerConditions.h"
 
 #include <QRadioButton>
@@ -111,8 +112,12 @@ TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndTitlesTheCount)
             type(d, 3, kName, QString::fromUtf8(c.name));
             grid(d).SetListIndex(2, kQty, *c.qty ? kGreater : kNone);
             type(d, 3, kQty, QString::fromLatin1(c.qty));
+            if (!c.rows.isEmpty())
+                testsupport::saveScreenshot(d, QStringLiteral("ledger_filter_dialog.png"));
             press(d, "cmdOK");
         }));
+        if (!c.rows.isEmpty())
+            testsupport::saveScreenshot(*window, QStringLiteral("ledger_filtered.png"));
         EXPECT_EQ(byContent(lines()), byContent(c.rows)) << c.name;
         EXPECT_EQ(title(), QStringLiteral("[%1] 共计: %2条记录").arg(node).arg(c.rows.size()));
         EXPECT_TRUE(takeMessages().isEmpty()) << c.name;
@@ -155,6 +160,7 @@ TEST_F(LedgerConditionsOnDemo, FindStepsThroughTheMatchesInTheLedgersOrder)
     QList<QStringList> asked;
     ASSERT_TRUE(withDialog([&] { trigger("Find"); }, [&](QDialog& d) {
         type(d, 2, kName, name);
+        testsupport::saveScreenshot(d, QStringLiteral("ledger_find_dialog.png"));
         auto findNext = [&] {
             press(d, "cmdOK");
             visited << currentRow();

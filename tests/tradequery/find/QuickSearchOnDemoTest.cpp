@@ -3,6 +3,8 @@
 // selects the next of them in the tree, in code order, opening groups nobody has expanded.
 #include "tests/tradequery/find/WindowOnDemoCopyFixture.h"
 
+#include "tests/testsupport/Screenshots.h"
+
 #include <QCheckBox>
 
 namespace {
@@ -43,6 +45,8 @@ protected:
                 d.findChild<QComboBox*>(QStringLiteral("cmbFilter"))->setEditText(text);
                 press(d, "cmdSearch");
                 selected << selectedKey();
+                testsupport::saveScreenshot(d, QStringLiteral("quick_search_dialog.png"));
+                testsupport::saveScreenshot(*window, QStringLiteral("quick_search_hit.png"));
             }
             press(d, "cmdCancel");
         });
