@@ -11,6 +11,9 @@
 #include <QAction>
 #include <QStringList>
 
+#include <algorithm>
+#include <vector>
+
 namespace tq {
 
 namespace {
@@ -84,8 +87,9 @@ void QuickSearch::frmSch_Search(const QString& SearchKey, const QString& Filter,
                                 const QString& SearchArea)
 {
     Q_UNUSED(SearchKey);
+    // An earlier walk may have left the cursor past the end; only an empty list has nothing.
     ado::Recordset* list = m_quickSearchList.get();
-    if (!list || list->Eof())
+    if (!list || list->RecordCount() == 0)
         return;
     int32_t hit = 0;
     const long rows = list->RecordCount();
@@ -121,9 +125,13 @@ int32_t QuickSearch::SearchRows(int32_t first, int32_t last, const QString& text
     const QStringList fields = itemViewShown() ? QStringList{QStringLiteral("FNumber"), QStringLiteral("FName"), QStringLiteral("FModel")}
                                                : QStringList{QStringLiteral("FNumber"), QStringLiteral("FName")};
     ado::Recordset* list = m_quickSearchList.get();
-    if (!list || list->Eof())
+    if (!list || list->RecordCount() == 0)
         return 0;
-    // The column indexes are looked up once; the walk only compares texts.
+    last = std::min<int32_t>(last, static_cast<int32_t>(list->RecordCount()));
+    if (first < 1 || last < first)
+        return 0;
+    // The column indexes are looked up once; the walk reads the stored rows directly and
+    // compares the texts in place.
     std::vector<int> columns;
     for (const QString& field : fields) {
         const int index = FieldIndexByName(field);
@@ -132,11 +140,17 @@ int32_t QuickSearch::SearchRows(int32_t first, int32_t last, const QString& text
     }
     const Qt::CaseSensitivity sensitivity = WithCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     list->SetAbsolutePosition(first);
-    for (int32_t row = first; row <= last && !list->Eof(); ++row, list->MoveNext()) {
+    for (int32_t row = first; row <= last; ++row) {
         for (int column : columns) {
-            if (list->value(column).toString().contains(text, sensitivity))
+            const QVariant& value = list->value(column);
+            const bool found = value.typeId() == QMetaType::QString
+                                   ? static_cast<const QString*>(value.constData())->contains(text, sensitivity)
+                                   : value.toString().contains(text, sensitivity);
+            if (found)
                 return row;
         }
+        if (row < last)
+            list->MoveNext();
     }
     return 0;
 }
