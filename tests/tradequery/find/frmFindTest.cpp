@@ -7,55 +7,13 @@
 #include "tradequery/history/CurrencyScale.h"
 
 #include <QClipboard>
-#include <QHeaderView>
 #include <QRadioButton>
-#include <QTabWidget>
-#include <QTableView>
 
 namespace {
 
 using tq::frmFind;
 
 constexpr long kName = 2, kDate = 9, kQty = 11, kDiscount = 13, kAmount = 18;
-
-TEST_F(FindDialogTest, CaptionsOfEachMode)
-{
-    struct Case {
-        int32_t mode;
-        const char* title;
-        const char* tab;
-        QStringList headers;
-    };
-    const Case cases[] = {
-        {frmFind::FindMode, "搜索-当前显示数据", "搜索(&S)", {"搜索目标", "搜索内容"}},
-        {frmFind::SortMode, "排序-当前显示数据", "排序(&S)", {"排序目标", "排序方式"}},
-        {frmFind::FilterMode, "过滤-当前显示数据", "过滤(&F)", {"过滤目标", "过滤条件", "过滤内容"}},
-    };
-    tq::FieldTable(kDate).SortChoice = 2;
-    tq::FieldTable(kQty).SortChoice = 0;
-    for (const Case& c : cases) {
-        open(c.mode, [&] {
-            EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.title));
-            if (c.mode == frmFind::SortMode) {  // the choices of the last sort come back
-                EXPECT_EQ(grid().Text(2, kDate), QStringLiteral("降序"));
-                EXPECT_EQ(grid().model().index(kQty - 1, 1).data().toString(), QString());  // "(无)"
-            }
-            auto* tabs = control<QTabWidget>("SSTab");
-            EXPECT_EQ(tabs->tabText(0), QString::fromUtf8(c.tab));
-            EXPECT_EQ(tabs->isTabEnabled(1), c.mode == frmFind::FindMode);
-            ASSERT_EQ(grid().MaxCols(), c.headers.size());
-            for (int col = 1; col <= c.headers.size(); ++col)
-                EXPECT_EQ(grid().Text(col, 0), c.headers[col - 1]);
-            EXPECT_EQ(grid().MaxRows(), tq::FieldCount);
-            EXPECT_EQ(grid().Text(1, 6), QStringLiteral("客户"));
-            tabs->setCurrentIndex(1);
-            EXPECT_EQ(grid().isVisible(), false);
-            tabs->setCurrentIndex(0);
-            EXPECT_EQ(grid().isVisible(), true);
-            dialog.reject();
-        });
-    }
-}
 
 TEST_F(FindDialogTest, SortAndFilterTexts)
 {
@@ -225,29 +183,6 @@ TEST_F(FindDialogTest, PositionIsRestoredAndSaved)
     });
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(host.settingsStore().stored("ComTradeQuery", keys[i]).toLongLong(), saved[i]) << keys[i];
-}
-
-TEST_F(FindDialogTest, ArrangeControlsFollowsTheSize)
-{
-    open(frmFind::FilterMode, [&] {
-        dialog.resize(600, 450);
-        auto* tabs = control<QTabWidget>("SSTab");
-        auto* ok = control<QPushButton>("cmdOK");
-        auto* cancel = control<QPushButton>("cmdCancel");
-        EXPECT_EQ(tabs->geometry(), QRect(8, 8, 600 - 16, 450 - 8 - 33));  // 500 twips under it
-        EXPECT_EQ(cancel->geometry().right() + 1, tabs->geometry().right() + 1);
-        EXPECT_EQ(cancel->y(), tabs->geometry().bottom() + 1 + 5);
-        EXPECT_EQ(ok->y(), cancel->y());
-        EXPECT_EQ(ok->geometry().right() + 1, cancel->x() - 10);
-        const QRect gridInTab(grid().mapTo(tabs, QPoint(0, 0)), grid().size());
-        EXPECT_TRUE(tabs->rect().contains(gridInTab)) << gridInTab.x() << "," << gridInTab.y();
-
-        // 450 twips wide (30 pixels) or less: nothing moves.
-        const QRect before = tabs->geometry();
-        dialog.resize(30, 450);
-        EXPECT_EQ(tabs->geometry(), before);
-        dialog.reject();
-    });
 }
 
 } // namespace
