@@ -125,30 +125,6 @@ LedgerPrintLayout Ledger50Printer::PageLayout()
     return LedgerPrintPainter(job, printer()).layout();
 }
 
-QImage Ledger50Printer::PageImage(int page, int dpi)
-{
-    const QPageLayout paper = printer().pageLayout();
-    const QRectF sheet = paper.fullRect(QPageLayout::Inch);
-    const QRectF printable = paper.paintRect(QPageLayout::Inch);
-    QImage image((sheet.size() * dpi).toSize(), QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(dpi / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
-
-    const LedgerPrintJob job = makeJob();
-    LedgerPrintPainter pages(job, image, printable.size() * dpi);
-    const QList<LedgerPrintPage>& all = pages.layout().pages();
-    if (page < 1 || page > all.size())
-        throw com::ComError(com::VB_SUBSCRIPT_OUT_OF_RANGE, SOURCE,
-                            QStringLiteral("打印共 %1 页，没有第 %2 页").arg(all.size()).arg(page));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(printable.topLeft() * dpi);
-    pages.paintPage(painter, all[page - 1]);
-    return image;
-}
-
 void Ledger50Printer::PrintOut()
 {
     QPrinter& device = printer();

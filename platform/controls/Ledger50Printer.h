@@ -8,7 +8,6 @@
 #include "platform/controls/LedgerPrintPainter.h"
 
 #include <QFont>
-#include <QImage>
 #include <QString>
 #include <array>
 #include <memory>
@@ -83,8 +82,6 @@ public:
 
     // The pages PrintOut would produce on the current printer.
     LedgerPrintLayout PageLayout();
-    // One of those pages (from 1) as an image of the whole sheet at the given resolution.
-    QImage PageImage(int page, int dpi = 96);
     // The printer used by PrintOut, Preview and PrinterSetup.
     QPrinter& printer();
 

@@ -18,20 +18,17 @@ using Ids = std::vector<qint64>;
 inline ado::RecordsetPtr sampleRecordset()
 {
     using ado::FieldType;
-    const QVariant null;
     const auto at = [](int y, int m, int d, int h = 0, int min = 0) { return QDateTime(QDate(y, m, d), QTime(h, min)); };
     return ado::Recordset::make(
         {{"FID", FieldType::Integer}, {"FName", FieldType::Text}, {"FQty", FieldType::Double},
          {"FDate", FieldType::Date}, {"FActive", FieldType::Boolean}, {"F Note", FieldType::Text}},
-        {
-            {qint64(1), QString("螺栓 M8"), 10.0, at(2008, 1, 5), true, QString("a")},
-            {qint64(2), QString("bolt "), 2.5, at(2008, 1, 6, 10, 30), false, null},
-            {qint64(3), QString("BOLT"), -3.0, at(2007, 12, 31), true, QString("it's")},
-            {qint64(4), null, null, null, null, QString("x")},
-            {qint64(5), QString("Nut"), 100.0, at(2008, 2, 1), false, QString("")},
-            {qint64(6), QString("螺母"), 0.5, at(2008, 1, 5), true, QString("b")},
-            {qint64(7), QString("washer bolt"), 10.0, at(2009, 6, 30), false, QString("c")},
-        });
+        {{qint64(1), QString("螺栓 M8"), 10.0, at(2008, 1, 5), true, QString("a")},
+         {qint64(2), QString("bolt "), 2.5, at(2008, 1, 6, 10, 30), false, QVariant()},
+         {qint64(3), QString("BOLT"), -3.0, at(2007, 12, 31), true, QString("it's")},
+         {qint64(4), QVariant(), QVariant(), QVariant(), QVariant(), QString("x")},
+         {qint64(5), QString("Nut"), 100.0, at(2008, 2, 1), false, QString("")},
+         {qint64(6), QString("螺母"), 0.5, at(2008, 1, 5), true, QString("b")},
+         {qint64(7), QString("washer bolt"), 10.0, at(2009, 6, 30), false, QString("c")}});
 }
 
 // n rows with FID 1..n.
@@ -43,20 +40,18 @@ inline ado::RecordsetPtr numberedRecordset(int n)
     return ado::Recordset::make({{"FID", ado::FieldType::Integer}}, std::move(rows));
 }
 
+inline qint64 currentId(const ado::Recordset& rs)
+{
+    return rs.value("FID").toLongLong();
+}
+
 // The FIDs of the current view, walked from its first record; leaves the cursor at EOF.
 inline Ids visibleIds(ado::Recordset& rs)
 {
     Ids ids;
-    if (rs.RecordCount() == 0)
-        return ids;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-        ids.push_back(rs.value("FID").toLongLong());
+    for (rs.RecordCount() ? rs.MoveFirst() : void(); !rs.Eof(); rs.MoveNext())
+        ids.push_back(currentId(rs));
     return ids;
-}
-
-inline qint64 currentId(const ado::Recordset& rs)
-{
-    return rs.value("FID").toLongLong();
 }
 
 // Checks that the action raises a ComError with this number whose description holds `fragment`.
@@ -64,8 +59,7 @@ inline void expectComError(const std::function<void()>& action, int32_t number, 
 {
     const platformtest::Raised raised = platformtest::raisedBy(action);
     EXPECT_EQ(raised.number, number) << raised.description.toStdString();
-    EXPECT_TRUE(raised.description.contains(fragment))
-        << raised.description.toStdString() << " lacks " << fragment.toStdString();
+    EXPECT_TRUE(raised.description.contains(fragment)) << raised.description.toStdString() << " lacks " << fragment.toStdString();
 }
 
 } // namespace adotest

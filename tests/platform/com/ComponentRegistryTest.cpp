@@ -12,66 +12,37 @@
 
 using platformtest::raisedBy;
 
-namespace {
-
-using fakehost::TemporaryComponentRegistry;
-
 const QString kProgId = QStringLiteral("ZELTradeQuery.TradeQuery");
-
-TEST(ComponentRegistry, LivesInTheUserConfigFolderUnlessTheEnvironmentNamesAnother)
-{
-    TemporaryComponentRegistry registry;
-    EXPECT_EQ(com::componentRegistryFile(), registry.file());
-    const QByteArray previousFile = qgetenv(com::kComponentRegistryVariable);
-    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
-    qunsetenv(com::kComponentRegistryVariable);
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(registry.folder()));
-    EXPECT_EQ(com::componentRegistryFile(), registry.folder() + QStringLiteral("/zeltradequery/components.ini"));
-    if (previousConfig.isEmpty())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", previousConfig);
-    qputenv(com::kComponentRegistryVariable, previousFile);
-}
 
 TEST(ComponentRegistry, RecordsAbsolutePathsUnderProgIdsThatIgnoreCase)
 {
-    TemporaryComponentRegistry registry;
-    EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
+    fakehost::TemporaryComponentRegistry registry;
     EXPECT_FALSE(com::unregisterInProcServer(kProgId)) << "no file yet";
     com::registerInProcServer(kProgId, QStringLiteral("lib/libZELTradeQuery.so"));
     const QString first = QDir::current().absoluteFilePath(QStringLiteral("lib/libZELTradeQuery.so"));
     EXPECT_EQ(com::inProcServerPath(QStringLiteral("zeltradequery.TRADEQUERY")), first);
-    // What another program reading the file finds.
-    EXPECT_EQ(QSettings(registry.file(), QSettings::IniFormat).value("InProcServers/" + kProgId).toString(), first);
-
+    EXPECT_EQ(QSettings(registry.file(), QSettings::IniFormat).value("InProcServers/" + kProgId).toString(), first)
+        << "what another program reading the file finds";
     com::registerInProcServer(QStringLiteral("Other.Class"), QStringLiteral("/opt/other.so"));
     com::registerInProcServer(QStringLiteral("zeltradequery.tradequery"), QStringLiteral("/opt/b/lib.so"));
-    EXPECT_EQ(com::registeredInProcServers(),
-              (QStringList{QStringLiteral("Other.Class"), QStringLiteral("zeltradequery.tradequery")}));
+    EXPECT_EQ(com::registeredInProcServers(), (QStringList{QStringLiteral("Other.Class"), QStringLiteral("zeltradequery.tradequery")}));
     EXPECT_EQ(com::inProcServerPath(kProgId), QStringLiteral("/opt/b/lib.so"));
-
     EXPECT_TRUE(com::unregisterInProcServer(QStringLiteral("ZELTRADEQUERY.TradeQuery")));
-    EXPECT_FALSE(com::unregisterInProcServer(kProgId));
     EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
     EXPECT_EQ(com::inProcServerPath(QStringLiteral("Other.Class")), QStringLiteral("/opt/other.so"));
+
 }
 
 TEST(ComponentRegistry, RefusesEmptyEntriesAndNamesAFileItCannotWrite)
 {
-    TemporaryComponentRegistry registry;
-    EXPECT_EQ(raisedBy([] { com::registerInProcServer({}, QStringLiteral("/opt/a.so")); }).number,
-              com::VB_INVALID_PROC_CALL);
-    EXPECT_EQ(raisedBy([] { com::registerInProcServer(kProgId, QStringLiteral("  ")); }).number,
-              com::VB_INVALID_PROC_CALL);
+    fakehost::TemporaryComponentRegistry registry;
+    EXPECT_EQ(raisedBy([] { com::registerInProcServer({}, QStringLiteral("/opt/a.so")); }).number, com::VB_INVALID_PROC_CALL);
+    EXPECT_EQ(raisedBy([] { com::registerInProcServer(kProgId, QStringLiteral("  ")); }).number, com::VB_INVALID_PROC_CALL);
     EXPECT_TRUE(com::registeredInProcServers().isEmpty());
 
-    // A plain file where the registry's folder should be.
-    const QString blocker = registry.folder() + QStringLiteral("/not-a-folder");
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QString target = blocker + QStringLiteral("/components.ini");
+    QFile blocker(registry.folder() + QStringLiteral("/not-a-folder"));  // a plain file where the folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    const QString target = blocker.fileName() + QStringLiteral("/components.ini");
     qputenv(com::kComponentRegistryVariable, QFile::encodeName(target));
     const auto raised = raisedBy([] { com::registerInProcServer(kProgId, QStringLiteral("/opt/lib.so")); });
     EXPECT_EQ(raised.number, com::SELFREG_E_CLASS_);
@@ -80,24 +51,20 @@ TEST(ComponentRegistry, RefusesEmptyEntriesAndNamesAFileItCannotWrite)
 
 TEST(ComponentRegistry, ADamagedFileFindsNothingAndIsSetAsideByTheNextChange)
 {
-    TemporaryComponentRegistry registry;
+    fakehost::TemporaryComponentRegistry registry;
     const QByteArray damaged("\xff\xfe\0\x01[InProcServers\n=\n\"ZELTradeQuery.TradeQuery\n\x80\x81", 49);
     for (const bool registering : {true, false}) {
         QFile file(registry.file());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(damaged);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
         file.close();
         EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
-        if (registering) {
+        if (registering)
             com::registerInProcServer(kProgId, QStringLiteral("/opt/lib.so"));
-            EXPECT_EQ(com::inProcServerPath(kProgId), QStringLiteral("/opt/lib.so"));
-        } else {
+        else
             EXPECT_FALSE(com::unregisterInProcServer(kProgId));
-        }
+        EXPECT_EQ(com::inProcServerPath(kProgId), registering ? QStringLiteral("/opt/lib.so") : QString());
         QFile aside(registry.file() + QStringLiteral(".corrupt"));
         ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
         EXPECT_EQ(aside.readAll(), damaged);
     }
 }
-
-} // namespace

@@ -16,44 +16,33 @@ namespace {
 const QStringList titles = {"物料名称", "数量"};
 const Rows rows = {{"螺栓", "1"}, {"螺母", "2"}, {"垫圈", "3"}, {"弹簧", "4"}};
 
-using ExportFailure = ExportFixture;
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+struct ExportFailure : ExportFixture {
+    void write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+};
 
 TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWere)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("目录.xlsx"));
-    writeFile(path("只读.csv"), "old");
+    write("只读.csv", "old");
     QFile::setPermissions(path("只读.csv"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     const QStringList before = folderEntries();
-
-    struct Case {
-        QString target;
-        QString reason;
+    const std::pair<QString, QString> cases[] = {  // target, the reason given
+        {"/proc/价格.xlsx", "不能在文件夹"}, {path("缺少/价格.xlsx"), "不存在"}, {path("目录.xlsx"), "文件夹"},
+        {path("只读.csv"), "只读"}, {path("价格.txt"), ".xlsx 或 .csv"},
     };
-    const Case cases[] = {
-        {"/proc/价格.xlsx", "不能在文件夹"},  // a folder nobody may create files in
-        {path("缺少/价格.xlsx"), "不存在"},
-        {path("目录.xlsx"), "文件夹"},
-        {path("只读.csv"), "只读"},
-        {path("价格.txt"), ".xlsx 或 .csv"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.target.toStdString());
+    for (const auto& [target, reason] : cases) {
         boxes.clear();
-        EXPECT_FALSE(exportRows(c.target, titles, rows));
-        ASSERT_EQ(boxes.boxes().size(), 1);
-        EXPECT_TRUE(boxes.boxes()[0].text.contains(c.target)) << boxes.boxes()[0].text.toStdString();
-        EXPECT_TRUE(boxes.boxes()[0].text.contains(c.reason)) << boxes.boxes()[0].text.toStdString();
+        EXPECT_FALSE(exportRows(target, titles, rows));
+        const QString box = onlyBox();
+        EXPECT_TRUE(box.contains(target) && box.contains(reason)) << box.toStdString();
         EXPECT_EQ(folderEntries(), before);
         EXPECT_EQ(contents(path("只读.csv")), "old");
-        EXPECT_FALSE(QFile::exists("/proc/价格.xlsx"));
     }
+    EXPECT_FALSE(QFile::exists("/proc/价格.xlsx"));
 }
 
 TEST_F(ExportFailure, AFullDiskLeavesNoFileAndTheOldTargetWhole)
@@ -61,9 +50,8 @@ TEST_F(ExportFailure, AFullDiskLeavesNoFileAndTheOldTargetWhole)
     if (!QFile::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
     for (const QString name : {"价格.xlsx", "价格.csv"}) {
-        SCOPED_TRACE(name.toStdString());
         boxes.clear();
-        writeFile(path(name), "old");
+        write(name, "old");
         QString writtenTo;
         // The real writer of the format, on a device that is always full.
         exporter::HostExporter exporter([&](const QString& temporary, exporter::SheetFormat format) {
@@ -71,40 +59,36 @@ TEST_F(ExportFailure, AFullDiskLeavesNoFileAndTheOldTargetWhole)
             return exporter::makeSheetWriter("/dev/full", format);
         });
         EXPECT_FALSE(exportRows(exporter, path(name), titles, rows));
-        EXPECT_EQ(QFileInfo(writtenTo).absolutePath(), folder.path());  // beside the target, not on it
+        EXPECT_EQ(QFileInfo(writtenTo).absolutePath(), folder.path()) << "beside the target, not on it";
         EXPECT_NE(QFileInfo(writtenTo).fileName(), name);
         EXPECT_EQ(contents(path(name)), "old");
-        ASSERT_EQ(boxes.boxes().size(), 1);
-        EXPECT_TRUE(boxes.boxes()[0].text.contains(path(name))) << boxes.boxes()[0].text.toStdString();
-        EXPECT_TRUE(boxes.boxes()[0].text.contains("No space left on device")) << boxes.boxes()[0].text.toStdString();
+        const QString box = onlyBox();
+        EXPECT_TRUE(box.contains(path(name)) && box.contains("No space left on device")) << box.toStdString();
     }
     EXPECT_EQ(folderEntries(), (QStringList{"价格.csv", "价格.xlsx"}));
 }
 
-TEST_F(ExportFailure, ARowThatCannotBeLoadedIsNamedAndNothingIsWritten)
+TEST_F(ExportFailure, ARowThatCannotBeLoadedIsNamedAndACancelledOneStopsSilentlyWritingNothing)
 {
-    exporter::HostExporter exporter;
-    QObject::connect(&exporter, &hostapi::ExpImp80::LoadData, [](int32_t n, hostapi::ExportColData& data) {
+    exporter::HostExporter failing;
+    QObject::connect(&failing, &hostapi::ExpImp80::LoadData, [](int32_t n, hostapi::ExportColData& data) {
         data.setItem(n, "第三列不存在");  // row 3 asks for item 3 of two
     });
-    EXPECT_FALSE(exportRows(exporter, path("价格.xlsx"), titles, rows));
+    EXPECT_FALSE(exportRows(failing, path("价格.xlsx"), titles, rows));
     EXPECT_EQ(folderEntries(), QStringList());
-    ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_TRUE(boxes.boxes()[0].text.contains("第 3 行")) << boxes.boxes()[0].text.toStdString();
-    EXPECT_TRUE(boxes.boxes()[0].text.contains("下标越界"));
-}
+    const QString box = onlyBox();
+    EXPECT_TRUE(box.contains("第 3 行") && box.contains("下标越界")) << box.toStdString();
 
-TEST_F(ExportFailure, CancellingTheProgressStopsAtOnceWithoutAWord)
-{
-    exporter::HostExporter exporter;
-    QObject::connect(&exporter, &hostapi::ExpImp80::LoadData, [](int32_t n, hostapi::ExportColData&) {
-        if (n == 2)
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* progress = qobject_cast<QProgressDialog*>(window))
-                    progress->cancel();
+    boxes.clear();
+    rowsAsked = 0;
+    exporter::HostExporter cancelled;
+    QObject::connect(&cancelled, &hostapi::ExpImp80::LoadData, [](int32_t n, hostapi::ExportColData&) {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && n == 2)
+                progress->cancel();
     });
-    writeFile(path("价格.xlsx"), "old");
-    EXPECT_FALSE(exportRows(exporter, path("价格.xlsx"), titles, rows));
+    write("价格.xlsx", "old");
+    EXPECT_FALSE(exportRows(cancelled, path("价格.xlsx"), titles, rows));
     EXPECT_EQ(rowsAsked, 2);
     EXPECT_EQ(folderEntries(), QStringList{"价格.xlsx"});
     EXPECT_EQ(contents(path("价格.xlsx")), "old");
@@ -116,31 +100,24 @@ TEST_F(ExportFailure, TheSaveDialogStartsInTheLastFolderAndCancellingItWritesNot
     auto settings = std::make_shared<fakehost::FakeSettingsStore>(std::make_shared<fakehost::CallLog>());
     settings->put("Exporter", "LastFolder", folder.path());
     hostapi::globals().setSettingsStore(settings);
-    QString openedIn;
-    QString answer;  // the file the person picks; empty: cancel
-    win::setModalResponder([&](QDialog& dialog) {
-        auto& files = dynamic_cast<QFileDialog&>(dialog);
-        openedIn = files.directory().absolutePath();
-        if (answer.isEmpty())
-            return int(QDialog::Rejected);
-        files.selectFile(answer);
-        return int(QDialog::Accepted);
-    });
-
-    EXPECT_FALSE(exportRows(QString(), titles, rows));
-    EXPECT_EQ(openedIn, folder.path());
-    EXPECT_EQ(rowsAsked, 0);
-
     QTemporaryDir other;
-    answer = other.filePath("价格.csv");
-    EXPECT_TRUE(exportRows(QString(), titles, rows));
-    EXPECT_TRUE(QFile::exists(answer));
+    QStringList openedIn;
+    for (const QString answer : {QString(), other.filePath("价格.csv")}) {  // the file picked; none: cancel
+        win::setModalResponder([&](QDialog& dialog) {
+            auto& files = dynamic_cast<QFileDialog&>(dialog);
+            openedIn << files.directory().absolutePath();
+            files.selectFile(answer);
+            return answer.isEmpty() ? int(QDialog::Rejected) : int(QDialog::Accepted);
+        });
+        EXPECT_EQ(exportRows(QString(), titles, rows), !answer.isEmpty());
+        EXPECT_EQ(rowsAsked, answer.isEmpty() ? 0 : 4);
+    }
+    EXPECT_TRUE(QFile::exists(other.filePath("价格.csv")));
+    EXPECT_EQ(openedIn, (QStringList{folder.path(), folder.path()}));
     EXPECT_EQ(settings->stored("Exporter", "LastFolder").toString(), other.path());
-
     win::setModalResponder({});
     hostapi::globals().reset();
-    EXPECT_EQ(folderEntries(), QStringList());
-    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_TRUE(folderEntries().isEmpty() && boxes.boxes().isEmpty());
 }
 
 } // namespace

@@ -25,10 +25,16 @@ protected:
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // The text of the one message box shown; fails when there was none or more.
+    QString onlyBox() const
+    {
+        EXPECT_EQ(boxes.boxes().size(), 1);
+        return boxes.boxes().value(0).text;
+    }
 
     // Describes the columns (option 255 unless given) and runs the export to `target`.
-    bool exportRows(hostapi::ExpImp80& exporter, const QString& target, const QStringList& titles,
-                    const Rows& rows, const QHash<int, int32_t>& options = {})
+    bool exportRows(hostapi::ExpImp80& exporter, const QString& target, const QStringList& titles, const Rows& rows,
+                    const QHash<int, int32_t>& options = {})
     {
         if (!target.isEmpty())
             qputenv(exporter::exportPathVariable, target.toUtf8());
@@ -43,7 +49,7 @@ protected:
             for (int16_t k = 1; k <= data.Count(); ++k)
                 data.setItem(k, rows[n - 1][k - 1]);
         });
-        return exporter.ExportRun(title);
+        return exporter.ExportRun(QStringLiteral("客户历史销售价格查询结果"));
     }
     bool exportRows(const QString& target, const QStringList& titles, const Rows& rows, const QHash<int, int32_t>& options = {})
     {
@@ -54,7 +60,6 @@ protected:
     QTemporaryDir folder;
     fakehost::MsgBoxRecorder boxes;
     int rowsAsked = 0;
-    const QString title = QStringLiteral("客户历史销售价格查询结果");
 };
 
 } // namespace exporttest

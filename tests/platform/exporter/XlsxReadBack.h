@@ -8,16 +8,13 @@ namespace exporttest {
 
 struct ReadCell {
     bool isNumber = false;
-    QString text;        // a text cell's text
-    double number = 0;   // a number cell's value
-    QString format;      // a number cell's format code ("General" when none)
-    bool bold = false;
+    QString text;       // a text cell's text
+    double number = 0;  // a number cell's value
+    QString format;     // a number cell's format code ("General" when none)
 };
 
 struct ReadSheet {
     QHash<QString, ReadCell> cells;  // by reference, "A1"
-    int frozenRows = 0;
-    QHash<int, double> widths;       // column number from 1
     QString error;                   // why the file could not be read; empty when it could
 };
 
