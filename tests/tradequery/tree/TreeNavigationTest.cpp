@@ -135,6 +135,8 @@ TEST_F(TreeNavigationTest, ARepeatedClickLoadsOnceUnlessForced)
     window.Refresh();
     EXPECT_EQ(sent(history), 2);
     EXPECT_FALSE(window.navigation().ForceReload());
+    click("gi10");
+    EXPECT_EQ(ledgerRows(), 1) << "a group click empties the ledger";
 }
 
 TEST_F(TreeNavigationTest, AClickArrivingDuringALoadIsDropped)
