@@ -5,11 +5,9 @@
 
 #include <QHash>
 #include <QList>
-#include <QString>
 #include <QStringList>
 #include <QVariantList>
 #include <memory>
-#include <optional>
 
 namespace fakehost {
 
@@ -19,18 +17,41 @@ struct Call {
     QVariantList args;  // in call order; by-reference arguments as they came in
 
     // "AppCnnExt.Execute('UserID=5;', 'select 1')": texts quoted, null as Null.
-    QString text() const;
+    QString text() const
+    {
+        QStringList parts;
+        for (const QVariant& arg : args)
+            parts << (arg.isNull() ? QStringLiteral("Null")
+                                   : arg.typeId() == QMetaType::QString ? QString(u'\'' + arg.toString() + u'\'') : arg.toString());
+        return object + u'.' + method + u'(' + parts.join(QStringLiteral(", ")) + u')';
+    }
 };
 
 class CallLog {
 public:
-    void record(const QString& object, const QString& method, const QVariantList& args);
-
+    void record(const QString& object, const QString& method, const QVariantList& args)
+    {
+        m_calls.append(Call{object, method, args});
+    }
     const QList<Call>& calls() const { return m_calls; }
     // The calls to one object (and method, when given), in order.
-    QList<Call> callsTo(const QString& object, const QString& method = QString()) const;
-    // Call::text() of every call, for messages and whole-sequence comparisons.
-    QStringList texts() const;
+    QList<Call> callsTo(const QString& object, const QString& method = QString()) const
+    {
+        QList<Call> found;
+        for (const Call& call : m_calls) {
+            if (call.object == object && (method.isEmpty() || call.method == method))
+                found.append(call);
+        }
+        return found;
+    }
+    // Call::text() of every call, for whole-sequence comparisons.
+    QStringList texts() const
+    {
+        QStringList lines;
+        for (const Call& call : m_calls)
+            lines << call.text();
+        return lines;
+    }
     void clear() { m_calls.clear(); }
 
 private:
@@ -39,13 +60,16 @@ private:
 
 using CallLogPtr = std::shared_ptr<CallLog>;
 
-// Errors a fake is told to raise, per method name ("*" for every method), until cleared.
+// Errors a fake is told to raise, per method name, until cleared.
 class FailureScript {
 public:
-    void fail(const QString& method, const com::ComError& error);
+    void fail(const QString& method, const com::ComError& error) { m_errors.insert(method, error); }
     void clear() { m_errors.clear(); }
-    // Throws the error scripted for method (or for "*"), if any.
-    void raiseIfScripted(const QString& method) const;
+    void raiseIfScripted(const QString& method) const
+    {
+        if (const auto found = m_errors.constFind(method); found != m_errors.constEnd())
+            throw *found;
+    }
 
 private:
     QHash<QString, com::ComError> m_errors;
@@ -55,7 +79,6 @@ private:
 class FakeObject {
 public:
     FakeObject(QString name, CallLogPtr log) : m_name(std::move(name)), m_log(std::move(log)) {}
-    const QString& name() const { return m_name; }
     FailureScript& failures() { return m_failures; }
 
 protected:
@@ -64,7 +87,6 @@ protected:
         m_log->record(m_name, method, args);
         m_failures.raiseIfScripted(method);
     }
-    const CallLogPtr& log() const { return m_log; }
 
 private:
     QString m_name;

@@ -4,33 +4,24 @@
 // for the status and title panels) behind BrowseContext, without the rest of the window. Like
 // the real window it owns a TreeNavigation and a ViewModes, connects the tree's click and
 // expand to the navigation and feeds the ledger's row requests from the ledger object.
-//
-//     testsupport::FakeBrowseWindow window(1);      // customer sales flavour
-//     window.viewModes().StartUp();
-//     EXPECT_EQ(window.statusText("Status"), "就绪");
-//     EXPECT_EQ(window.calls(), QStringList{... "RestoreColumnWidths", "Refresh"});
 #include "tradequery/tree/TreeNavigation.h"
 #include "tradequery/tree/ViewModes.h"
 #include "tradequery/tree/BrowseContext.h"
+#include "tradequery/history/BaseDetail.h"
+#include "tradequery/tree/tvwBuilder.h"
 
 #include <QHash>
+#include <QLabel>
 #include <QStringList>
 #include <QWidget>
-
-class QLabel;
 
 namespace controls {
 class ImageList;
 }
-
 namespace testsupport {
 
 class FakeBrowseWindow : public QWidget, public tq::BrowseContext {
 public:
-    // Menu items and toolbar buttons the window offers; other names answer null.
-    static const QStringList kMenuItems;      // mnuVCompany, mnuVBaseICItem, mnuView_Sort
-    static const QStringList kToolbarButtons; // ByCompany, ByItem, Sort, Find, Filter, refresh, search
-
     explicit FakeBrowseWindow(int32_t queryType = 1, int32_t itemId = 0, int32_t companyId = 0);
     ~FakeBrowseWindow() override;
 
@@ -40,10 +31,9 @@ public:
     // The window operations called so far, by name, in order: "SaveColumnWidths",
     // "RestoreColumnWidths", "Refresh", "ShowCurrentRowPrice", "ResetQuickSearchPosition".
     const QStringList& calls() const { return m_calls; }
-    void clearCalls() { m_calls.clear(); }
 
-    QString titleClass() const;
-    QString titleItem() const;
+    QString titleClass() const { return m_titleClass->text(); }
+    QString titleItem() const { return m_titleItem->text(); }
 
     // BrowseContext
     int32_t QueryType() const override { return m_queryType; }
@@ -58,15 +48,17 @@ public:
     controls::TreeView& tvwBase() override { return *m_tree; }
     controls::Ledger50& ldgBase() override { return *m_ledger; }
     tq::BaseDetail* ledgerObject() override { return m_ledgerObject.get(); }
-    void setLedgerObject(std::unique_ptr<tq::BaseDetail> detail) override;
+    void setLedgerObject(std::unique_ptr<tq::BaseDetail> detail) override { m_ledgerObject = std::move(detail); }
     tq::tvwBuilder* treeBuilder() override { return m_treeBuilder.get(); }
-    void setTreeBuilder(std::unique_ptr<tq::tvwBuilder> builder) override;
-    QAction* menuItem(const QString& name) override { return m_menuItems.value(name); }
-    QAction* toolbarButton(const QString& key) override { return m_toolbarButtons.value(key); }
+    void setTreeBuilder(std::unique_ptr<tq::tvwBuilder> builder) override { m_treeBuilder = std::move(builder); }
+    // mnuVCompany, mnuVBaseICItem, mnuView_Sort; other names answer null.
+    QAction* menuItem(const QString& name) override { return m_actions.value(name); }
+    // ByCompany, ByItem, Sort, Find, Filter, refresh, search; other keys answer null.
+    QAction* toolbarButton(const QString& key) override { return m_actions.value(QStringLiteral("tb") + key); }
     QString statusText(const QString& panelKey) const override;
     void setStatusText(const QString& panelKey, const QString& text) override;
-    void setTitleClass(const QString& caption) override;
-    void setTitleItem(const QString& caption) override;
+    void setTitleClass(const QString& caption) override { m_titleClass->setText(caption); }
+    void setTitleItem(const QString& caption) override { m_titleItem->setText(caption); }
     void SaveColumnWidths() override { m_calls << QStringLiteral("SaveColumnWidths"); }
     void RestoreColumnWidths() override { m_calls << QStringLiteral("RestoreColumnWidths"); }
     // Like the window's refresh: the selected node is clicked again and loads again.
@@ -88,8 +80,7 @@ private:
     QLabel* m_titleClass;
     QLabel* m_titleItem;
     QHash<QString, QLabel*> m_panels;
-    QHash<QString, QAction*> m_menuItems;
-    QHash<QString, QAction*> m_toolbarButtons;
+    QHash<QString, QAction*> m_actions;  // menu items by name, toolbar buttons by "tb" + key
     std::unique_ptr<tq::BaseDetail> m_ledgerObject;
     std::unique_ptr<tq::tvwBuilder> m_treeBuilder;
     QStringList m_calls;

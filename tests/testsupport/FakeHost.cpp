@@ -3,6 +3,8 @@
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/SharedDictionaryProperty.h"
+#include "platform/hostapi/StandardFoundation.h"
+#include "platform/hostapi/StandardValueConvert.h"
 #include "tradequery/host/Security.h"
 
 namespace fakehost {
@@ -11,20 +13,13 @@ const QString FakeHost::kPropsString =
     QStringLiteral("UserID=5;ConnectString={DRIVER=SQLite;DATABASE=demo.db};UserName=演示用户;");
 
 FakeHost::FakeHost()
-    : m_log(std::make_shared<CallLog>()),
-      m_glData(std::make_shared<FakeGLData>(m_log)),
-      m_systemProfile(std::make_shared<FakeSystemProfile>(m_log)),
-      m_itemInfo(std::make_shared<FakeItemInfo>(m_log)),
-      m_appCnnExt(std::make_shared<FakeAppCnnExt>(m_log)),
-      m_appConnection(std::make_shared<FakeAppConnection>(m_log)),
-      m_billDataAccess(std::make_shared<FakeBillDataAccess>(m_log)),
-      m_connection(std::make_shared<FakeConnection>(m_log)),
-      m_shareProps(std::make_shared<FakeShareProps>(m_log)),
-      m_userProfiles(std::make_shared<UserProfileStore>()),
+    : m_log(std::make_shared<CallLog>()), m_glData(std::make_shared<FakeGLData>(m_log)),
+      m_systemProfile(std::make_shared<FakeSystemProfile>(m_log)), m_itemInfo(std::make_shared<FakeItemInfo>(m_log)),
+      m_appCnnExt(std::make_shared<FakeAppCnnExt>(m_log)), m_appConnection(std::make_shared<FakeAppConnection>(m_log)),
+      m_billDataAccess(std::make_shared<FakeBillDataAccess>(m_log)), m_connection(std::make_shared<FakeConnection>(m_log)),
+      m_shareProps(std::make_shared<FakeShareProps>(m_log)), m_userProfiles(std::make_shared<UserProfileStore>()),
       m_settingsStore(std::make_shared<FakeSettingsStore>(m_log)),
-      m_sharedDictionary(std::make_shared<FakeSharedDictionary>(m_log)),
-      m_foundation(std::make_shared<RecordingFoundation>(m_log)),
-      m_valueConvert(std::make_shared<RecordingValueConvert>(m_log))
+      m_sharedDictionary(std::make_shared<FakeSharedDictionary>(m_log))
 {
     using namespace hostapi::progid;
     registerFake(GLData, [this] { return m_glData; });
@@ -44,9 +39,9 @@ FakeHost::FakeHost()
 
     auto& globals = hostapi::globals();
     globals.setSettingsStore(m_settingsStore);
-    globals.setFoundation(m_foundation);
-    globals.setValueConvert(m_valueConvert);
-    publishSharedDictionary();
+    globals.setFoundation(std::make_shared<hostapi::StandardFoundation>());
+    globals.setValueConvert(std::make_shared<hostapi::StandardValueConvert>());
+    hostapi::publishSharedDictionary(m_sharedDictionary.get());
 
     setPropsString(kPropsString);
     setUserId(kUserId);
@@ -69,29 +64,10 @@ void FakeHost::registerFake(const char* progId, std::function<com::ComObjectPtr(
     m_progIds << name;
     com::ObjectFactory::instance().registerClass(name, [this, name, make = std::move(make)] {
         m_log->record(QStringLiteral("ObjectFactory"), QStringLiteral("create"), {name});
-        const auto failure = m_creationFailures.constFind(name.toLower());
-        if (failure != m_creationFailures.constEnd())
+        if (const auto failure = m_creationFailures.constFind(name.toLower()); failure != m_creationFailures.constEnd())
             throw *failure;
         return make();
     });
-}
-
-void FakeHost::setPropsString(const QString& propsString)
-{
-    m_shareProps->setProperty(QStringLiteral("PropsString"), propsString);
-}
-
-void FakeHost::setUserId(const QVariant& userId)
-{
-    m_shareProps->setProperty(QStringLiteral("UserID"), userId);
-}
-
-void FakeHost::setMainFormWnd(win::Handle window)
-{
-    if (window == 0)
-        m_sharedDictionary->removeValue(QStringLiteral("MainFormWnd"));
-    else
-        m_sharedDictionary->setValue(QStringLiteral("MainFormWnd"), window);
 }
 
 void FakeHost::withdrawSharedDictionary()
@@ -99,25 +75,10 @@ void FakeHost::withdrawSharedDictionary()
     hostapi::publishSharedDictionary(nullptr);
 }
 
-void FakeHost::publishSharedDictionary()
-{
-    hostapi::publishSharedDictionary(m_sharedDictionary.get());
-}
-
-void FakeHost::failCreation(const QString& progId, const com::ComError& error)
-{
-    m_creationFailures.insert(progId.toLower(), error);
-}
-
-void FakeHost::allowCreation(const QString& progId)
-{
-    m_creationFailures.remove(progId.toLower());
-}
-
 QStringList FakeHost::sqlSent() const
 {
-    static const QSet<QString> sqlRunners{QStringLiteral("AppCnnExt"), QStringLiteral("AppConnection"),
-                                          QStringLiteral("BillDataAccess"), QStringLiteral("Connection")};
+    static const QStringList sqlRunners{QStringLiteral("AppCnnExt"), QStringLiteral("AppConnection"),
+                                        QStringLiteral("BillDataAccess"), QStringLiteral("Connection")};
     QStringList texts;
     for (const Call& call : m_log->calls()) {
         if (sqlRunners.contains(call.object) && !call.args.isEmpty())

@@ -12,14 +12,10 @@
 // One host at a time: the constructor installs it, the destructor removes every trace of it.
 // Out of the box the login is user 5 (PropsString kPropsString), every right is granted, and
 // the dictionary holds no "MainFormWnd".
-#include "platform/win/WindowHandles.h"
 #include "tests/testsupport/CallLog.h"
-#include "tests/testsupport/FakeDataServices.h"
-#include "tests/testsupport/FakeProcessObjects.h"
 #include "tests/testsupport/FakeProfileServices.h"
-#include "tests/testsupport/FakeSecurityServices.h"
+#include "tests/testsupport/FakeServices.h"
 
-#include <QSet>
 #include <QStringList>
 
 namespace fakehost {
@@ -45,28 +41,20 @@ public:
     FakeConnection& connection() { return *m_connection; }
     FakeShareProps& shareProps() { return *m_shareProps; }
     UserProfileStore& userProfiles() { return *m_userProfiles; }
-    // Failures every user profile object created from now on raises ("Load", "Dictionary",
-    // "save" or "*").
+    // Failures every user profile object created from now on raises ("Load", "Dictionary", "save").
     FailureScript& userProfileFailures() { return m_userProfileFailures; }
     FakeSettingsStore& settingsStore() { return *m_settingsStore; }
     FakeSharedDictionary& sharedDictionary() { return *m_sharedDictionary; }
-    RecordingFoundation& foundation() { return *m_foundation; }
-    RecordingValueConvert& valueConvert() { return *m_valueConvert; }
 
     // The shared login properties.
-    void setPropsString(const QString& propsString);
-    void setUserId(const QVariant& userId);
-
-    // "MainFormWnd" in the SharedDictionary; 0 removes it.
-    void setMainFormWnd(win::Handle window);
-    // Takes the SharedDictionary off the desktop window (and puts it back).
+    void setPropsString(const QString& propsString) { m_shareProps->setProperty(QStringLiteral("PropsString"), propsString); }
+    void setUserId(const QVariant& userId) { m_shareProps->setProperty(QStringLiteral("UserID"), userId); }
+    // Takes the SharedDictionary off the desktop window.
     void withdrawSharedDictionary();
-    void publishSharedDictionary();
 
-    // Creating progId raises error from now on (the host cannot create the object);
-    // allowCreation undoes it.
-    void failCreation(const QString& progId, const com::ComError& error);
-    void allowCreation(const QString& progId);
+    // Creating progId raises error from now on; allowCreation undoes it.
+    void failCreation(const QString& progId, const com::ComError& error) { m_creationFailures.insert(progId.toLower(), error); }
+    void allowCreation(const QString& progId) { m_creationFailures.remove(progId.toLower()); }
 
     // The SQL texts sent to any of the four SQL-running fakes, in order.
     QStringList sqlSent() const;
@@ -87,8 +75,6 @@ private:
     FailureScript m_userProfileFailures;
     std::shared_ptr<FakeSettingsStore> m_settingsStore;
     std::shared_ptr<FakeSharedDictionary> m_sharedDictionary;
-    std::shared_ptr<RecordingFoundation> m_foundation;
-    std::shared_ptr<RecordingValueConvert> m_valueConvert;
     QHash<QString, com::ComError> m_creationFailures;  // keyed by the lower-cased ProgID
     QStringList m_progIds;
 };

@@ -5,9 +5,8 @@
 // responder when it goes.
 #include "platform/win/ModalDialog.h"
 
-#include <QList>
 #include <QPointer>
-#include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -17,8 +16,16 @@ class ModalWindowRecorder {
 public:
     using Action = std::function<void(QWidget&)>;
 
-    explicit ModalWindowRecorder(Action action = nullptr);
-    ~ModalWindowRecorder();
+    explicit ModalWindowRecorder(Action action = nullptr) : m_action(std::move(action))
+    {
+        m_previous = win::setModalWindowResponder([this](QWidget& window) {
+            m_windows.append(&window);
+            m_titles.append(window.windowTitle());
+            if (m_action)
+                m_action(window);
+        });
+    }
+    ~ModalWindowRecorder() { win::setModalWindowResponder(std::move(m_previous)); }
     ModalWindowRecorder(const ModalWindowRecorder&) = delete;
     ModalWindowRecorder& operator=(const ModalWindowRecorder&) = delete;
 

@@ -10,8 +10,14 @@ namespace fakehost {
 class MsgBoxRecorder {
 public:
     // Answers each box with `answer`, or with the box's default button when answer is 0.
-    explicit MsgBoxRecorder(int answer = 0);
-    ~MsgBoxRecorder();
+    explicit MsgBoxRecorder(int answer = 0) : m_answer(answer)
+    {
+        m_previous = win::setMsgBoxResponder([this](const win::MsgBoxRequest& request) {
+            m_boxes.append(request);
+            return m_answer != 0 ? m_answer : win::msgBoxDefaultButton(request.style);
+        });
+    }
+    ~MsgBoxRecorder() { win::setMsgBoxResponder(std::move(m_previous)); }
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 

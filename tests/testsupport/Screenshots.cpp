@@ -5,17 +5,12 @@
 
 namespace testsupport {
 
-QString screenshotPath(const QString& fileName)
-{
-    // build/bin/test_* → build/screenshots
-    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
-    QDir().mkpath(dir);
-    return QDir(dir).absoluteFilePath(fileName);
-}
-
 bool saveScreenshot(QWidget& widget, const QString& fileName)
 {
-    return widget.grab().save(screenshotPath(fileName));
+    // build/bin/test_* → build/screenshots
+    const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots"));
+    dir.mkpath(QStringLiteral("."));
+    return widget.grab().save(dir.absoluteFilePath(fileName));
 }
 
 } // namespace testsupport

@@ -5,9 +5,6 @@
 
 namespace testsupport {
 
-// The full path of a picture named `fileName` in the screenshot folder (created on first use).
-QString screenshotPath(const QString& fileName);
-
 // Saves a picture of the widget as it is painted now; true when the file was written.
 bool saveScreenshot(QWidget& widget, const QString& fileName);
 

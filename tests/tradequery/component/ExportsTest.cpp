@@ -85,22 +85,12 @@ TEST_F(ComponentLibrary, RegisteredItIsCreatedByProgIdAndHeldUntilReleased)
     ASSERT_EQ(exports.canUnloadNow(), com::S_OK_);
     com::ComObjectPtr object = com::ObjectFactory::instance().create(QStringLiteral("zeltradequery.tradequery"));
     ASSERT_TRUE(object);
-    auto* automation = dynamic_cast<QObject*>(object.get());
-    ASSERT_TRUE(automation);
-    EXPECT_STREQ(automation->metaObject()->className(), "tq::TradeQuery");
     EXPECT_EQ(exports.canUnloadNow(), com::S_FALSE_);
-
-    com::ComObjectPtr second = com::ObjectFactory::instance().create(kProgId);
     object.reset();
-    EXPECT_EQ(exports.canUnloadNow(), com::S_FALSE_);
-    second.reset();
     EXPECT_EQ(exports.canUnloadNow(), com::S_OK_);
 
     ASSERT_EQ(exports.unregisterServer(), com::S_OK_);
-    EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
-    const auto error = fakehost::comErrorOf([] { com::ObjectFactory::instance().create(kProgId); });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->number(), com::VB_CANT_CREATE_OBJECT);
+    EXPECT_EQ(fakehost::comErrorOf([] { com::ObjectFactory::instance().create(kProgId); })->number(), com::VB_CANT_CREATE_OBJECT);
 }
 
 TEST_F(ComponentLibrary, AnOpenWindowAndAFactoryLockKeepTheLibraryInUse)
@@ -116,7 +106,6 @@ TEST_F(ComponentLibrary, AnOpenWindowAndAFactoryLockKeepTheLibraryInUse)
     object.reset();
 
     ASSERT_EQ(openBrowseWindows().size(), 1);
-    EXPECT_EQ(openBrowseWindows()[0]->windowTitle(), QStringLiteral("客户历史价格查询"));
     EXPECT_EQ(exports.canUnloadNow(), com::S_FALSE_);
     openBrowseWindows()[0]->close();
     deleteReleasedWindows();
@@ -130,31 +119,6 @@ TEST_F(ComponentLibrary, AnOpenWindowAndAFactoryLockKeepTheLibraryInUse)
     EXPECT_EQ(exports.canUnloadNow(), com::S_FALSE_);
     factory->LockServer(factory, 0);
     EXPECT_EQ(exports.canUnloadNow(), com::S_OK_);
-}
-
-TEST_F(ComponentLibrary, TheClassFactoryServesOnlyTradeQuery)
-{
-    ZelClassFactory* factory = reinterpret_cast<ZelClassFactory*>(0x1);
-    EXPECT_EQ(exports.getClassObject("ZELTradeQuery.Other", &factory), com::CLASS_E_CLASSNOTAVAILABLE_);
-    EXPECT_EQ(factory, nullptr);
-    EXPECT_EQ(exports.getClassObject(nullptr, &factory), com::E_POINTER_);
-    EXPECT_EQ(exports.getClassObject("ZELTradeQuery.TradeQuery", nullptr), com::E_POINTER_);
-
-    ASSERT_EQ(exports.getClassObject("zeltradequery.tradequery", &factory), com::S_OK_);
-    EXPECT_EQ(factory->CreateInstance(factory, nullptr), com::E_POINTER_);
-    void* raw = nullptr;
-    ASSERT_EQ(factory->CreateInstance(factory, &raw), com::S_OK_);
-    std::unique_ptr<com::ComObjectPtr> holder(static_cast<com::ComObjectPtr*>(raw));
-    EXPECT_TRUE(dynamic_cast<QObject*>(holder->get()));
-    holder.reset();
-    EXPECT_EQ(exports.canUnloadNow(), com::S_OK_);
-
-    // Another ProgID registered to this library is refused by it, by name.
-    com::registerInProcServer(QStringLiteral("ZELTradeQuery.Other"), kLibrary);
-    const auto error = fakehost::comErrorOf([] { com::ObjectFactory::instance().create(QStringLiteral("ZELTradeQuery.Other")); });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->number(), com::VB_CANT_CREATE_OBJECT);
-    EXPECT_TRUE(error->description().contains(QStringLiteral("0x80040111"))) << error->description().toStdString();
 }
 
 } // namespace

@@ -54,7 +54,7 @@ protected:
     // The host publishes its main window and `front` is the window in the foreground.
     void hostWithMainWindow(QWidget* front)
     {
-        host.setMainFormWnd(win::handleOf(mainWindow.get()));
+        host.sharedDictionary().setValue(QStringLiteral("MainFormWnd"), win::handleOf(mainWindow.get()));
         win::testing::setForegroundOverride(win::handleOf(front), win::GetCurrentProcessId());
     }
 

@@ -91,12 +91,6 @@ int DemoFile::itemId(int itemClass, const QString& number) const
     return query.next() ? sqlite3_column_int(query.row(), 0) : 0;
 }
 
-int DemoFile::number(const QByteArray& sql) const
-{
-    Query query(m_db, sql);
-    return query.next() ? sqlite3_column_int(query.row(), 0) : 0;
-}
-
 int DemoFile::dataRightId(int userId, int kind) const
 {
     Query query(m_db, "select FRightID from t_UserDataRight where FUserID = ? and FKind = ?");
@@ -117,7 +111,7 @@ QList<ExpectedLine> DemoFile::allLines(bool sales, int itemId, int partnerId) co
         " round(e.FAuxQty, c.FQtyDecimal), c.FQtyDecimal,"
         " round(case when b.FTranType = ?1 then e.FAuxTaxPrice else e.FAuxPrice end, c.FPriceDecimal), c.FPriceDecimal,"
         " round(case when b.FTranType = ?1 then e.FAmount + e.FTaxAmount else e.FAmount end, cur.FScale), cur.FScale,"
-        " b.FCancellation, b.FBillerID, p.FRightUserID"
+        " b.FCancellation, p.FRightUserID"
         " from " + bills + " b"
         " join " + entries + " e on e.FInterID = b.FInterID"
         " join t_Item m on m.FItemID = e.FItemID"
@@ -140,8 +134,7 @@ QList<ExpectedLine> DemoFile::allLines(bool sales, int itemId, int partnerId) co
         line.price = grouped(fixed(sqlite3_column_double(row, 6), sqlite3_column_int(row, 7)));
         line.amount = grouped(fixed(sqlite3_column_double(row, 8), sqlite3_column_int(row, 9)));
         line.cancelled = sqlite3_column_int(row, 10) != 0;
-        line.billerId = sqlite3_column_int(row, 11);
-        line.partnerRightIds = textAt(row, 12).split(u',', Qt::SkipEmptyParts);
+        line.partnerRightIds = textAt(row, 11).split(u',', Qt::SkipEmptyParts);
         lines << line;
     }
     return lines;
@@ -149,27 +142,22 @@ QList<ExpectedLine> DemoFile::allLines(bool sales, int itemId, int partnerId) co
 
 std::pair<int, QString> DemoFile::newestCancelledLine(bool sales) const
 {
-    const QByteArray sql = sales ? "select e.FItemID, b.FBillNo from ICSale b join ICSaleEntry e on e.FInterID = b.FInterID"
-                                   " where b.FCancellation <> 0 order by b.FDate desc, b.FBillNo desc limit 1"
-                                 : "select e.FItemID, b.FBillNo from ICPurchase b join ICPurchaseEntry e on e.FInterID = b.FInterID"
-                                   " where b.FCancellation <> 0 order by b.FDate desc, b.FBillNo desc limit 1";
-    Query query(m_db, sql);
+    const QByteArray bills = sales ? "ICSale" : "ICPurchase";
+    Query query(m_db, "select e.FItemID, b.FBillNo from " + bills + " b join " + bills + "Entry e on e.FInterID = b.FInterID"
+                      " where b.FCancellation <> 0 order by b.FDate desc, b.FBillNo desc limit 1");
     if (!query.next())
         return {0, QString()};
     return {sqlite3_column_int(query.row(), 0), textAt(query.row(), 1)};
 }
 
-QList<ExpectedLine> visibleLines(const QList<ExpectedLine>& all, int limit, int billerId, int rightId)
+QList<ExpectedLine> visibleLines(const QList<ExpectedLine>& all, int limit, int rightId)
 {
     QList<ExpectedLine> shown;
     for (const ExpectedLine& line : all) {
         if (shown.size() >= limit)
             break;
-        if (line.cancelled || (billerId != 0 && line.billerId != billerId))
-            continue;
-        if (rightId != 0 && !line.partnerRightIds.contains(QString::number(rightId)))
-            continue;
-        shown << line;
+        if (!line.cancelled && (rightId == 0 || line.partnerRightIds.contains(QString::number(rightId))))
+            shown << line;
     }
     return shown;
 }

@@ -22,16 +22,11 @@ struct ExpectedLine {
     QString price;           // column 12, the material's price decimals, grouped thousands
     QString amount;          // column 18, the currency's scale, grouped thousands
     bool cancelled = false;
-    int billerId = 0;
     QStringList partnerRightIds;  // FRightUserID of the partner, split at the commas
 };
 
 // Ledger columns of the cells above, in that order.
 inline constexpr long kColumns[] = {1, 6, 9, 10, 11, 12, 18};
-inline constexpr long kPartnerColumn = 6;
-inline constexpr long kDateColumn = 9;
-inline constexpr long kBillNoColumn = 10;
-inline constexpr long kQtyColumn = 11;
 
 // The cells of a line in the order of kColumns.
 QStringList cellsOf(const ExpectedLine& line);
@@ -47,8 +42,6 @@ public:
 
     // FItemID of a t_Item row by its class and number; 0 when there is none.
     int itemId(int itemClass, const QString& number) const;
-    // The first column of the first row a query answers; 0 when there is none.
-    int number(const QByteArray& sql) const;
     // The data-right id a user has for a kind (1 customers, 2 suppliers); 0 when none.
     int dataRightId(int userId, int kind) const;
     // Every line of the flavour (sales when `sales`) of the material (itemId > 0) or the partner
@@ -61,8 +54,8 @@ private:
     sqlite3* m_db = nullptr;
 };
 
-// The lines a user should see: cancelled bills left out, only `billerId`'s bills when it is
-// not 0, only partners visible to `rightId` when it is not 0, at most `limit` of them.
-QList<ExpectedLine> visibleLines(const QList<ExpectedLine>& all, int limit, int billerId = 0, int rightId = 0);
+// The lines a user should see: cancelled bills left out, only partners visible to `rightId`
+// when it is not 0, at most `limit` of them.
+QList<ExpectedLine> visibleLines(const QList<ExpectedLine>& all, int limit, int rightId = 0);
 
 } // namespace historye2e

@@ -1,20 +1,11 @@
 #pragma once
-// What the history tests share: readable failure messages for Qt texts (CR and LF shown, so a
-// missing line break is visible), invoice lines as the history statement returns them, and a
+// What the history tests share: invoice lines as the history statement returns them, and a
 // currency scale row as t_Currency answers it.
 #include "platform/ado/Recordset.h"
 
 #include <QDate>
 #include <QVariant>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    QString shown = text;
-    shown.replace(QLatin1Char('\r'), QStringLiteral("\\r")).replace(QLatin1Char('\n'), QStringLiteral("\\n\n"));
-    *out << "\n\"" << shown.toStdString() << '"';
-}
 
 namespace historytest {
 

