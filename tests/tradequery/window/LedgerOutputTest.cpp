@@ -10,6 +10,7 @@
 #include "tests/platform/exporter/XlsxReadBack.h"
 #include "tests/testsupport/FakeHost.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
+#include "tests/testsupport/Screenshots.h"
 #include "tests/tradequery/history/HistoryTestData.h"
 #include "tests/tradequery/window/BrowseWindowTestSupport.h"
 #include "tradequery/history/BaseDetail.h"
@@ -262,6 +263,8 @@ TEST_F(LedgerOutputTest, AFontChosenInThePreviewBecomesTheSavedGridFontAndTheTre
             fonts->setCurrentFont(chosen);
             return int(QDialog::Accepted);
         }
+        dialog.resize(900, 700);
+        testsupport::saveScreenshot(dialog, QStringLiteral("ledger_preview.png"));
         if (auto* action = dialog.findChild<QAction*>(QStringLiteral("ledgerFontAction")))
             action->trigger();
         return int(QDialog::Rejected);
