@@ -2,16 +2,15 @@
 // exactly in the next window; the host's report font size applies only inside 9..18, never over
 // a chosen font, and never makes the rows lower.
 #include "platform/controls/Ledger50.h"
-#include "platform/win/ModalDialog.h"
 #include "tests/testsupport/FakeHost.h"
 #include "tests/tradequery/history/HistoryTestData.h"  // prints QString in failures
 #include "tests/tradequery/window/BrowseWindowTestSupport.h"
+#include "tests/tradequery/window/GridFontTestSupport.h"
 #include "tradequery/window/GridFont.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,32 +27,8 @@ QString otherBoldFamily(const QString& current)
     return current;
 }
 
-QString storedGridFont(fakehost::FakeHost& host)
-{
-    for (const auto& [key, value] : host.userProfiles().section(QStringLiteral("ZELTradeQuery"), QStringLiteral("BrowseBase")))
-        if (key == QLatin1String("GridFont"))
-            return value.toString();
-    return {};
-}
-
-// Answers the font dialog with `font` (accepted) or cancels it when none is given.
-class FontDialogAnswer {
-public:
-    explicit FontDialogAnswer(std::optional<QFont> font)
-    {
-        m_previous = win::setModalResponder([font](QDialog& dialog) {
-            auto* fonts = qobject_cast<QFontDialog*>(&dialog);
-            if (!fonts || !font)
-                return int(QDialog::Rejected);
-            fonts->setCurrentFont(*font);
-            return int(QDialog::Accepted);
-        });
-    }
-    ~FontDialogAnswer() { win::setModalResponder(std::move(m_previous)); }
-
-private:
-    win::ModalResponder m_previous;
-};
+using browsetest::FontDialogAnswer;
+using browsetest::storedGridFont;
 
 TEST(GridFont, AChosenFontIsStoredExactlyAndRestoredByTheNextWindowWhileCancelChangesNothing)
 {
@@ -96,18 +71,6 @@ TEST(GridFont, AChosenFontIsStoredExactlyAndRestoredByTheNextWindowWhileCancelCh
     FontDialogAnswer answer(larger);
     EXPECT_TRUE(tq::ChooseGridFont(*next));
     EXPECT_TRUE(storedGridFont(host).contains(QLatin1String("|FontSize=14|"))) << storedGridFont(host).toStdString();
-}
-
-TEST(GridFont, TheStoredTextHasFourDecimalsAtMostAndNumericFlags)
-{
-    QFont font(QStringLiteral("Some Font"));
-    for (const auto& [size, text] : {std::pair{9.0, QStringLiteral("9")}, std::pair{10.25, QStringLiteral("10.25")},
-                                     std::pair{11.123456, QStringLiteral("11.1235")}}) {
-        font.setPointSizeF(size);
-        font.setItalic(true);
-        EXPECT_EQ(tq::GridFontText(font),
-                  QStringLiteral("FontName=Some Font|FontSize=%1|FontBold=0|FontItalic=1|").arg(text));
-    }
 }
 
 TEST(GridFont, ReportSizesInsideNineToEighteenApplyAtLoadAndOthersAreNotRemembered)

@@ -6,13 +6,12 @@
 #include "platform/exporter/HostExporter.h"
 #include "platform/exporter/SavePathChooser.h"
 #include "platform/hostapi/ProgIds.h"
-#include "platform/win/ModalDialog.h"
 #include "tests/platform/exporter/XlsxReadBack.h"
 #include "tests/testsupport/FakeHost.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
-#include "tests/testsupport/Screenshots.h"
 #include "tests/tradequery/history/HistoryTestData.h"
 #include "tests/tradequery/window/BrowseWindowTestSupport.h"
+#include "tests/tradequery/window/GridFontTestSupport.h"
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/history/CurrencyScale.h"
 #include "tradequery/window/GridFont.h"
@@ -21,7 +20,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QFontDialog>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -179,15 +177,6 @@ TEST_F(LedgerOutputTest, AnEmptyLedgerExportsItsTitlesOnly)
     EXPECT_EQ(csvLines(folder.filePath(QStringLiteral("empty.csv"))), QStringList{csvLine(shownTable()[0])});
 }
 
-TEST_F(LedgerOutputTest, WithoutAnExporterNothingIsWrittenAndNothingSaid)
-{
-    com::ObjectFactory::instance().unregisterClass(QString::fromLatin1(hostapi::progid::ExpImp80));
-    host.failCreation(QString::fromLatin1(hostapi::progid::ExpImp80), com::ComError(429, QStringLiteral("x"), QStringLiteral("cannot create")));
-    EXPECT_FALSE(exportTo(QStringLiteral("none.csv")));
-    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("none.csv"))));
-    EXPECT_TRUE(boxes.boxes().isEmpty());
-}
-
 TEST_F(LedgerOutputTest, ThePdfCarriesTheHeaderAndFooterWithoutARowNumberColumn)
 {
     const QString pdf = folder.filePath(QStringLiteral("ledger.pdf"));
@@ -214,31 +203,17 @@ TEST_F(LedgerOutputTest, ThePdfCarriesTheHeaderAndFooterWithoutARowNumberColumn)
 TEST_F(LedgerOutputTest, AFontChosenInThePreviewBecomesTheSavedGridFontAndTheTreesFont)
 {
     QFont chosen = ledger().font();
-    chosen.setPointSizeF(15);
+    chosen.setPointSize(15);
     chosen.setItalic(true);
-    const win::ModalResponder previous = win::setModalResponder([chosen](QDialog& dialog) {
-        if (auto* fonts = qobject_cast<QFontDialog*>(&dialog)) {
-            fonts->setCurrentFont(chosen);
-            return int(QDialog::Accepted);
-        }
-        dialog.resize(900, 700);
-        testsupport::saveScreenshot(dialog, QStringLiteral("ledger_preview.png"));
-        if (auto* action = dialog.findChild<QAction*>(QStringLiteral("ledgerFontAction")))
-            action->trigger();
-        return int(QDialog::Rejected);
-    });
-    tq::PrepareLedgerPrint(*window);
-    tq::PreviewLedger(*window);
-    win::setModalResponder(previous);
-
+    {
+        browsetest::FontDialogAnswer answer(chosen);
+        tq::PrepareLedgerPrint(*window);
+        tq::PreviewLedger(*window);
+    }
     EXPECT_EQ(window->tvwBase().font().pointSizeF(), 15.0);
     EXPECT_TRUE(window->tvwBase().font().italic());
-    const QString stored = tq::GridFontText(ledger().font());
-    bool found = false;
-    for (const auto& [key, value] : host.userProfiles().section(QStringLiteral("ZELTradeQuery"), QStringLiteral("BrowseBase")))
-        found = found || (key == QLatin1String("GridFont") && value.toString() == stored);
-    EXPECT_TRUE(found) << stored.toStdString();
-    EXPECT_TRUE(stored.contains(QLatin1String("FontSize=15|")));
+    EXPECT_EQ(browsetest::storedGridFont(host), tq::GridFontText(ledger().font()));
+    EXPECT_TRUE(browsetest::storedGridFont(host).contains(QLatin1String("FontSize=15|FontBold=0|FontItalic=1|")));
 }
 
 } // namespace
