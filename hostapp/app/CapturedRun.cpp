@@ -4,6 +4,7 @@
 #include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/app/HostMainWindow.h"
 #include "hostapp/app/HostMessages.h"
+#include "hostapp/app/LedgerOutput.h"
 #include "hostapp/app/WindowCapture.h"
 #include "platform/com/ComError.h"
 #include "platform/win/DoEvents.h"
@@ -50,30 +51,49 @@ private:
     bool m_installed = false;
 };
 
-// A window shown modally is captured while it is up, instead of waiting for it to be closed.
+// What a captured run does with the opened window: its screenshot and text (unless only files
+// from the ledger were asked for), then those files. Returns the exit code.
+class WindowWork {
+public:
+    WindowWork(const HostOptions& options, QString screenshotPath)
+        : m_options(options), m_path(std::move(screenshotPath))
+    {
+    }
+
+    int run(QWidget& window) const
+    {
+        if (m_options.screenshotRequested || !wantsLedgerOutput(m_options)) {
+            try {
+                printOut(captureWindow(window, m_path));
+            } catch (const com::ComError& e) {
+                return failed(e.description());
+            }
+        }
+        return writeLedgerOutputs(window, m_options);
+    }
+
+private:
+    const HostOptions& m_options;
+    QString m_path;
+};
+
+// A window shown modally is worked on while it is up, instead of waiting for it to be closed.
 class ModalCapture {
 public:
-    explicit ModalCapture(const QString& path)
+    explicit ModalCapture(const WindowWork& work)
     {
-        m_previous = win::setModalWindowResponder([this, path](QWidget& window) {
-            try {
-                m_text = captureWindow(window, path);
-            } catch (const com::ComError& e) {
-                m_error = e.description();
-            }
-        });
+        m_previous = win::setModalWindowResponder([this, &work](QWidget& window) { m_code = work.run(window); });
     }
     ~ModalCapture() { win::setModalWindowResponder(std::move(m_previous)); }
     ModalCapture(const ModalCapture&) = delete;
     ModalCapture& operator=(const ModalCapture&) = delete;
 
-    const std::optional<QString>& text() const { return m_text; }
-    const QString& error() const { return m_error; }
+    // The exit code of the work, when a modal window was shown.
+    const std::optional<int>& code() const { return m_code; }
 
 private:
     win::ModalWindowResponder m_previous;
-    std::optional<QString> m_text;
-    QString m_error;
+    std::optional<int> m_code;
 };
 
 } // namespace
@@ -92,30 +112,23 @@ int runCaptured(HostMainWindow& mainWindow, const HostOptions& options)
     }
 
     bool shown = false;
-    ModalCapture modal(path);
+    const WindowWork work(options, path);
+    ModalCapture modal(work);
     try {
         shown = openRequestedQuery(options, serviceConnection());
     } catch (const com::ComError& e) {
         return reportStartupError(e.description());
     }
-    if (!modal.error().isEmpty())
-        return failed(modal.error());
-    if (modal.text()) {
-        printOut(*modal.text());
-        return 0;
-    }
+    if (modal.code())
+        return *modal.code();
     win::DoEvents();
     QWidget* window = findComponentWindow(&mainWindow);
     if (!window) {
         printOut(QStringLiteral("没有打开查询窗口。\n"));
-        return shown ? 0 : 1;
+        // Files were asked for and none could be written.
+        return shown && !wantsLedgerOutput(options) ? 0 : 1;
     }
-    try {
-        printOut(captureWindow(*window, path));
-    } catch (const com::ComError& e) {
-        return failed(e.description());
-    }
-    return 0;
+    return work.run(*window);
 }
 
 } // namespace zelhost

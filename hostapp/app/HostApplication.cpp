@@ -7,6 +7,7 @@
 #include "hostapp/app/HelpViewer.h"
 #include "hostapp/app/HostMainWindow.h"
 #include "hostapp/app/HostMessages.h"
+#include "hostapp/app/LedgerOutput.h"
 #include "hostapp/app/LoginStep.h"
 #include "platform/com/ComError.h"
 #include "platform/win/Headless.h"
@@ -34,7 +35,7 @@ int runMainWindow(const hostsvc::LoginSession& session, const HostOptions& optio
     window.publishAsMainForm();
     window.show();
     int code = 0;
-    if (win::isHeadless() || options.screenshotRequested) {
+    if (win::isHeadless() || options.screenshotRequested || wantsLedgerOutput(options)) {
         code = runCaptured(window, options);
     } else {
         if (options.open != QueryKind::None)

@@ -9,6 +9,7 @@ namespace {
 const QStringList kValueOptions = {
     QStringLiteral("--db"),   QStringLiteral("--user"), QStringLiteral("--open"),       QStringLiteral("--item"),
     QStringLiteral("--partner"), QStringLiteral("--view"), QStringLiteral("--screenshot"),
+    QStringLiteral("--export"), QStringLiteral("--print-pdf"),
 };
 
 ParsedCommandLine failure(const QString& error)
@@ -61,6 +62,10 @@ QString apply(HostOptions& options, const QString& option, const QString& value)
     } else if (option == QLatin1String("--screenshot")) {
         options.screenshotFile = value;
         options.screenshotRequested = true;
+    } else if (option == QLatin1String("--export")) {
+        options.exportFile = value;
+    } else if (option == QLatin1String("--print-pdf")) {
+        options.printPdfFile = value;
     }
     return {};
 }
@@ -99,7 +104,7 @@ ParsedCommandLine parseHostCommandLine(const QStringList& arguments)
             return failure(error);
     }
     if (options.open == QueryKind::None) {
-        for (const char* needsOpen : {"--item", "--partner", "--view"}) {
+        for (const char* needsOpen : {"--item", "--partner", "--view", "--export", "--print-pdf"}) {
             if (seen.contains(QLatin1String(needsOpen)))
                 return failure(QStringLiteral("%1 只能和 --open sales|purchase 一起使用。").arg(QLatin1String(needsOpen)));
         }
@@ -114,6 +119,7 @@ QString hostUsage()
     return QStringLiteral(
         "用法: zelhost [--db FILE] [--user ID] [--open sales|purchase] [--item NUMBER]\n"
         "              [--partner NUMBER] [--view item|partner] [--screenshot FILE]\n"
+        "              [--export FILE] [--print-pdf FILE]\n"
         "       zelhost db init [--size small|large] [--force] FILE\n"
         "       zelhost db sql FILE \"T-SQL\"\n"
         "  --db FILE          数据库文件（默认：演示数据库，第一次使用时自动生成）\n"
@@ -123,6 +129,8 @@ QString hostUsage()
         "  --partner NUMBER   从这个客户代码（sales）或供应商代码（purchase）开始（需要 --open）\n"
         "  --view item        以物料视图打开；partner：以客户/供应商视图打开（需要 --open）\n"
         "  --screenshot FILE  不等待操作：把打开的窗口存为 PNG，打印窗口上的文字后退出\n"
+        "  --export FILE      不等待操作：把表格引出到 FILE（.xlsx 或 .csv）后退出（需要 --open）\n"
+        "  --print-pdf FILE   不等待操作：把表格连同页眉页脚打印到 PDF 文件后退出（需要 --open）\n"
         "没有显示器时（或给了 --screenshot）程序在后台绘制窗口，截图默认存为 ./zelhost-screenshot.png。\n");
 }
 

@@ -2,6 +2,7 @@
 // The command line of the host program (besides the `db` commands):
 //   zelhost [--db FILE] [--user ID] [--open sales|purchase] [--item NUMBER]
 //           [--partner NUMBER] [--view item|partner] [--screenshot FILE]
+//           [--export FILE] [--print-pdf FILE]
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ struct HostOptions {
     StartView view = StartView::Stored;
     QString screenshotFile;          // with --screenshot
     bool screenshotRequested = false;
+    QString exportFile;              // with --export: the ledger exported (.xlsx or .csv)
+    QString printPdfFile;            // with --print-pdf: the ledger printed into this PDF
 };
 
 struct ParsedCommandLine {
@@ -32,8 +35,8 @@ struct ParsedCommandLine {
 };
 
 // `arguments` are the words after the program name. Options take their value as the next
-// word or after "=" (--db=FILE). Every option may be given once; --item, --partner and --view
-// only make sense with --open.
+// word or after "=" (--db=FILE). Every option may be given once; --item, --partner, --view,
+// --export and --print-pdf only make sense with --open.
 ParsedCommandLine parseHostCommandLine(const QStringList& arguments);
 
 // The usage text printed with --help and after a command-line error.

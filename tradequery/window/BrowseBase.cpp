@@ -13,9 +13,12 @@
 #include "tradequery/host/Security.h"
 #include "tradequery/tree/tvwBuilder.h"
 #include "tradequery/window/ColumnWidths.h"
+#include "tradequery/window/GridFont.h"
 #include "tradequery/window/HelpTopic.h"
 #include "tradequery/host/Steps.h"
+#include "tradequery/window/LedgerExport.h"
 #include "tradequery/window/LedgerInteraction.h"
+#include "tradequery/window/LedgerPrint.h"
 #include "tradequery/window/ToolbarCommands.h"
 #include "tradequery/window/TreeCollaborators.h"
 #include "tradequery/window/WindowDesign.h"
@@ -65,6 +68,11 @@ BrowseBase::BrowseBase(QWidget* parent) : QWidget(parent, Qt::Window)
     m_commands->setCommand(command::Sort, conditionCommand(&LedgerConditions::SortCommand));
     m_commands->setCommand(command::Filter, conditionCommand(&LedgerConditions::FilterCommand));
     m_commands->setCommand(command::QuickSearch, [this] { m_quickSearch->SearchCommand(); });
+    m_commands->setCommand(command::GridFont, [this] { ChooseGridFont(*this); });
+    m_commands->setCommand(command::Export, [this] { ExportLedger(*this); });
+    m_commands->setCommand(command::Print, [this] { PrintLedger(*this); });
+    m_commands->setCommand(command::PrintPreview, [this] { PreviewLedgerCommand(*this); });
+    m_commands->setCommand(command::PrintSetup, [this] { LedgerPrinterSetup(*this); });
     connect(m_controls.tvwBase, &controls::TreeView::NodeClick, this,
             [this](controls::Node node) { m_tree->NodeClick(node); });
     connect(m_controls.tvwBase, &controls::TreeView::Expand, this,
@@ -148,9 +156,13 @@ void BrowseBase::closeEvent(QCloseEvent* event)
 
 bool BrowseBase::event(QEvent* event)
 {
-    // Activate: the pointer a long operation left behind goes back to the default.
-    if (event->type() == QEvent::WindowActivate)
+    // Activate: the pointer a long operation left behind goes back to the default, and the
+    // grid follows a report font size changed in the meantime.
+    if (event->type() == QEvent::WindowActivate) {
         step([] { win::Screen::setMousePointer(win::vbDefault); });
+        if (m_loaded)
+            step([this] { ApplyReportFontSize(*this); });
+    }
     return QWidget::event(event);
 }
 
@@ -254,6 +266,16 @@ void BrowseBase::ShowQueryProperty()
 void BrowseBase::CloseWindow()
 {
     Unload();
+}
+
+bool BrowseBase::exportLedger()
+{
+    return ExportLedger(*this);
+}
+
+bool BrowseBase::printLedgerToPdf(const QString& path)
+{
+    return PrintLedgerToPdf(*this, path);
 }
 
 QString BrowseBase::describeForScreenshot() const

@@ -130,6 +130,12 @@ public:
     // (its title row first, one line per row, cells separated by tabs) and the status bar
     // panels, one item per line. The host adds the window title.
     Q_INVOKABLE QString describeForScreenshot() const;
+    // The export command for scripted runs: the exporter decides where the file goes (its
+    // save-path variable when set); true when it wrote one.
+    Q_INVOKABLE bool exportLedger();
+    // Prints the ledger with its page header and footer into the PDF file at path; false when
+    // the file could not be written.
+    Q_INVOKABLE bool printLedgerToPdf(const QString& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

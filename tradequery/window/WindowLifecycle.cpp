@@ -6,6 +6,7 @@
 #include "tradequery/host/KeyValueText.h"
 #include "tradequery/host/LayoutProfile.h"
 #include "tradequery/window/BrowseBase.h"
+#include "tradequery/window/GridFont.h"
 #include "tradequery/host/Steps.h"
 #include "tradequery/window/TreeCollaborators.h"
 #include "tradequery/window/WindowDesign.h"
@@ -15,6 +16,9 @@
 namespace tq {
 
 namespace {
+
+constexpr double kSmallestStoredSize = 1;
+constexpr double kLargestStoredSize = 400;
 
 // A Boolean as the profile writes it: "True"/"False", or a number (non-zero is true).
 bool profileBoolean(const QString& text)
@@ -40,12 +44,12 @@ void applyGridFont(BrowseBase& window)
                     .toString();
     });
     if (value.isEmpty()) {
-        // The report font size of the host is applied by the grid-font part when it is there.
         window.setAppliedFontSize(0);
+        step([&] { ApplyReportFontSize(window); });
         return;
     }
     step([&] { window.ldgBase().setFont(GridFontFromProfile(value, window.ldgBase().font())); });
-    step([&] { window.tvwBase().setFont(window.ldgBase().font()); });
+    step([&] { CopyGridFontToTree(window); });
 }
 
 } // namespace
@@ -61,7 +65,8 @@ QFont GridFontFromProfile(const QString& value, QFont font)
     step([&] {
         bool ok = false;
         const double size = GetKeyValue(value, QStringLiteral("FontSize"), separator).toDouble(&ok);
-        if (ok && size > 0)
+        // A size no one could have chosen (a damaged value) keeps the grid's own size.
+        if (ok && size >= kSmallestStoredSize && size <= kLargestStoredSize)
             font.setPointSizeF(size);
     });
     step([&] { font.setBold(profileBoolean(GetKeyValue(value, QStringLiteral("FontBold"), separator))); });

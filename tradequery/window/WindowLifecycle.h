@@ -8,7 +8,8 @@ namespace tq {
 class BrowseBase;
 
 // Load: the captions, the start-up view of the tree side, then the grid font of the user
-// profile value "GridFont". From the captions on, a failing step is skipped.
+// profile value "GridFont", or the host's report font size when none is stored. From the
+// captions on, a failing step is skipped.
 void LoadWindow(BrowseBase& window);
 
 // Unload, in order, each step on its own: the column widths of the current view;
