@@ -2,7 +2,6 @@
 // the rows on a real database cannot show (steps, text left alone, where "+" joins). What the
 // translated text returns is checked in SqlServerDialectOnSqliteTest.
 #include "hostapp/database/SqlServerDialect.h"
-#include "hostapp/database/SqlTokenizer.h"
 #include "tests/hostapp/database/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +14,12 @@ QStringList describe(const SqlProgram& program)
 {
     QStringList lines;
     for (const SqlStep& step : program.steps) {
-        switch (step.kind) {
-        case SqlStep::Kind::Run:
+        if (step.kind == SqlStep::Kind::Run)
             lines << QStringLiteral("run: ") + step.sql;
-            break;
-        case SqlStep::Kind::SkipUnless:
+        else if (step.kind == SqlStep::Kind::SkipUnless)
             lines << QStringLiteral("unless->%1: %2").arg(step.target).arg(step.sql);
-            break;
-        case SqlStep::Kind::Jump:
+        else
             lines << QStringLiteral("jump->%1").arg(step.target);
-            break;
-        }
     }
     return lines;
 }
@@ -96,31 +90,6 @@ TEST(SqlServerDialect, TellsWhenAPlusDependedOnAnUnknownColumn)
     const SqlServerDialect dialect(columns);
     EXPECT_FALSE(dialect.translate("select t1.FNumber + '%', FQty + 1, FOther - 1 from t").guessedColumns);
     EXPECT_TRUE(dialect.translate("select 1 from t where a = (select FNumber + FOther from u)").guessedColumns);
-}
-
-TEST(SqlTokenizer, RendersPlainTextBackUnchanged)
-{
-    for (const char* text : {"select  a,\r\n b from t where c = 'it''s' and d<>1 and e>=.5e3",
-                             "select (a, (b)", "select a) from", "x = 'unterminated", "a.b.\"c\"||'d'"}) {
-        const QString sql = QString::fromUtf8(text);
-        EXPECT_EQ(sql::render(sql::nest(sql::tokenize(sql))), sql) << text;
-    }
-}
-
-TEST(SqlTokenizer, ReadsLiteralsNamesAndCommentsWhole)
-{
-    const auto tokens = sql::tokenize(QStringLiteral("N'a''b' [x]]y] \"q\"\"r\" -- c\n/* d /* e */ f */ 1.5 @p"));
-    ASSERT_EQ(tokens.size(), 5u);
-    EXPECT_EQ(tokens[0].kind, sql::TokenKind::NString);
-    EXPECT_EQ(tokens[0].text, "N'a''b'");
-    EXPECT_EQ(tokens[1].kind, sql::TokenKind::BracketName);
-    EXPECT_EQ(tokens[1].text, "[x]]y]");
-    EXPECT_EQ(tokens[2].kind, sql::TokenKind::QuotedName);
-    EXPECT_EQ(tokens[3].kind, sql::TokenKind::Number);
-    EXPECT_EQ(tokens[3].text, "1.5");
-    EXPECT_FALSE(tokens[3].lead.contains(u'*'));  // both comments are gone, nested one included
-    EXPECT_EQ(tokens[4].kind, sql::TokenKind::Word);
-    EXPECT_EQ(tokens[4].text, "@p");
 }
 
 } // namespace

@@ -10,9 +10,9 @@
 #include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <tuple>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -40,27 +40,19 @@ TEST(ValidateLogin, FillsTheUserNameOrRefusesWithAClearReason)
     }
     const QString demo = testsupport::smallDemoDatabase();
 
-    struct Case {
-        QString database;
-        int userId;
-        QString mentions;
-    };
-    const Case cases[] = {
-        // Missing files and files that are no database: HostDatabaseTest and ZelhostProgramTest.
+    const std::tuple<QString, int, QString> cases[] = {
         {foreign, kAdminUserId, QStringLiteral("t_User")},
         {QString(), kAdminUserId, QStringLiteral("没有指定数据库")},
         {demo, 99, QStringLiteral("用户不存在: 99")},
         {demo, 0, QStringLiteral("用户编号 0 无效")},
-        {demo, 40000, QStringLiteral("用户编号 40000 无效")},
-    };
-    for (const Case& c : cases) {
+        {demo, 40000, QStringLiteral("用户编号 40000 无效")}};
+    for (const auto& [database, userId, told] : cases) {
         LoginSession session;
-        session.connectString = c.database;
-        session.userId = c.userId;
+        session.connectString = database;
+        session.userId = userId;
         const auto error = fakehost::comErrorOf([&] { validateLogin(session); });
-        ASSERT_TRUE(error) << c.mentions.toStdString();
-        EXPECT_TRUE(error->description().contains(c.mentions))
-            << "expected " << c.mentions.toStdString() << " in " << error->description().toStdString();
+        ASSERT_TRUE(error) << told.toStdString();
+        EXPECT_TRUE(error->description().contains(told)) << error->description().toStdString();
         EXPECT_TRUE(session.userName.isEmpty());
     }
 
@@ -77,21 +69,17 @@ TEST(InstallHostServices, RegistersEveryServiceAndTheGlobalObjects)
     {
         InstalledServices services;
         for (const char* progId : kServiceProgIds) {
-            EXPECT_TRUE(com::ObjectFactory::instance().isRegistered(QString::fromLatin1(progId))) << progId;
             const auto first = com::ObjectFactory::instance().create(QString::fromLatin1(progId));
-            const auto second = com::ObjectFactory::instance().create(QString::fromLatin1(progId));
-            EXPECT_TRUE(first && second) << progId;
-            EXPECT_NE(first, second) << progId << ": every creation makes a new object";
+            EXPECT_TRUE(first) << progId;
+            EXPECT_NE(first, com::ObjectFactory::instance().create(QString::fromLatin1(progId))) << progId;
         }
         EXPECT_TRUE(hostapi::globals().settingsStore());
         EXPECT_TRUE(std::dynamic_pointer_cast<hostapi::StandardValueConvert>(hostapi::globals().valueConvert()));
         EXPECT_TRUE(hostapi::globals().foundation());
         EXPECT_NE(hostapi::publishedSharedDictionary(), nullptr);
     }
-    for (const char* progId : kServiceProgIds) {
+    for (const char* progId : kServiceProgIds)
         EXPECT_FALSE(com::ObjectFactory::instance().isRegistered(QString::fromLatin1(progId))) << progId;
-        EXPECT_TRUE(fakehost::comErrorOf([&] { com::ObjectFactory::instance().create(QString::fromLatin1(progId)); }));
-    }
     EXPECT_FALSE(hostapi::globals().settingsStore());
     EXPECT_FALSE(hostapi::globals().valueConvert());
     EXPECT_FALSE(hostapi::globals().foundation());
@@ -102,9 +90,7 @@ TEST(InstallHostServices, TheSettingsStoreWritesTheSessionsFileAndWarnsWhenItIsD
 {
     InstalledServices services;
     hostapi::globals().settingsStore()->Save(QStringLiteral("ComTradeQuery"), QStringLiteral("ByCompany"), 2);
-    EXPECT_TRUE(QFile::exists(services.session.settingsFile));
     EXPECT_TRUE(settingsStoreWarning().isEmpty());
-
     QFile file(services.session.settingsFile);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[ComTradeQuery\nByCompany=2 but damaged\n");
