@@ -70,8 +70,6 @@ TEST(DemoData, NoRowBreaksTheRulesOfTheHostsData)
         rules.push_back({"class " + cls + ": parents exist", items + " AND FParentID<>0 AND FParentID NOT IN (SELECT FItemID FROM t_Item)"});
         rules.push_back({"class " + cls + ": top level", items + " AND FParentID=0 AND NOT (FLevel=1 AND FNumber=FShortNumber AND FFullName=FName)"});
         rules.push_back({"class " + cls + ": no empty group", items + " AND FDetail=0 AND FItemID NOT IN (SELECT FParentID FROM t_Item)"});
-        rules.push_back({"class " + cls + ": some details hang under the root", "SELECT (" + items +
-                                                                                 " AND FParentID=0 AND FDetail=1) = 0"});
     }
     for (const auto& [table, itemClass] : {std::pair{"t_ICItem", demo::kClassMaterial},
                                            std::pair{"t_Organization", demo::kClassCustomer},
@@ -151,8 +149,6 @@ TEST(DemoData, DataRightIdsNeverHitOneAnother)
     }
 }
 
-// ---- files ----
-
 QByteArray readAll(const QString& path)
 {
     QFile f(path);
@@ -216,14 +212,6 @@ TEST(DemoDataFile, TheHostsDemoDatabaseIsMadeOnFirstUseOnly)
     EXPECT_EQ(ensureDemoDatabase(), path);
     EXPECT_EQ(readAll(path), QByteArray("the user's own file"));
     saved.isNull() ? qunsetenv("ZEL_DEMO_DB") : qputenv("ZEL_DEMO_DB", saved);
-}
-
-TEST(DemoSizeNames, ParseAnyCaseAndRefuseTheRest)
-{
-    EXPECT_EQ(parseDemoSize(QStringLiteral("Large")), DemoSize::Large);
-    EXPECT_EQ(demoSizeName(*parseDemoSize(QStringLiteral("small"))), QStringLiteral("small"));
-    for (const char* text : {"", "huge", "smal"})
-        EXPECT_FALSE(parseDemoSize(QString::fromUtf8(text))) << text;
 }
 
 } // namespace

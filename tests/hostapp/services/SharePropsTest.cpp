@@ -1,12 +1,11 @@
-// What the host shares with the components of its process: the login properties through
-// ShareProps and the SharedDictionary on the desktop window.
+// What the host shares with the components of its process through ShareProps: the login
+// properties and the shared dictionary.
 #include "hostapp/services/HostServices.h"
 #include "platform/hostapi/ObjectValue.h"
 #include "platform/hostapi/ProgIds.h"
 #include "platform/hostapi/ShareProps.h"
 #include "platform/hostapi/SharedDictionaryProperty.h"
 #include "platform/win/Foreground.h"
-#include "platform/win/WindowProperties.h"
 #include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 
@@ -68,25 +67,6 @@ TEST(ShareProps, RefusesOtherProcessesUnknownNamesAndAMissingLogin)
         ASSERT_TRUE(error) << c.what;
         EXPECT_TRUE(error->description().contains(QString::fromUtf8(c.mentions))) << c.what;
     }
-}
-
-TEST(SharedDictionary, IsFoundThroughTheDesktopPropertyNamedByTheProcessId)
-{
-    setSharedValue(QStringLiteral("MainFormWnd"), 1234);  // before the login, as the host may
-    {
-        InstalledServices services;
-        setSharedValue(QStringLiteral("Title"), QStringLiteral("青禾"));
-        const quintptr address = win::GetProp(win::GetDesktopWindow(), QString::number(win::GetCurrentProcessId()));
-        ASSERT_NE(address, 0u);
-        auto* dictionary = reinterpret_cast<hostapi::SharedDictionary*>(address);
-        EXPECT_EQ(dictionary->Item(QStringLiteral("MainFormWnd")).toInt(), 1234);
-        EXPECT_EQ(dictionary->Item(QStringLiteral("Title")).toString(), QStringLiteral("青禾"));
-        EXPECT_FALSE(dictionary->Lookup(QStringLiteral("mainformwnd")));  // keys compare exactly
-    }
-    // Logged out: withdrawn and emptied.
-    EXPECT_EQ(hostapi::publishedSharedDictionary(), nullptr);
-    InstalledServices again;
-    EXPECT_FALSE(hostapi::publishedSharedDictionary()->Lookup(QStringLiteral("MainFormWnd")));
 }
 
 } // namespace
