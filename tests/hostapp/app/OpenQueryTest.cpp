@@ -18,7 +18,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
-#include <QInputDialog>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,8 +34,7 @@ HostOptions openOptions(QueryKind kind)
     return options;
 }
 
-// A refusal is the component's answer, not a failure of the host. The refusal of a sales query
-// is seen after a switch of user (HostMenu below).
+// A refusal is the component's answer, not a failure of the host.
 TEST(OpenByRight, OpensAWindowOrTheComponentRefuses)
 {
     const struct {
@@ -106,30 +104,6 @@ TEST(HostMenu, TheChooserOpensTheQueryForTheChosenMaterialOrNothingWhenCancelled
     const QList<QWidget*> windows = host.componentWindows();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.front()->windowTitle(), QStringLiteral("供应商历史价格查询"));
-}
-
-TEST(HostMenu, AfterSwitchingToAUserWithoutRightTheComponentRefuses)
-{
-    LiveHost host(demo::kAdminUserId);
-    const auto previous = win::setModalResponder([](QDialog& dialog) {
-        // The user list: pick 王强 (no price query right).
-        auto& input = dynamic_cast<QInputDialog&>(dialog);
-        for (const QString& item : input.comboBoxItems()) {
-            if (item.startsWith(QStringLiteral("%1 ").arg(demo::kNoRightUserId)))
-                input.setTextValue(item);
-        }
-        return static_cast<int>(QDialog::Accepted);
-    });
-    host.mainWindow().chooseUser();
-    win::setModalResponder(previous);
-    EXPECT_EQ(host.mainWindow().windowTitle(), QStringLiteral("ZEL 进销存 — 王强"));
-    // The component still finds the host's main window after the new login.
-    EXPECT_EQ(tq::GetMainFormWnd(), win::handleOf(&host.mainWindow()));
-
-    fakehost::MsgBoxRecorder boxes;
-    zelhost::openRequestedQuery(openOptions(QueryKind::Sales), zelhost::serviceConnection());
-    ASSERT_EQ(boxes.boxes().size(), 1);
-    EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("您没有客户历史销售价格查询的权限!"));
 }
 
 TEST(CapturedRun, AWindowShownModallyIsCapturedWhileItIsUp)

@@ -95,17 +95,5 @@ TEST_F(SettingsStoreTest, ACorruptFileReadsAsDefaultsAndIsSetAsideOnSaveAndNotic
     EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Corrupt);
 }
 
-TEST_F(SettingsStoreTest, EmptyOrNestedNamesAreRefused)
-{
-    HostSettingsStore store(path);
-    const std::pair<QString, QString> names[] = {
-        {QString(), QStringLiteral("key")}, {kSection, QStringLiteral(" ")}, {kSection, QStringLiteral("a/b")}, {QStringLiteral("a\\b"), QStringLiteral("key")}};
-    for (const auto& [section, key] : names) {
-        EXPECT_TRUE(fakehost::comErrorOf([&] { store.Save(section, key, 1); })) << key.toStdString();
-        EXPECT_TRUE(fakehost::comErrorOf([&] { store.Get(section, key, 1); })) << key.toStdString();
-    }
-    EXPECT_FALSE(QFile::exists(path));
-}
-
 } // namespace
 } // namespace hostsvc
