@@ -1,5 +1,5 @@
 // Installing the component as the host does at start. That the library beside the program
-// registers itself and serves TradeQuery is seen by every LiveHost test (OpenQueryTest) and by
+// registers itself and serves TradeQuery is seen by every test that opens the query (OpenQueryTest) and by
 // the program's own run (ZelhostProgramTest); here, what a person is told when it cannot.
 #include "hostapp/app/ComponentSetup.h"
 #include "platform/com/ComError.h"
