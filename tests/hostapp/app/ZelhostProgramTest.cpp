@@ -129,11 +129,9 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
 
 TEST_F(ZelhostProgram, DbInitMakesADatabaseAndRefusesToOverwriteItWithoutForce)
 {
-    for (const QStringList& wrong : {QStringList{"db", "init"}, {"db", "init", "--size", "huge", "x.db"}, {"db", "init", "a.db", "b.db"}}) {
-        const ProgramRun r = run(wrong);
-        EXPECT_EQ(r.exitCode, 2) << wrong.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains(QStringLiteral("用法: zelhost db init"))) << r.err.toStdString();
-    }
+    const ProgramRun wrong = run({"db", "init", "--size", "huge", "x.db"});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.err.contains(QStringLiteral("用法: zelhost db init"))) << wrong.err.toStdString();
     const QString path = home.filePath(QStringLiteral("made.db"));
     const ProgramRun made = run({"db", "init", path});
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
@@ -170,17 +168,10 @@ INSERT INTO t_Item VALUES ('1.03', NULL, 1000, NULL);
     EXPECT_EQ(changed.exitCode, 0) << changed.err.toStdString();
     EXPECT_EQ(changed.out, "(4 rows affected)\n");
 
-    const struct {
-        QStringList args;
-        QString err;  // what standard error starts with
-    } failures[] = {{{"db", "sql", file.path(), "select FNope from t_Item"}, "no such column: FNope\n"},
-                    {{"db", "sql", file.path()}, "usage: zelhost db sql"}};
-    for (const auto& f : failures) {
-        const ProgramRun r = run(f.args);
-        EXPECT_EQ(r.exitCode, 1) << f.args.join(' ').toStdString();
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.contains(f.err)) << r.err.toStdString();
-    }
+    const ProgramRun failed = run({"db", "sql", file.path(), "select FNope from t_Item"});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.out.isEmpty());
+    EXPECT_TRUE(failed.err.contains("no such column: FNope\n")) << failed.err.toStdString();
 }
 
 } // namespace

@@ -3,18 +3,15 @@
 #include "hostapp/services/HostServices.h"
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/hostapi/ProgIds.h"
-#include "platform/hostapi/ShareProps.h"
 #include "platform/hostapi/SharedDictionaryProperty.h"
 #include "platform/hostapi/StandardValueConvert.h"
-#include "platform/win/Foreground.h"
+#include "tests/hostapp/database/TempSqliteFile.h"
 #include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <tuple>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace hostsvc {
 namespace {
@@ -30,21 +27,13 @@ const char* const kServiceProgIds[] = {
 
 TEST(ValidateLogin, FillsTheUserNameOrRefusesWithAClearReason)
 {
-    QTemporaryDir folder;
-    const QString foreign = folder.filePath(QStringLiteral("foreign.db"));
-    {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(foreign).constData(), &db), SQLITE_OK);
-        sqlite3_exec(db, "CREATE TABLE other (x)", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
+    const hostdb::testing::TempSqliteFile foreign("CREATE TABLE other (x);");
     const QString demo = testsupport::smallDemoDatabase();
 
     const std::tuple<QString, int, QString> cases[] = {
-        {foreign, kAdminUserId, QStringLiteral("t_User")},
+        {foreign.path(), kAdminUserId, QStringLiteral("t_User")},
         {QString(), kAdminUserId, QStringLiteral("没有指定数据库")},
         {demo, 99, QStringLiteral("用户不存在: 99")},
-        {demo, 0, QStringLiteral("用户编号 0 无效")},
         {demo, 40000, QStringLiteral("用户编号 40000 无效")}};
     for (const auto& [database, userId, told] : cases) {
         LoginSession session;
@@ -96,19 +85,6 @@ TEST(InstallHostServices, TheSettingsStoreWritesTheSessionsFileAndWarnsWhenItIsD
     file.write("[ComTradeQuery\nByCompany=2 but damaged\n");
     file.close();
     EXPECT_TRUE(settingsStoreWarning().contains(services.session.settingsFile)) << settingsStoreWarning().toStdString();
-}
-
-TEST(InstallHostServices, AFailedInstallLeavesThePreviousLoginInPlace)
-{
-    InstalledServices services(kSalesClerkUserId);
-    LoginSession broken = services.session;
-    broken.userId = kAdminUserId;
-    broken.userName = QStringLiteral("{braces}");
-    EXPECT_TRUE(fakehost::comErrorOf([&] { installHostServices(broken); }));
-    auto props = com::ObjectFactory::instance().createAs<hostapi::ShareProps>(
-        QString::fromLatin1(hostapi::progid::ShareProps));
-    int32_t pid = win::GetCurrentProcessId();
-    EXPECT_EQ(props->GetProperty(pid, QStringLiteral("UserID")).toInt(), kSalesClerkUserId);
 }
 
 } // namespace
