@@ -7,7 +7,6 @@
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
 
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,16 +51,6 @@ TEST(HelpLauncher, TheF1CommandLinePrintsTopicAndTitleWithoutAScreenOrTellsAnUnk
     zelhost::uninstallHelpLauncher();
     ASSERT_EQ(boxes.boxes().size(), 1);
     EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("帮助中没有“库存管理.htm”这个主题。"));
-}
-
-TEST(HelpViewer, ShowsThePageAndFollowsLinksBetweenPages)
-{
-    zelhost::HelpViewer viewer;
-    viewer.showPage(loadHelpPage(QStringLiteral("销售管理.htm")));
-    EXPECT_EQ(viewer.windowTitle(), QStringLiteral("帮助 — 客户历史价格查询"));
-    EXPECT_TRUE(viewer.browser().toPlainText().contains(QStringLiteral("双击列标题")));
-    viewer.browser().setSource(QUrl(QStringLiteral("采购管理.htm")));  // the "see also" link
-    EXPECT_EQ(viewer.windowTitle(), QStringLiteral("帮助 — 供应商历史价格查询"));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 // Materials and partners by the code a person knows, read from the small demo database.
 #include "hostapp/app/MasterData.h"
-#include "hostapp/app/QueryRequest.h"
 #include "hostapp/database/DemoData.h"
 #include "hostapp/database/HostDatabase.h"
 #include "platform/com/ComError.h"
@@ -68,18 +67,6 @@ TEST_F(MasterDataTest, ListsHoldEveryLiveEntryByCode)
 
     EXPECT_EQ(zelhost::listPartners(run, QueryKind::Sales).size(), db.integer("select count(*) from t_Organization where FDeleted=0"));
     EXPECT_EQ(zelhost::listPartners(run, QueryKind::Purchase).size(), db.integer("select count(*) from t_Supplier where FDeleted=0"));
-}
-
-TEST_F(MasterDataTest, TheCommandLineRequestCarriesTheLookedUpIds)
-{
-    zelhost::HostOptions options;
-    options.open = QueryKind::Purchase;
-    options.itemNumber = samples.itemNumber;
-    options.partnerNumber = samples.supplierNumber;
-    const zelhost::QueryRequest request = zelhost::requestFromOptions(options, run);
-    EXPECT_EQ(zelhost::queryTypeOf(request.kind), 2);
-    EXPECT_EQ(request.itemId, idOf("t_ICItem", samples.itemNumber));
-    EXPECT_EQ(request.companyId, idOf("t_Supplier", samples.supplierNumber));
 }
 
 } // namespace

@@ -129,9 +129,7 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
 
 TEST_F(ZelhostProgram, DbInitMakesADatabaseAndRefusesToOverwriteItWithoutForce)
 {
-    const ProgramRun wrong = run({"db", "init", "--size", "huge", "x.db"});
-    EXPECT_EQ(wrong.exitCode, 2);
-    EXPECT_TRUE(wrong.err.contains(QStringLiteral("用法: zelhost db init"))) << wrong.err.toStdString();
+    EXPECT_EQ(run({"db", "init", "--size", "huge", "x.db"}).exitCode, 2);
     const QString path = home.filePath(QStringLiteral("made.db"));
     const ProgramRun made = run({"db", "init", path});
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();

@@ -99,20 +99,6 @@ TEST_F(ResultTyping, DeclaredTypesGiveFieldTypesAndValues)
         EXPECT_FALSE(value.isValid());
 }
 
-TEST_F(ResultTyping, ColumnsWithoutADeclaredTypeTakeTheirValuesTypeAndWidenWithoutLoss)
-{
-    // x has no declared type: 7 first, then 'seven'; dt gets a text that is no date.
-    db->executeTable("update Typed set dt = 'soon' where i = 2");
-    const ResultTable table = db->executeTable("select 'x' + t as C, case when i = 1 then 1 else 2.5 end as D, NULL as E, "
-                                               "count(*) over () as F, x, dt from Typed where i is not null order by i");
-    EXPECT_EQ(typesOf(table), "TDTITT");
-    ASSERT_EQ(table.rows.size(), 2u);
-    EXPECT_EQ(table.rows[0][0].toString(), "xabc");
-    EXPECT_EQ(table.rows[0][1].typeId(), QMetaType::Double);  // widened when 2.5 came
-    EXPECT_EQ(table.rows[1][4], QVariant(QStringLiteral("seven")));
-    EXPECT_EQ(table.rows[1][5].toString(), "soon");
-}
-
 TEST_F(ResultTyping, RowsBecomeAnOpenTypedRecordsetAndOtherStatementsAClosedOneWithTheirCount)
 {
     const ado::RecordsetPtr rs = db->execute("select top 5 t, dt from Typed order by dt desc");

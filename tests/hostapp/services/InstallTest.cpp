@@ -1,10 +1,7 @@
-// Logging in and installing the services: what a login must pass, what installing puts in
-// place and what uninstalling takes away.
+// Logging in and installing the services: what a login must pass, and the settings store the
+// installed session writes to.
 #include "hostapp/services/HostServices.h"
 #include "platform/hostapi/HostGlobals.h"
-#include "platform/hostapi/ProgIds.h"
-#include "platform/hostapi/SharedDictionaryProperty.h"
-#include "platform/hostapi/StandardValueConvert.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
 #include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
@@ -18,12 +15,6 @@ namespace {
 
 using namespace hostdb::demo;
 using testing::InstalledServices;
-
-const char* const kServiceProgIds[] = {
-    hostapi::progid::GLData,       hostapi::progid::SystemProfile, hostapi::progid::ItemInfo,
-    hostapi::progid::AppCnnExt,    hostapi::progid::AppConnection, hostapi::progid::BillDataAccess,
-    hostapi::progid::Connection,   hostapi::progid::ShareProps,    hostapi::progid::UserProfile,
-};
 
 TEST(ValidateLogin, FillsTheUserNameOrRefusesWithAClearReason)
 {
@@ -51,28 +42,6 @@ TEST(ValidateLogin, FillsTheUserNameOrRefusesWithAClearReason)
     validateLogin(good);
     EXPECT_EQ(good.userName, QString::fromUtf8(kRestrictedUserName));
     hostdb::HostDatabase::closeAll();
-}
-
-TEST(InstallHostServices, RegistersEveryServiceAndTheGlobalObjects)
-{
-    {
-        InstalledServices services;
-        for (const char* progId : kServiceProgIds) {
-            const auto first = com::ObjectFactory::instance().create(QString::fromLatin1(progId));
-            EXPECT_TRUE(first) << progId;
-            EXPECT_NE(first, com::ObjectFactory::instance().create(QString::fromLatin1(progId))) << progId;
-        }
-        EXPECT_TRUE(hostapi::globals().settingsStore());
-        EXPECT_TRUE(std::dynamic_pointer_cast<hostapi::StandardValueConvert>(hostapi::globals().valueConvert()));
-        EXPECT_TRUE(hostapi::globals().foundation());
-        EXPECT_NE(hostapi::publishedSharedDictionary(), nullptr);
-    }
-    for (const char* progId : kServiceProgIds)
-        EXPECT_FALSE(com::ObjectFactory::instance().isRegistered(QString::fromLatin1(progId))) << progId;
-    EXPECT_FALSE(hostapi::globals().settingsStore());
-    EXPECT_FALSE(hostapi::globals().valueConvert());
-    EXPECT_FALSE(hostapi::globals().foundation());
-    EXPECT_EQ(hostapi::publishedSharedDictionary(), nullptr);
 }
 
 TEST(InstallHostServices, TheSettingsStoreWritesTheSessionsFileAndWarnsWhenItIsDamaged)
