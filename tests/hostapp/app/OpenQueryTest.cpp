@@ -84,22 +84,17 @@ TEST(OpenByRight, OpensAWindowOrTheComponentRefuses)
         int32_t userId;
         QueryKind kind;
         const char* windowTitle;  // null: refused
-    } cases[] = {{demo::kAdminUserId, QueryKind::Sales, "客户历史价格查询"},
-                 {demo::kSalesClerkUserId, QueryKind::Sales, "客户历史价格查询"},
-                 {demo::kSalesClerkUserId, QueryKind::Purchase, nullptr}};
+    } cases[] = {{demo::kSalesClerkUserId, QueryKind::Sales, "客户历史价格查询"}, {demo::kSalesClerkUserId, QueryKind::Purchase, nullptr}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.userId);
         LiveHost host(c.userId);
         fakehost::MsgBoxRecorder boxes;
         EXPECT_TRUE(zelhost::openRequestedQuery(openOptions(c.kind), zelhost::serviceConnection()));
         const QList<QWidget*> windows = host.componentWindows();
+        ASSERT_EQ(windows.size(), c.windowTitle ? 1 : 0);
+        ASSERT_EQ(boxes.boxes().size(), c.windowTitle ? 0 : 1);
         if (c.windowTitle) {
-            EXPECT_TRUE(boxes.boxes().isEmpty());
-            ASSERT_EQ(windows.size(), 1);
             EXPECT_EQ(windows.front()->windowTitle(), QString::fromUtf8(c.windowTitle));
         } else {
-            EXPECT_TRUE(windows.isEmpty());
-            ASSERT_EQ(boxes.boxes().size(), 1);
             EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("您没有供应商历史采购价格查询的权限!"));
             EXPECT_EQ(boxes.boxes().front().style, 48);
         }
