@@ -4,6 +4,7 @@
 #include "hostapp/app/ComponentSetup.h"
 #include "platform/com/ComError.h"
 #include "platform/com/ComponentRegistry.h"
+#include "tests/testsupport/ComErrorMatchers.h"
 #include "tests/testsupport/TemporaryComponentRegistry.h"
 
 #include <QFile>
@@ -26,13 +27,8 @@ TEST(ComponentSetup, AMissingOrBrokenLibraryIsNamedAndNothingIsRegistered)
             ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
             fake.write(c.content);
         }
-        try {
-            zelhost::registerTradeQueryComponent(library);
-            ADD_FAILURE() << "no error";
-        } catch (const com::ComError& e) {
-            EXPECT_TRUE(e.description().contains(library)) << e.description().toStdString();
-            EXPECT_TRUE(e.description().contains(c.told)) << e.description().toStdString();
-        }
+        const auto error = fakehost::comErrorOf([&] { zelhost::registerTradeQueryComponent(library); });
+        EXPECT_TRUE(error && error->description().contains(library) && error->description().contains(c.told)) << c.told.toStdString();
         EXPECT_TRUE(com::registeredInProcServers().isEmpty());
     }
 }

@@ -19,7 +19,6 @@ protected:
     };
     testsupport::DemoFile db;
     hostdb::demo::Samples samples = hostdb::demo::samples(hostdb::DemoSize::Small);
-
     int idOf(const char* table, const QString& number) const
     {
         return static_cast<int>(db.integer(std::string("select FItemID from ") + table + " where FNumber='"
@@ -45,7 +44,6 @@ TEST_F(MasterDataTest, AnUnknownCodeIsToldByNameAndKind)
     const std::pair<std::function<int()>, QString> cases[] = {
         {[&] { return zelhost::materialIdByNumber(run, QStringLiteral("99.99.999")); }, QStringLiteral("“99.99.999”的物料")},
         {[&] { return zelhost::partnerIdByNumber(run, QueryKind::Purchase, QStringLiteral("O'Brien")); }, QStringLiteral("“O'Brien”的供应商")},
-        // A material code is not a customer code.
         {[&] { return zelhost::partnerIdByNumber(run, QueryKind::Sales, samples.itemNumber); }, QStringLiteral("的客户")}};
     for (const auto& [lookup, told] : cases) {
         try {
@@ -64,7 +62,6 @@ TEST_F(MasterDataTest, ListsHoldEveryLiveEntryByCode)
     EXPECT_FALSE(materials.front().model.isEmpty());
     for (qsizetype i = 1; i < materials.size(); ++i)
         ASSERT_LT(materials[i - 1].number.compare(materials[i].number, Qt::CaseInsensitive), 0);
-
     EXPECT_EQ(zelhost::listPartners(run, QueryKind::Sales).size(), db.integer("select count(*) from t_Organization where FDeleted=0"));
     EXPECT_EQ(zelhost::listPartners(run, QueryKind::Purchase).size(), db.integer("select count(*) from t_Supplier where FDeleted=0"));
 }

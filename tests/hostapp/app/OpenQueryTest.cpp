@@ -128,7 +128,6 @@ TEST(HostMenu, TheChooserOpensTheQueryForTheChosenMaterialOrNothingWhenCancelled
     host.mainWindow().salesQueryAction()->trigger();
     win::setModalResponder(cancel);
     EXPECT_TRUE(host.componentWindows().isEmpty());
-
     QString chosen;
     const auto previous = win::setModalResponder([&chosen](QDialog& dialog) {
         auto& chooser = dynamic_cast<zelhost::QueryStartDialog&>(dialog);
@@ -151,7 +150,6 @@ TEST(CapturedRun, AWindowShownModallyIsCapturedWhileItIsUp)
     hostsvc::setSharedValue(QStringLiteral("MainFormWnd"), 0);
     HostOptions options = openOptions(QueryKind::Purchase);
     options.screenshotFile = host.folderPath() + QStringLiteral("/modal.png");
-    // What zelhost prints of its other captures is checked on the program (ZelhostProgramTest).
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(zelhost::runCaptured(host.mainWindow(), options), 0);
     const QString printed = QString::fromStdString(::testing::internal::GetCapturedStdout());

@@ -45,7 +45,6 @@ TEST(QueryStartDialog, TheChosenMaterialAndPartnerGoIntoTheRequest)
     ASSERT_TRUE(dialog.materialPicker().choose(2));
     EXPECT_FALSE(dialog.materialPicker().choose(3));  // only two materials match
     const zelhost::QueryRequest request = dialog.request();
-    EXPECT_EQ(request.kind, QueryKind::Sales);
     EXPECT_EQ(request.itemId, 26);
     EXPECT_EQ(request.companyId, 471);
     ASSERT_TRUE(dialog.materialPicker().choose(0));  // back to "no choice" for the material only

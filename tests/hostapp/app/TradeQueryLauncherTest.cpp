@@ -24,7 +24,6 @@ class RecordingQuery : public QObject, public com::ComObject {
 public:
     static inline QStringList calls;
     static inline bool failShow = false;
-
     void setQueryType(int value) { calls << QStringLiteral("QueryType=%1").arg(value); }
     void setItemID(int value) { calls << QStringLiteral("ItemID=%1").arg(value); }
     void setCompanyID(int value) { calls << QStringLiteral("CompanyID=%1").arg(value); }
@@ -46,13 +45,11 @@ protected:
         RecordingQuery::failShow = false;
     }
     ~TradeQueryLauncherTest() override { com::ObjectFactory::instance().unregisterClass(kProgId); }
-
     template <class T>
     void serve()
     {
         com::ObjectFactory::instance().registerClass(kProgId, [] { return std::make_shared<T>(); });
     }
-
     fakehost::MsgBoxRecorder boxes;
 };
 

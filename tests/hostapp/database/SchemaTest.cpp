@@ -16,7 +16,6 @@ public:
     MemoryDb() { sqlite3_open(":memory:", &m_db); }
     ~MemoryDb() { sqlite3_close(m_db); }
     sqlite3* handle() const { return m_db; }
-
     std::vector<std::string> column(const std::string& sql, int index = 0) const
     {
         std::vector<std::string> values;

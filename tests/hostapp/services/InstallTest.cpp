@@ -20,7 +20,6 @@ TEST(ValidateLogin, FillsTheUserNameOrRefusesWithAClearReason)
 {
     const hostdb::testing::TempSqliteFile foreign("CREATE TABLE other (x);");
     const QString demo = testsupport::smallDemoDatabase();
-
     const std::tuple<QString, int, QString> cases[] = {
         {foreign.path(), kAdminUserId, QStringLiteral("t_User")},
         {QString(), kAdminUserId, QStringLiteral("没有指定数据库")},
@@ -35,7 +34,6 @@ TEST(ValidateLogin, FillsTheUserNameOrRefusesWithAClearReason)
         EXPECT_TRUE(error->description().contains(told)) << error->description().toStdString();
         EXPECT_TRUE(session.userName.isEmpty());
     }
-
     LoginSession good;
     good.connectString = demo;
     good.userId = kRestrictedUserId;

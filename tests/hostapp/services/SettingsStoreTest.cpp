@@ -52,7 +52,6 @@ TEST_F(SettingsStoreTest, SavedValuesComeBackAsTextInANewStoreAndMissingOnesAsTh
     for (const auto& [key, value, text] : values)
         EXPECT_EQ(store.Get(kSection, key, QString()).toString(), text);
     EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 7).toInt(), 7);
-    EXPECT_EQ(store.Get(QStringLiteral("Elsewhere"), QStringLiteral("ShowViewBy"), 7).toInt(), 7);
     EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
 }
 
@@ -78,12 +77,10 @@ TEST_F(SettingsStoreTest, ACorruptFileReadsAsDefaultsAndIsSetAsideOnSaveAndNotic
     const QString file = folder.filePath(QStringLiteral("settings.ini"));
     const QByteArray damaged = "[ComTradeQuery\nByCompany=2\n\x01\x02garbage";
     writeFile(file, damaged);
-
     HostSettingsStore store(file);
     EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Corrupt);
     EXPECT_TRUE(store.fileProblem().contains(QStringLiteral("已损坏")));
     EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1);
-
     store.Save(kSection, QStringLiteral("blBatchSort"), 1);
     EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
     EXPECT_EQ(contentOf(file + QStringLiteral(".corrupt")), damaged);

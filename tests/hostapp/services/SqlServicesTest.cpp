@@ -8,8 +8,6 @@
 #include "platform/hostapi/SystemProfile.h"
 #include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
-#include "tradequery/host/HostCalls.h"
-#include "tradequery/host/LayoutProfile.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -102,19 +100,6 @@ TEST(ExecutePaths, StatementsChangeTheDatabaseAndAnswerNoRows)
     }
     EXPECT_EQ(testsupport::DemoFile(database).integer("SELECT count(*) FROM t_SystemProfile WHERE FCategory='T'"),
               std::size(kExecutePaths));
-}
-
-// The component's own host calls over these services, for what its end-to-end tests do not
-// reach: the report font size of the user who has one, and typed profile values.
-TEST(ComponentHostCalls, ReadTheUsersSettingAndProfileThroughTheHostsServices)
-{
-    QTemporaryDir folder;
-    InstalledServices services(kAdminUserId, testsupport::copySmallDemoDatabase(folder.path()));
-    EXPECT_EQ(tq::GetUserSettingValue(kFontSizeUserId, QStringLiteral(" RptFontSize "), 9), kRptFontSize);
-    EXPECT_EQ(tq::GetUserSettingValue(kAdminUserId, QStringLiteral("RptFontSize"), 9), 9);
-    const QString app = QStringLiteral("ZELTradeQuery"), section = QStringLiteral("BrowseBase");
-    EXPECT_TRUE(tq::SaveUserProfileValue(app, section, QStringLiteral("Bold"), true));
-    EXPECT_EQ(tq::GetUserProfileValue(app, section, QStringLiteral("Bold"), false), QVariant(true));
 }
 
 } // namespace
