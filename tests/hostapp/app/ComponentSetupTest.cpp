@@ -1,6 +1,6 @@
 // Installing the component as the host does at start. That the library beside the program
-// registers itself and serves TradeQuery is seen by every test that opens the query (OpenQueryTest) and by
-// the program's own run (ZelhostProgramTest); here, what a person is told when it cannot.
+// registers itself and serves TradeQuery is seen by every query OpenQueryTest opens and by the
+// program's own run (ZelhostProgramTest); here, what a person is told when it cannot.
 #include "hostapp/app/ComponentSetup.h"
 #include "platform/com/ComError.h"
 #include "platform/com/ComponentRegistry.h"
