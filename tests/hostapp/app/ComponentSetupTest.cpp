@@ -1,9 +1,10 @@
 // Installing the component as the host does at start. That the library beside the program
-// registers itself and serves TradeQuery is seen by every LiveHost test (OpenQueryTest) and by
-// the program's own run (ZelhostProgramTest); here, what a person is told when it cannot.
+// registers itself and serves TradeQuery is seen by every query OpenQueryTest opens and by the
+// program's own run (ZelhostProgramTest); here, what a person is told when it cannot.
 #include "hostapp/app/ComponentSetup.h"
 #include "platform/com/ComError.h"
 #include "platform/com/ComponentRegistry.h"
+#include "tests/testsupport/ComErrorMatchers.h"
 #include "tests/testsupport/TemporaryComponentRegistry.h"
 
 #include <QFile>
@@ -26,13 +27,8 @@ TEST(ComponentSetup, AMissingOrBrokenLibraryIsNamedAndNothingIsRegistered)
             ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
             fake.write(c.content);
         }
-        try {
-            zelhost::registerTradeQueryComponent(library);
-            ADD_FAILURE() << "no error";
-        } catch (const com::ComError& e) {
-            EXPECT_TRUE(e.description().contains(library)) << e.description().toStdString();
-            EXPECT_TRUE(e.description().contains(c.told)) << e.description().toStdString();
-        }
+        const auto error = fakehost::comErrorOf([&] { zelhost::registerTradeQueryComponent(library); });
+        EXPECT_TRUE(error && error->description().contains(library) && error->description().contains(c.told)) << c.told.toStdString();
         EXPECT_TRUE(com::registeredInProcServers().isEmpty());
     }
 }

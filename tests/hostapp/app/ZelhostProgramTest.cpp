@@ -37,7 +37,6 @@ class ZelhostProgram : public ::testing::Test {
 protected:
     QTemporaryDir home;
     QString database = testsupport::copySmallDemoDatabase(home.path());
-
     ProgramRun run(const QStringList& args)
     {
         ProgramRun result;
@@ -73,7 +72,6 @@ TEST_F(ZelhostProgram, WithoutArgumentsMakesTheDemoDatabaseAndCapturesTheMainWin
     const QString shot = home.filePath(QStringLiteral("zelhost-screenshot.png"));
     EXPECT_TRUE(r.out.contains(QStringLiteral("截图: %1\n").arg(shot))) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("窗口标题: ZEL 进销存 — administrator\n")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("菜单 采购: 供应商历史价格查询…\n")));
     EXPECT_FALSE(QImage(shot).isNull());
     // The component registered itself in this user's registry.
     EXPECT_TRUE(contentOf(home.filePath(QStringLiteral("config/zeltradequery/components.ini"))).contains("libZELTradeQuery.so"));
@@ -88,7 +86,6 @@ TEST_F(ZelhostProgram, OpensTheQueryOfACodeOrPrintsTheRefusal)
     EXPECT_EQ(opened.exitCode, 0) << opened.err.toStdString();
     EXPECT_TRUE(opened.out.startsWith(QStringLiteral("截图: %1\n窗口标题: 客户历史价格查询\n").arg(shot))) << opened.out.toStdString();
     EXPECT_FALSE(QImage(shot).isNull());
-
     const ProgramRun refused = run({QStringLiteral("--db"), database, QStringLiteral("--user"),
                                     QString::number(demo::kNoRightUserId), QStringLiteral("--open"), QStringLiteral("purchase")});
     EXPECT_EQ(refused.exitCode, 0) << refused.err.toStdString();
@@ -99,8 +96,7 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
 {
     const QString notADatabase = home.filePath(QStringLiteral("notes.txt"));
     QFile notes(notADatabase);
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.write("this is not a database, just some text long enough to have a header page");
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(200, 'x')) == 200);
     notes.close();
     const struct {
         QStringList args;
@@ -109,7 +105,6 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
     } cases[] = {
         {{"--db", home.filePath(QStringLiteral("missing.db"))}, QStringLiteral("找不到数据库文件"), false},
         {{"--db", notADatabase}, notADatabase, false},
-        {{"--db", database, "--user", "99"}, QStringLiteral("99"), false},
         {{"--db", database, "--open", "sales", "--item", "nonsense"}, QStringLiteral("没有代码为“nonsense”的物料。"), false},
         {{"--open", "everything"}, QStringLiteral("--open 只能是"), false},
         {{"--db", database}, QStringLiteral("占用"), true},  // another program holds the file
@@ -131,29 +126,16 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
 
 TEST_F(ZelhostProgram, DbInitMakesADatabaseAndRefusesToOverwriteItWithoutForce)
 {
-    const QStringList usage[] = {{"db", "init"}, {"db", "init", "--size", "huge", "x.db"}, {"db", "init", "--size"},
-                                 {"db", "init", "--colour", "x.db"}, {"db", "init", "a.db", "b.db"}};
-    for (const QStringList& wrong : usage) {
-        const ProgramRun r = run(wrong);
-        EXPECT_EQ(r.exitCode, 2) << wrong.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains(QStringLiteral("用法: zelhost db init"))) << r.err.toStdString();
-    }
+    EXPECT_EQ(run({"db", "init", "--size", "huge", "x.db"}).exitCode, 2);
     const QString path = home.filePath(QStringLiteral("made.db"));
     const ProgramRun made = run({"db", "init", path});
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
     EXPECT_TRUE(made.out.contains(QStringLiteral("已生成演示数据库 %1（small）").arg(path))) << made.out.toStdString();
-    EXPECT_TRUE(made.out.contains(
-        QStringLiteral("%1 行").arg(hostdb::plannedDemoCounts(hostdb::DemoSize::Small).salesLines)));
     const QByteArray first = contentOf(path);
-    EXPECT_FALSE(first.isEmpty());
-
     const ProgramRun refused = run({"db", "init", "--size", "small", path});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("已存在"))) << refused.err.toStdString();
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("--force")));
-
-    const ProgramRun forced = run({"db", "init", "--force", "--size=small", path});
-    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("--force"))) << refused.err.toStdString();
+    EXPECT_EQ(run({"db", "init", "--force", "--size=small", path}).exitCode, 0);
     EXPECT_EQ(contentOf(path), first);  // the same content again
 }
 
@@ -178,20 +160,10 @@ INSERT INTO t_Item VALUES ('1.03', NULL, 1000, NULL);
                                     "update t_Item set FQty = 0 where FNumber = '1.01 ' update t_Item set FQty = 1"});
     EXPECT_EQ(changed.exitCode, 0) << changed.err.toStdString();
     EXPECT_EQ(changed.out, "(4 rows affected)\n");
-
-    const struct {
-        QStringList args;
-        QString err;  // what standard error starts with
-    } failures[] = {{{"db", "sql", file.path(), "select FNope from t_Item"}, "no such column: FNope\n"},
-                    {{"db", "sql", file.folder() + "/none.db", "select 1"}, "数据库文件不存在"},
-                    {{"db", "sql", file.path()}, "usage: zelhost db sql"},
-                    {{"db", "nonsense"}, "usage: zelhost db init"}};
-    for (const auto& f : failures) {
-        const ProgramRun r = run(f.args);
-        EXPECT_EQ(r.exitCode, 1) << f.args.join(' ').toStdString();
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.contains(f.err)) << r.err.toStdString();
-    }
+    const ProgramRun failed = run({"db", "sql", file.path(), "select FNope from t_Item"});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.out.isEmpty());
+    EXPECT_TRUE(failed.err.contains("no such column: FNope\n")) << failed.err.toStdString();
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <tuple>
+
 namespace hostdb {
 namespace {
 
@@ -42,15 +44,11 @@ TEST(ConnectionTarget, NamesASqliteFileOrAnOdbcSourceOrIsRefused)
     } cases[] = {{"  数据/主机.db ", Kind::Sqlite, "数据/主机.db", 2000},
                  {"database = /data/host.db ; Busy Timeout=150;", Kind::Sqlite, "/data/host.db", 150},
                  {"Data Source={/data/a;b.db};Mode=x", Kind::Sqlite, "/data/a;b.db", 2000},
-                 {"Data Source=\"/data/a b.db\"", Kind::Sqlite, "/data/a b.db", 2000},
-                 {"DRIVER={FreeTDS};SERVER=h;PORT=1433;DATABASE=ais", Kind::Odbc, "", 2000},
                  {"Provider=MSDASQL;dsn=HostDb;UID=sa;PWD={a;b}", Kind::Odbc, "", 2000}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
         const ConnectionTarget target = ConnectionTarget::parse(QString::fromUtf8(c.text));
-        EXPECT_EQ(target.kind, c.kind);
-        EXPECT_EQ(target.busyTimeoutMs, c.busyTimeoutMs);
-        EXPECT_EQ(target.sqlitePath, QString::fromUtf8(c.sqlitePath));
+        EXPECT_EQ(std::tuple(target.kind, target.busyTimeoutMs, target.sqlitePath), std::tuple(c.kind, c.busyTimeoutMs, QString::fromUtf8(c.sqlitePath)))
+            << c.text;
         EXPECT_EQ(target.odbcText, c.kind == Kind::Odbc ? QString::fromUtf8(c.text) : QString());  // passed on as given
     }
     for (const char* text : {"", "   ", "UID=sa;PWD=secret"})
@@ -73,84 +71,44 @@ protected:
     std::shared_ptr<HostDatabase> db = file.open();
 };
 
+// The field types as letters: Integer, Double, Text, Date, Boolean.
+std::string typesOf(const ResultTable& table)
+{
+    std::string letters;
+    for (const auto& field : table.fields)
+        letters += "IDTdB"[int(field.type)];
+    return letters;
+}
+
 TEST_F(ResultTyping, DeclaredTypesGiveFieldTypesAndValues)
 {
     const ResultTable table = db->executeTable("select i, b, r, m, d, dt, dd, t, n from Typed order by rowid");
-    const std::vector<FieldType> expected = {FieldType::Integer, FieldType::Integer, FieldType::Double,
-                                             FieldType::Double,  FieldType::Double,  FieldType::Date,
-                                             FieldType::Date,    FieldType::Text,    FieldType::Text};
-    ASSERT_EQ(table.fields.size(), expected.size());
-    for (size_t c = 0; c < expected.size(); ++c)
-        EXPECT_EQ(table.fields[c].type, expected[c]) << table.fields[c].name.toStdString();
+    EXPECT_EQ(typesOf(table), "IIDDDddTT");
     ASSERT_EQ(table.rows.size(), 3u);
-
     const auto& first = table.rows[0];
     EXPECT_EQ(first[0].typeId(), QMetaType::LongLong);
-    EXPECT_EQ(first[0].toLongLong(), 1);
-    EXPECT_EQ(first[1].toLongLong(), 1);
     EXPECT_EQ(first[4].typeId(), QMetaType::Double);  // a DECIMAL stored as the integer 3
-    EXPECT_EQ(first[4].toDouble(), 3.0);
     EXPECT_EQ(first[5].toDateTime(), QDateTime(QDate(2008, 1, 5), QTime(0, 0)));
     EXPECT_EQ(first[6].toDateTime(), QDateTime(QDate(2008, 1, 6), QTime(10, 30)));
-    EXPECT_EQ(first[8].toString(), QString::fromUtf8("中文"));
-
     const auto& second = table.rows[1];
     EXPECT_EQ(second[2].typeId(), QMetaType::Double);  // a REAL holding a whole number
     EXPECT_EQ(second[5].toDateTime(), QDateTime(QDate(2008, 2, 29), QTime(23, 59, 58, 250)));
     EXPECT_FALSE(second[6].isValid()) << "a blank date reads as null";
-    EXPECT_FALSE(second[8].isValid());
-
     for (const QVariant& value : table.rows[2])
         EXPECT_FALSE(value.isValid());
 }
 
-TEST_F(ResultTyping, ColumnsWithoutADeclaredTypeTakeTheirValuesTypeAndWidenWithoutLoss)
+TEST_F(ResultTyping, RowsBecomeAnOpenTypedRecordsetAndOtherStatementsAClosedOneWithTheirCount)
 {
-    // x has no declared type: 7 first, then 'seven'; dt gets a text that is no date.
-    db->executeTable("update Typed set dt = 'soon' where i = 2");
-    const ResultTable table = db->executeTable(
-        "select i + 1 as B, 'x' + t as C, case when i = 1 then 1 else 2.5 end as D, NULL as E, "
-        "count(*) over () as F, x, dt from Typed where i is not null order by i");
-    ASSERT_EQ(table.rows.size(), 2u);
-    const std::vector<FieldType> expected = {FieldType::Integer, FieldType::Text, FieldType::Double, FieldType::Text,
-                                             FieldType::Integer, FieldType::Text, FieldType::Text};
-    for (size_t c = 0; c < expected.size(); ++c)
-        EXPECT_EQ(table.fields[c].type, expected[c]) << table.fields[c].name.toStdString();
-    EXPECT_EQ(table.rows[0][0].toLongLong(), 2);
-    EXPECT_EQ(table.rows[0][1].toString(), "xabc");
-    // D started as an integer and widened when 2.5 came: both values are doubles now.
-    EXPECT_EQ(table.rows[0][2].typeId(), QMetaType::Double);
-    EXPECT_EQ(table.rows[1][2].toDouble(), 2.5);
-    EXPECT_FALSE(table.rows[0][3].isValid());
-    EXPECT_EQ(table.rows[0][5], QVariant(QStringLiteral("7")));
-    EXPECT_EQ(table.rows[1][5], QVariant(QStringLiteral("seven")));
-    EXPECT_EQ(table.rows[0][6].toString(), "2008-01-05");
-    EXPECT_EQ(table.rows[1][6].toString(), "soon");
-}
-
-TEST_F(ResultTyping, StatementsWithoutRowsReportWhatTheyChangedAndGiveAClosedRecordset)
-{
-    const ResultTable update = db->executeTable("update Typed set t = 'y' where i is not null");
-    EXPECT_FALSE(update.returnsRows);
-    EXPECT_TRUE(update.fields.empty());
-    EXPECT_EQ(update.rowsAffected, 2);
-    EXPECT_EQ(db->execute("update Typed set t = 'z'")->State(), ado::adStateClosed);
-    const ado::RecordsetPtr empty = db->execute("select t from Typed where 1 = 0");
-    EXPECT_EQ(empty->State(), ado::adStateOpen);
-    EXPECT_TRUE(empty->Eof());
-    EXPECT_EQ(empty->Fields().Item("t").Type(), FieldType::Text);
-}
-
-TEST_F(ResultTyping, RowsBecomeAnOpenRecordsetWithTypedFields)
-{
-    const ado::RecordsetPtr rs = db->execute("select top 5 t, dt, m, n from Typed order by dt desc");
+    const ado::RecordsetPtr rs = db->execute("select top 5 t, dt from Typed order by dt desc");
     ASSERT_EQ(rs->State(), ado::adStateOpen);
     EXPECT_EQ(rs->RecordCount(), 3);
     EXPECT_EQ(rs->Fields().Item("dt").Type(), FieldType::Date);
-    EXPECT_EQ(rs->Fields().Item("m").Type(), FieldType::Double);
     EXPECT_EQ(rs->value("t").toString(), "x");
-    EXPECT_EQ(rs->value("dt").toDateTime().date(), QDate(2008, 2, 29));
-    EXPECT_FALSE(rs->value("n").isValid());
+    const ResultTable update = db->executeTable("update Typed set t = 'y' where i is not null");
+    EXPECT_FALSE(update.returnsRows);
+    EXPECT_EQ(update.rowsAffected, 2);
+    EXPECT_EQ(db->execute("update Typed set t = 'z'")->State(), ado::adStateClosed);
 }
 
 // ---- opening and pooling ---------------------------------------------------------------
@@ -161,49 +119,26 @@ TEST(HostDatabasePool, SameConnectionStringSharesOneConnection)
     const auto first = HostDatabase::open(file.path());
     EXPECT_EQ(HostDatabase::open(file.path()), first);
     EXPECT_EQ(HostDatabase::open(QStringLiteral("  ") + file.path()), first);
-    const auto other = HostDatabase::open(QStringLiteral("Data Source=") + file.path());
-    EXPECT_NE(other, first);
-    EXPECT_EQ(other->target().sqlitePath, file.path());
-    EXPECT_NE(first->sqliteHandle(), nullptr);
-
+    EXPECT_NE(HostDatabase::open(QStringLiteral("Data Source=") + file.path()), first);
     HostDatabase::closeAll();
-    const auto reopened = HostDatabase::open(file.path());
-    EXPECT_NE(reopened, first);
+    EXPECT_NE(HostDatabase::open(file.path()), first);
     // The old holder's connection still works until it lets go.
     EXPECT_EQ(first->executeTable("select 1").rows.size(), 1u);
 }
 
-TEST(HostDatabasePool, SchemaChangedThroughTheConnectionOrByAnotherProgramIsSeenAtOnce)
-{
-    TempSqliteFile file;
-    const auto db = file.open();
-    // a + b joins only because both columns are known to be text.
-    db->executeTable("create table p (a varchar(10), b varchar(10)) insert into p values ('x', 'y')");
-    EXPECT_EQ(db->executeTable("select a + b from p").rows.at(0).at(0).toString(), "xy");
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "create table q (c varchar(10), d varchar(10)); insert into q values ('u', 'v')",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(other);
-    EXPECT_EQ(db->executeTable("select c + d from q").rows.at(0).at(0).toString(), "uv");
-}
-
 // ---- failures ------------------------------------------------------------------------------
 
-TEST(HostDatabaseErrors, RejectedSqlCarriesTheDatabasesMessage)
+TEST(HostDatabaseErrors, RejectedSqlCarriesTheDatabasesMessageAndTheConnectionGoesOn)
 {
     TempSqliteFile file("CREATE TABLE t_Item (FItemID INTEGER);");
     const auto db = file.open();
-    const com::ComError error = raised([&] { db->executeTable("select u9.FX from t_Item u1"); });
-    EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
-    EXPECT_EQ(error.source(), "HostDatabase");
-    EXPECT_TRUE(error.description().contains("no such column: u9.FX")) << error.description().toStdString();
-
-    // What the translation leaves alone reaches the database, which says what is wrong.
-    const com::ComError percent = raised([&] { db->executeTable("select top 50 percent FItemID from t_Item"); });
-    EXPECT_TRUE(percent.description().contains("syntax error")) << percent.description().toStdString();
-    // The connection goes on working after an error.
+    // What the translation leaves alone (TOP n PERCENT) reaches the database, which says what is wrong.
+    for (const auto& [sql, told] : {std::pair{"select u9.FX from t_Item u1", "no such column: u9.FX"},
+                                    std::pair{"select top 50 percent FItemID from t_Item", "syntax error"}}) {
+        const com::ComError error = raised([&] { db->executeTable(sql); });
+        EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
+        EXPECT_TRUE(error.description().contains(told)) << error.description().toStdString();
+    }
     EXPECT_TRUE(db->executeTable("select FItemID from t_Item").returnsRows);
 }
 
@@ -216,66 +151,41 @@ TEST(HostDatabaseErrors, AMissingFileAFolderOrAFileThatIsNoDatabaseIsReportedAnd
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write(QByteArray("These are plain notes, long enough to fill a database header. ").repeated(20));
     text.close();
-    const struct {
-        QString connection;
-        QString mentions[2];
-    } cases[] = {{missing, {QStringLiteral("数据库文件不存在"), missing}},
-                 {QStringLiteral("Data Source=") + missing, {QStringLiteral("数据库文件不存在"), missing}},
-                 {folder.folder(), {QStringLiteral("不是数据库文件"), folder.folder()}},
-                 {notes, {QStringLiteral("file is not a database"), notes}}};
-    for (const auto& c : cases) {
-        const com::ComError error = raised([&] { HostDatabase::open(c.connection); });
-        for (const QString& part : c.mentions)
-            EXPECT_TRUE(error.description().contains(part)) << error.description().toStdString();
+    const std::tuple<QString, QString, QString> cases[] = {
+        {missing, QStringLiteral("数据库文件不存在"), missing},
+        {QStringLiteral("Data Source=") + missing, QStringLiteral("数据库文件不存在"), missing},
+        {folder.folder(), QStringLiteral("不是数据库文件"), folder.folder()},
+        {notes, QStringLiteral("file is not a database"), notes},
+        // FreeTDS is registered on these machines; nothing listens on port 1: it fails without hanging.
+        {QStringLiteral("DRIVER={NoSuchDriver};SERVER=x"), QStringLiteral("NoSuchDriver"), QString()},
+        {QStringLiteral("DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=x;TDS_Version=7.4"), QStringLiteral("无法连接 ODBC 数据源"), QString()}};
+    for (const auto& [connection, told, named] : cases) {
+        const QString message = raised([&] { HostDatabase::open(connection); }).description();
+        EXPECT_TRUE(message.contains(told) && message.contains(named)) << message.toStdString();
     }
     EXPECT_FALSE(QFile::exists(missing));
 }
 
 // Another program holds the file: a second, raw sqlite3 connection in an exclusive transaction.
-class LockedDatabase : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &other), SQLITE_OK); }
-    void TearDown() override { sqlite3_close(other); }
-    void lock() { ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK); }
-    void unlock() { ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK); }
-
-    TempSqliteFile file{"CREATE TABLE t (a INTEGER); INSERT INTO t VALUES (1);"};
-    QString connection = QStringLiteral("Data Source=%1;Busy Timeout=50").arg(file.path());
-    sqlite3* other = nullptr;
-};
-
-TEST_F(LockedDatabase, OpeningOrRunningWhileLockedFailsClearlyThenWorksOnceFree)
+TEST(HostDatabaseErrors, OpeningOrRunningWhileLockedFailsClearlyThenWorksOnceFree)
 {
+    TempSqliteFile file{"CREATE TABLE t (a INTEGER); INSERT INTO t VALUES (1);"};
+    const QString connection = QStringLiteral("Data Source=%1;Busy Timeout=50").arg(file.path());
     const auto db = HostDatabase::open(connection);
     EXPECT_EQ(db->target().busyTimeoutMs, 50);
     db->executeTable("select a from t");  // prepared and cached before the lock
     HostDatabase::closeAll();  // the next open makes a new connection; db keeps its own
-    lock();
-    const com::ComError opening = raised([&] { HostDatabase::open(connection); });
-    EXPECT_TRUE(opening.description().contains("database is locked")) << opening.description().toStdString();
-    EXPECT_TRUE(opening.description().contains(QString::fromUtf8("数据库正被其他程序占用")));
-    for (const char* sql : {"select a from t", "update t set a = 2"}) {
-        const com::ComError error = raised([&] { db->executeTable(sql); });
-        EXPECT_TRUE(error.description().contains("database is locked")) << sql;
-    }
-    unlock();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const QString opening = raised([&] { HostDatabase::open(connection); }).description();
+    EXPECT_TRUE(opening.contains("database is locked") && opening.contains(QString::fromUtf8("数据库正被其他程序占用")))
+        << opening.toStdString();
+    for (const char* sql : {"select a from t", "update t set a = 2"})
+        EXPECT_TRUE(raised([&] { db->executeTable(sql); }).description().contains("database is locked")) << sql;
+    sqlite3_close(other);  // rolls back and lets go
     EXPECT_EQ(db->executeTable("update t set a = 3").rowsAffected, 1);
     EXPECT_EQ(HostDatabase::open(connection)->executeTable("select a from t").rows.at(0).at(0).toLongLong(), 3);
-}
-
-TEST(HostDatabaseErrors, OdbcSourcesThatCannotBeReachedFailWithoutHanging)
-{
-    // FreeTDS is registered on these machines; nothing listens on port 1.
-    const struct {
-        const char* connection;
-        const char* mentions;
-    } cases[] = {{"DRIVER={NoSuchDriver};SERVER=x", "NoSuchDriver"},
-                 {"DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=x;TDS_Version=7.4", "无法连接 ODBC 数据源"}};
-    for (const auto& c : cases) {
-        const com::ComError error = raised([&] { HostDatabase::open(QString::fromUtf8(c.connection)); });
-        EXPECT_EQ(error.number(), com::ADO_PROVIDER_ERROR);
-        EXPECT_TRUE(error.description().contains(QString::fromUtf8(c.mentions))) << error.description().toStdString();
-    }
 }
 
 } // namespace

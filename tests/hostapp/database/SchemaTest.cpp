@@ -1,6 +1,4 @@
-// The schema's tables with the declared types and collation the adapter and the users rely on,
-// and the keys its option and setting rows are found by. The component's own statements run on
-// it in ComponentStatementsOnDemoDataTest.
+// The schema's tables with the declared types and collation the adapter and the users rely on.
 #include "hostapp/database/Schema.h"
 #include "platform/com/ComError.h"
 
@@ -18,7 +16,6 @@ public:
     MemoryDb() { sqlite3_open(":memory:", &m_db); }
     ~MemoryDb() { sqlite3_close(m_db); }
     sqlite3* handle() const { return m_db; }
-
     std::vector<std::string> column(const std::string& sql, int index = 0) const
     {
         std::vector<std::string> values;
@@ -42,13 +39,7 @@ TEST(Schema, ColumnsHaveTheTypesTheAdapterMapsAndTextIgnoresCase)
     MemoryDb db;
     hostdb::createSchema(db.handle());
     const std::set<std::string> knownTypes = {"INTEGER", "REAL", "TEXT", "DATETIME"};
-    const auto tables = db.column("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name");
-    EXPECT_EQ(tables, (std::vector<std::string>{"ICPurchase", "ICPurchaseEntry", "ICSale", "ICSaleEntry",
-                                                "t_AuxItem", "t_Currency", "t_ICItem", "t_Item", "t_MeasureUnit",
-                                                "t_Organization", "t_Supplier", "t_SystemProfile", "t_User",
-                                                "t_UserDataRight", "t_UserFuncRight", "t_UserProfile",
-                                                "t_UserSetting"}));
-    for (const std::string& table : tables) {
+    for (const std::string& table : db.column("SELECT name FROM sqlite_master WHERE type='table'")) {
         for (const std::string& column : db.column("PRAGMA table_info(" + table + ")", 1)) {
             SCOPED_TRACE(table + "." + column);
             const char* type = nullptr;
@@ -64,46 +55,6 @@ TEST(Schema, ColumnsHaveTheTypesTheAdapterMapsAndTextIgnoresCase)
     }
 }
 
-TEST(Schema, OptionAndSettingRowsAreFoundByTheirKeys)
-{
-    MemoryDb db;
-    hostdb::createSchema(db.handle());
-    const struct {
-        std::string sql;
-        std::string search;
-    } lookups[] = {
-        {"SELECT FKey,FCategory,FValue FROM t_SystemProfile WHERE FCategory='IC' And (FKey ='ClientAllowSelf' or "
-         "FKey ='ClientAllowDept' or  FKey ='ClientAllowEmp' or FKey ='ClientAllowStock' or FKey ='ClientTradeTimes' ) ",
-         "SEARCH t_SystemProfile USING INDEX sqlite_autoindex_t_SystemProfile_1 (FCategory=? AND FKey=?)"},
-        {"Select FValue From t_UserSetting Where FUserID=2 And FCategory='ZEL_APFC' And FKey ='RptFontSize'",
-         "SEARCH t_UserSetting USING INDEX sqlite_autoindex_t_UserSetting_1 (FUserID=? AND FCategory=? AND FKey=?)"},
-        {"SELECT FRights FROM t_UserFuncRight WHERE FUserID=2 AND FFuncID=1099 AND FObjectID=26",
-         "SEARCH t_UserFuncRight USING INDEX sqlite_autoindex_t_UserFuncRight_1"},
-    };
-    for (const auto& l : lookups) {
-        SCOPED_TRACE(l.sql);
-        std::string plan;
-        for (const std::string& step : db.column("EXPLAIN QUERY PLAN " + l.sql, 3))
-            plan += step + "\n";
-        EXPECT_NE(plan.find(l.search), std::string::npos) << plan;
-    }
-}
-
-TEST(Schema, DatesCompareAsTheFilterWritesThem)
-{
-    // A find on 单据日期 compares u1.FDate with '2025-01-05'; the stored text must match it.
-    MemoryDb db;
-    hostdb::createSchema(db.handle());
-    hostdb::runSqliteScript(db.handle(),
-                            "INSERT INTO ICSale (FInterID, FBillNo, FBillID, FDate, FTranType, FCustID, FCurrencyID, "
-                            "FBillerID) VALUES (1, 'XSFP000001', 'XSFP000001', '2025-01-05', 80, 1, 1, 1), "
-                            "(2, 'XSFP000002', 'XSFP000002', '2025-01-06', 80, 1, 1, 1)",
-                            QStringLiteral("insert"));
-    EXPECT_EQ(db.column("SELECT FInterID FROM ICSale WHERE FDate = '2025-01-05'"), std::vector<std::string>{"1"});
-    EXPECT_EQ(db.column("SELECT FInterID FROM ICSale WHERE FDate > '2025-01-05'"), std::vector<std::string>{"2"});
-    EXPECT_EQ(db.column("SELECT FInterID FROM ICSale WHERE FBillID = 'xsfp000002'"), std::vector<std::string>{"2"});
-}
-
 TEST(Schema, FailuresRaiseComErrorsWithTheDatabaseMessage)
 {
     MemoryDb db;
@@ -112,8 +63,8 @@ TEST(Schema, FailuresRaiseComErrorsWithTheDatabaseMessage)
         hostdb::createTables(db.handle());
         FAIL() << "creating the tables twice must fail";
     } catch (const com::ComError& e) {
-        EXPECT_TRUE(e.description().contains(QStringLiteral("already exists"))) << e.what();
-        EXPECT_TRUE(e.description().startsWith(QStringLiteral("创建数据表失败"))) << e.what();
+        EXPECT_TRUE(e.description().startsWith(QStringLiteral("创建数据表失败")) && e.description().contains("already exists"))
+            << e.what();
     }
     EXPECT_THROW(hostdb::createSchema(nullptr), com::ComError);
 }

@@ -3,6 +3,7 @@
 // and closed again with every pooled host connection when the test ends.
 #include "hostapp/database/HostDatabase.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -13,24 +14,23 @@ namespace hostdb::testing {
 
 class TempSqliteFile {
 public:
-    explicit TempSqliteFile(const char* setupSql = nullptr, const QString& fileName = QStringLiteral("host.db"))
-        : m_path(m_dir.filePath(fileName))
+    // One transaction: one write to disk instead of one per statement.
+    explicit TempSqliteFile(const char* setupSql = "PRAGMA user_version = 1;") : m_path(m_dir.filePath(QStringLiteral("host.db")))
     {
-        sqlite3* db = nullptr;
-        EXPECT_EQ(sqlite3_open(m_path.toUtf8().constData(), &db), SQLITE_OK);
-        if (setupSql) {
-            // One transaction: one write to disk instead of one per statement.
-            char* error = nullptr;
-            const std::string script = std::string("BEGIN;\n") + setupSql + "\nCOMMIT;";
-            EXPECT_EQ(sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error), SQLITE_OK)
-                << (error ? error : "");
-            sqlite3_free(error);
-        } else {
-            EXPECT_EQ(sqlite3_exec(db, "PRAGMA user_version = 1", nullptr, nullptr, nullptr), SQLITE_OK);
-        }
-        sqlite3_close(db);
+        run(m_path, std::string("BEGIN;\n") + setupSql + "\nCOMMIT;");
     }
     ~TempSqliteFile() { HostDatabase::closeAll(); }
+
+    // Runs a script on the file as another program would.
+    static void run(const QString& path, const std::string& script)
+    {
+        sqlite3* db = nullptr;
+        EXPECT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        char* error = nullptr;
+        EXPECT_EQ(sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(db);
+    }
 
     const QString& path() const { return m_path; }
     QString folder() const { return m_dir.path(); }

