@@ -1,6 +1,5 @@
-// The grid font of the browse window: a font chosen in the font dialog (or from the print
-// preview) is stored and comes back exactly in the next window; the host's report font size
-// applies only inside 9..18, never over a chosen font, and never makes the rows lower.
+// The browse window's grid font: chosen in the font dialog or the print preview, it is stored and
+// restored exactly; the report font size applies only inside 9..18, never over a chosen font.
 #include "platform/controls/Ledger50.h"
 #include "platform/win/ModalDialog.h"
 #include "tests/testsupport/FakeHost.h"
@@ -11,19 +10,16 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
 void answerReportSize(fakehost::FakeHost& host, const QString& size)
 {
-    host.connection().sql().answer(
-        QStringLiteral("Select FValue From t_UserSetting Where FUserID=5 And FCategory='ZEL_APFC' And FKey ='RptFontSize'"),
-        fakehost::rows({{"FValue"}}, {{size}}));
+    host.connection().sql().answer(QStringLiteral("Select FValue From t_UserSetting Where FUserID=5 And FCategory='ZEL_APFC' And FKey ='RptFontSize'"),
+                                   fakehost::rows({{"FValue"}}, {{size}}));
 }
 
 QString storedGridFont(fakehost::FakeHost& host)
@@ -51,7 +47,7 @@ struct FontDialogAnswer {
     win::ModalResponder previous;
 };
 
-TEST(GridFont, AChosenFontIsStoredExactlyAndRestoredByTheNextWindowWhileCancelChangesNothing)
+TEST(GridFont, AFontChosenInTheDialogOrThePreviewIsStoredExactlyAndRestoredByTheNextWindowWhileCancelChangesNothing)
 {
     fakehost::FakeHost host;
     answerReportSize(host, QStringLiteral("10.5"));
@@ -81,6 +77,14 @@ TEST(GridFont, AChosenFontIsStoredExactlyAndRestoredByTheNextWindowWhileCancelCh
     FontDialogAnswer larger(chosen);
     EXPECT_TRUE(tq::ChooseGridFont(*next));
     EXPECT_TRUE(storedGridFont(host).contains(QLatin1String("|FontSize=14|"))) << storedGridFont(host).toStdString();
+    // The print preview's font button changes the grid font too.
+    chosen.setPointSize(15);
+    FontDialogAnswer inPreview(chosen);
+    tq::PrepareLedgerPrint(*next);
+    tq::PreviewLedger(*next);
+    EXPECT_TRUE(storedGridFont(host).endsWith(QLatin1String("|FontSize=15|FontBold=1|FontItalic=0|"))) << storedGridFont(host).toStdString();
+    EXPECT_EQ(tq::GridFontText(next->ldgBase().font()), storedGridFont(host));
+    EXPECT_EQ(tq::GridFontText(next->tvwBase().font()), storedGridFont(host));
 }
 
 TEST(GridFont, ReportSizesInsideNineToEighteenApplyAtLoadAndOthersAreNotRemembered)
@@ -103,7 +107,7 @@ TEST(GridFont, ReportSizesInsideNineToEighteenApplyAtLoadAndOthersAreNotRemember
     }
 }
 
-TEST(GridFont, ActivationFollowsTheReportSizeWithoutLoweringRowsAndAStoredFontWins)
+TEST(GridFont, ActivationFollowsTheReportSizeWithoutLoweringRowsAndAStoredFontWinsEvenAGarbageOne)
 {
     fakehost::FakeHost host;
     answerReportSize(host, QStringLiteral("18"));
@@ -124,34 +128,13 @@ TEST(GridFont, ActivationFollowsTheReportSizeWithoutLoweringRowsAndAStoredFontWi
     browsetest::TestWindow stored;
     EXPECT_EQ(stored->ldgBase().font().pointSizeF(), 11.0);
     EXPECT_EQ(stored->AppliedFontSize(), 0);
-}
-
-TEST(GridFont, AGarbageOrUnknownStoredFontLeavesAUsableFont)
-{
-    fakehost::FakeHost host;
+    // A garbage or unknown stored font still leaves a usable one.
     host.userProfiles().setSection(QStringLiteral("ZELTradeQuery"), QStringLiteral("BrowseBase"),
                                    {{QStringLiteral("GridFont"), QStringLiteral("FontName=No Such Font 42|FontSize=1e9|FontBold=??|")}});
     const QFont font = browsetest::TestWindow()->ldgBase().font();
     EXPECT_TRUE(font.pointSizeF() > 0 && font.pointSizeF() <= 400) << font.pointSizeF();
     EXPECT_FALSE(font.bold());
     EXPECT_FALSE(QFontInfo(font).family().isEmpty());  // a real font stands in for the unknown name
-}
-
-TEST(GridFont, AFontChosenInThePreviewBecomesTheStoredGridFontAndTheTreesFont)
-{
-    fakehost::FakeHost host;
-    browsetest::TestWindow window;
-    QFont chosen = window->ldgBase().font();
-    chosen.setPointSize(15);
-    chosen.setItalic(true);
-    {
-        FontDialogAnswer answer(chosen);
-        tq::PrepareLedgerPrint(*window);
-        tq::PreviewLedger(*window);
-    }
-    EXPECT_TRUE(storedGridFont(host).endsWith(QLatin1String("|FontSize=15|FontBold=0|FontItalic=1|"))) << storedGridFont(host).toStdString();
-    EXPECT_EQ(tq::GridFontText(window->ldgBase().font()), storedGridFont(host));
-    EXPECT_EQ(tq::GridFontText(window->tvwBase().font()), storedGridFont(host));
 }
 
 } // namespace
