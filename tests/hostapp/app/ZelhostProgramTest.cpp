@@ -1,6 +1,6 @@
 // The built zelhost as a person or a script runs it without a display: what it prints, on which
 // stream, and its exit codes, for the host itself and its `db init` and `db sql` commands. What
-// the captured windows show in detail is checked in-process (OpenQueryTest).
+// the captured windows show and what export and print write are checked in-process.
 #include "hostapp/database/DemoData.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
@@ -107,6 +107,8 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
         {{"--db", notADatabase}, notADatabase, false},
         {{"--db", database, "--open", "sales", "--item", "nonsense"}, QStringLiteral("没有代码为“nonsense”的物料。"), false},
         {{"--open", "everything"}, QStringLiteral("--open 只能是"), false},
+        {{"--export", "x.csv"}, QStringLiteral("--export 只能和 --open"), false},
+        {{"--print-pdf", "x.pdf"}, QStringLiteral("--print-pdf 只能和 --open"), false},
         {{"--db", database}, QStringLiteral("占用"), true},  // another program holds the file
     };
     for (const auto& c : cases) {
@@ -121,6 +123,22 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_TRUE(r.err.contains(c.mentions)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    }
+}
+
+TEST_F(ZelhostProgram, ExportAndPrintPdfWriteTheOpenedLedgerOrEndWithCodeOneNamingTheFile)
+{
+    const QStringList open{"--db", database, "--open", "sales", "--view", "item", "--item", demo::samples(hostdb::DemoSize::Small).itemNumber};
+    const QString csv = home.filePath(QStringLiteral("out.csv")), pdf = home.filePath(QStringLiteral("out.pdf"));
+    const ProgramRun r = run(open + QStringList{"--export", "out.csv", "--print-pdf", pdf});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("已引出：%1\n已打印到：%2\n").arg(csv, pdf));  // printed only for a non-empty file; no screenshot
+    EXPECT_GE(contentOf(csv).count('\n'), 2);  // the titles and the item's history
+    for (const QString& option : {QStringLiteral("--export"), QStringLiteral("--print-pdf")}) {
+        const QString target = home.filePath(QStringLiteral("missing/out.") + (option == "--export" ? "csv" : "pdf"));
+        const ProgramRun failed = run(open + QStringList{option, target});
+        EXPECT_EQ(failed.exitCode, 1) << option.toStdString();
+        EXPECT_TRUE(failed.err.contains(target)) << failed.err.toStdString();
     }
 }
 
