@@ -1,7 +1,7 @@
 // The quick search of a real window on a copy of the demo data, where three materials carry
 // "12" in their codes (1.01.12, 1.02.120, 3.12) and no other material text holds it: each press
 // selects the next of them in the tree, in code order, opening groups nobody has expanded.
-#include "tests/tradequery/find/WindowOnDemoCopyFixture.h"
+#include "tests/tradequery/find/FindFixtures.h"
 
 #include "tests/testsupport/Screenshots.h"
 
@@ -20,18 +20,17 @@ protected:
         const char* pick = "select FItemID from t_ICItem where FParentID = (select FParentID from t_ICItem"
                            " where FParentID <> 0 group by FParentID order by FParentID %1 limit 1 offset %2)"
                            " order by FNumber limit 1";
-        first = number(QString::fromLatin1(pick).arg("asc").arg(0).toUtf8());
-        second = number(QString::fromLatin1(pick).arg("asc").arg(3).toUtf8());
-        third = number(QString::fromLatin1(pick).arg("desc").arg(0).toUtf8());
-        named = number("select max(FItemID) from t_ICItem where FParentID <> 0");
-        changeData(QStringLiteral("update t_ICItem set FNumber = replace(FNumber, '12', '~'),"
+        first = sql(QString::fromLatin1(pick).arg("asc").arg(0).toUtf8());
+        second = sql(QString::fromLatin1(pick).arg("asc").arg(3).toUtf8());
+        third = sql(QString::fromLatin1(pick).arg("desc").arg(0).toUtf8());
+        named = sql("select max(FItemID) from t_ICItem where FParentID <> 0");
+        sql(QStringLiteral("update t_ICItem set FNumber = replace(FNumber, '12', '~'),"
                                   " FName = replace(FName, '12', '~'), FModel = replace(FModel, '12', '~');"
                                   "update t_ICItem set FNumber = '1.01.12' where FItemID = %1;"
                                   "update t_ICItem set FNumber = '1.02.120' where FItemID = %2;"
                                   "update t_ICItem set FNumber = '3.12' where FItemID = %3;"
                                   "update t_ICItem set FName = 'ABC-1' where FItemID = %4;")
-                       .arg(first).arg(second).arg(third).arg(named).toUtf8().constData());
-        login();
+                .arg(first).arg(second).arg(third).arg(named).toUtf8());
         open(true, 0, 0);
     }
 
@@ -39,16 +38,16 @@ protected:
     QStringList search(const QStringList& texts, bool withCase = false)
     {
         QStringList selected;
-        withDialog([&] { trigger("search"); }, [&](QDialog& d) {
+        findtest::withDialog([&] { trigger("search"); }, [&](QDialog& d) {
             d.findChild<QCheckBox*>(QStringLiteral("chkCase"))->setChecked(withCase);
             for (const QString& text : texts) {
                 d.findChild<QComboBox*>(QStringLiteral("cmbFilter"))->setEditText(text);
-                press(d, "cmdSearch");
+                findtest::press(d, "cmdSearch");
                 selected << selectedKey();
                 testsupport::saveScreenshot(d, QStringLiteral("quick_search_dialog.png"));
                 testsupport::saveScreenshot(*window, QStringLiteral("quick_search_hit.png"));
             }
-            press(d, "cmdCancel");
+            findtest::press(d, "cmdCancel");
         });
         return selected;
     }
@@ -69,7 +68,7 @@ TEST_F(QuickSearchOnDemo, PressesWalkTheCodesInOrderAndWrapAround)
               (QStringList{detail(first), detail(second), detail(third), detail(first)}));
     EXPECT_EQ(window->ItemID(), first) << "the hit's history is listed";
     EXPECT_EQ(window->tvwBase().SelectedItem().Parent().Key(),
-              QStringLiteral("gi%1").arg(number("select FParentID from t_ICItem where FItemID = " + QByteArray::number(first))));
+              QStringLiteral("gi%1").arg(sql("select FParentID from t_ICItem where FItemID = " + QByteArray::number(first))));
     EXPECT_TRUE(takeMessages().isEmpty());
 
     // A view switch there and back starts the next search at the top again.
