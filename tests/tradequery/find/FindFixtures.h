@@ -47,10 +47,7 @@ inline bool withDialog(const std::function<void()>& command, const std::function
     return shown;
 }
 
-inline controls::SpreadGrid& grid(QWidget& dialog)
-{
-    return *dialog.findChild<controls::SpreadGrid*>(QStringLiteral("vspSearch"));
-}
+inline controls::SpreadGrid& grid(QWidget& dialog) { return *dialog.findChild<controls::SpreadGrid*>("vspSearch"); }
 
 // Types into the cell's editor and leaves it open, as a person who goes on to OK.
 inline QLineEdit* type(QWidget& dialog, long col, long row, const QString& text)
@@ -71,7 +68,7 @@ inline QLineEdit* type(QWidget& dialog, long col, long row, const QString& text)
 
 inline void press(QWidget& dialog, const char* button)
 {
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
 }
 
 } // namespace findtest
@@ -97,19 +94,7 @@ protected:
     controls::SpreadGrid& grid() { return findtest::grid(dialog); }
     QLineEdit* type(long col, long row, const QString& text) { return findtest::type(dialog, col, row, text); }
     void pressOK() { findtest::press(dialog, "cmdOK"); }
-    QRadioButton* option(const char* name) { return dialog.findChild<QRadioButton*>(QLatin1String(name)); }
-
-    // Walks a list cell to item `index` with the arrow keys; each step picks an item and so
-    // ends the edit.
-    void choose(long col, long row, int index)
-    {
-        for (int steps = 0; grid().ListIndex(col, row) != index && steps < 10; ++steps) {
-            auto* list = qobject_cast<QComboBox*>(grid().EditCell(col, row));
-            ASSERT_NE(list, nullptr) << "cell " << col << "," << row;
-            QTest::keyClick(list, grid().ListIndex(col, row) < index ? Qt::Key_Down : Qt::Key_Up);
-        }
-        ASSERT_EQ(grid().ListIndex(col, row), index);
-    }
+    QRadioButton* option(const char* name) { return dialog.findChild<QRadioButton*>(name); }
 
     fakehost::FakeHost host;
     fakehost::MsgBoxRecorder boxes;

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -17,9 +18,10 @@ constexpr long kName = 2, kDate = 9, kQty = 11;
 constexpr int kNone = 0, kAscending = 1, kDescending = 2, kGreater = 4, kContains = 5;
 
 struct Line {
-    QString name, date;
+    QString date, name;
     double qty = 0;
     bool operator==(const Line&) const = default;
+    bool operator<(const Line& o) const { return std::tie(date, name, qty) < std::tie(o.date, o.name, o.qty); }
 };
 
 class LedgerConditionsOnDemo : public WindowOnDemoCopy {
@@ -42,7 +44,7 @@ protected:
         const QStringList names = column(kName), dates = column(kDate), qtys = column(kQty);
         QList<Line> result;
         for (qsizetype i = 0; i < names.size(); ++i)
-            result.append({names[i], dates[i], qtys[i].toDouble()});
+            result.append({dates[i], names[i], qtys[i].toDouble()});
         return result;
     }
 
@@ -110,7 +112,6 @@ TEST_F(LedgerConditionsOnDemo, SortOrdersTheRowsAndFindStepsThroughThemInThatOrd
     const QString question = QStringLiteral("你已搜索完全部记录，但没有找到相应的下一个记录!是否重新搜索?");
     EXPECT_EQ(visited, (QList<long>{rows[0], rows[1], rows[2], 2, rows[0], rows[0], rows[0]}));
     EXPECT_EQ(asked, (QList<QStringList>{{}, {}, {}, {question}, {}, {}, {QStringLiteral("您搜索的数据不存在！")}}));
-
     sort({{kDate, kNone}, {kQty, kNone}});
     EXPECT_EQ(lines(), queryOrder) << "no sort at all gives the query's order back";
 }
@@ -124,9 +125,7 @@ TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndTitlesTheCount)
         if (line.name.contains(QStringLiteral("螺栓")) && line.qty > 10)
             expected.append(line);
     auto byContent = [](QList<Line> rows) {
-        std::sort(rows.begin(), rows.end(), [](const Line& a, const Line& b) {
-            return std::tie(a.date, a.name, a.qty) < std::tie(b.date, b.name, b.qty);
-        });
+        std::sort(rows.begin(), rows.end());
         return rows;
     };
 
@@ -169,7 +168,6 @@ TEST_F(LedgerConditionsOnDemo, NothingToActOnRefusesBeforeTheDialog)
     emit window->tvwBase().NodeClick(group);
     ASSERT_EQ(window->ldgBase().Rows(), 1);
     takeMessages();
-
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const std::function<void()> commands[] = {

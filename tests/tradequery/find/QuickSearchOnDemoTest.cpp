@@ -53,7 +53,6 @@ protected:
     }
 
     static QString detail(int id) { return QStringLiteral("gb%1").arg(id); }
-
     int first = 0, second = 0, third = 0, named = 0;
 };
 
@@ -62,7 +61,6 @@ TEST_F(QuickSearchOnDemo, PressesWalkTheCodesInOrderAndWrapAround)
     ASSERT_EQ(QSet<int>({first, second, third, named}).size(), 4);
     for (int id : {first, second, third})
         ASSERT_FALSE(window->tvwBase().Nodes().Exists(detail(id))) << "its group is not expanded yet";
-
     const QString twelve = QStringLiteral("12");
     EXPECT_EQ(search({twelve, twelve, twelve, twelve}),
               (QStringList{detail(first), detail(second), detail(third), detail(first)}));

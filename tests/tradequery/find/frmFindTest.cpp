@@ -3,7 +3,6 @@
 #include "tests/tradequery/find/FindFixtures.h"
 
 #include "platform/ado/Recordset.h"
-#include "tests/testsupport/Screenshots.h"
 #include "tradequery/history/CurrencyScale.h"
 
 #include <QClipboard>
@@ -16,21 +15,12 @@ constexpr long kName = 2, kDate = 9, kQty = 11, kDiscount = 13, kAmount = 18;
 
 TEST_F(FindDialogTest, SortAndFilterTexts)
 {
-    struct Entry {
-        long row;
-        int choice;
-        const char* value;  // filter only
-    };
-    struct Case {
-        int32_t mode;
-        std::vector<Entry> entries;  // in the order the person fills them
-        const char* expected;
-    };
-    const Case cases[] = {
+    struct Entry { long row; int choice; const char* value; };  // the value for filters only
+    // The entries in the order the person fills them.
+    struct Case { int32_t mode; std::vector<Entry> entries; const char* expected; } const cases[] = {
         {frmFind::SortMode, {{kDate, 2, ""}, {kQty, 1, ""}}, "FDate DESC,FQty ASC"},
         {frmFind::SortMode, {{kDate, 2, ""}}, "FDate DESC"},
         {frmFind::SortMode, {{kName, 0, ""}}, ""},
-        {frmFind::SortMode, {}, ""},
         {frmFind::FilterMode, {{kQty, 4, "10"}, {kName, 5, "螺栓"}}, "t1.FName Like '%螺栓%' AND u2.FQty > 10"},
         {frmFind::FilterMode, {{kDate, 1, "2008-01-05"}}, "u1.FDate = '2008-01-05'"},
         {frmFind::FilterMode, {{kQty, 5, "5"}}, "u2.FQty Like '%5%'"},
@@ -42,12 +32,10 @@ TEST_F(FindDialogTest, SortAndFilterTexts)
         raised.clear();
         open(c.mode, [&] {
             for (const Entry& e : c.entries) {
-                choose(2, e.row, e.choice);
+                grid().SetListIndex(2, e.row, e.choice);
                 if (c.mode == frmFind::FilterMode)
                     type(3, e.row, QString::fromUtf8(e.value));
             }
-            if (c.mode == frmFind::FilterMode && c.entries.size() == 2)
-                testsupport::saveScreenshot(dialog, QStringLiteral("find_filter_dialog.png"));
             pressOK();
             EXPECT_FALSE(dialog.isVisible()) << c.expected;
         });
@@ -84,15 +72,10 @@ TEST_F(FindDialogTest, FindStaysOpenAndAsksAgain)
 
 TEST_F(FindDialogTest, RefusalsKeepTheDialogOpenAndRaiseNothing)
 {
-    struct Case {
-        int32_t mode;
-        std::function<void()> person;
-        const char* message;
-    };
-    const Case cases[] = {
+    struct Case { int32_t mode; std::function<void()> person; const char* message; } const cases[] = {
         {frmFind::FindMode, [&] { type(2, kName, QStringLiteral("   ")); }, "请输入要搜索的字符!"},
         {frmFind::FilterMode, [&] { type(3, kName, QStringLiteral("x")); }, "请输入要过滤的条件!"},
-        {frmFind::FilterMode, [&] { choose(2, kDate, 1), type(3, kDate, QStringLiteral("2008-01")); },
+        {frmFind::FilterMode, [&] { grid().SetListIndex(2, kDate, 1), type(3, kDate, QStringLiteral("2008-01")); },
          "单据日期 的日期“2008-01”不完整或不存在，请按 yyyy-mm-dd 输入，例如 2008-01-05。"},
         {frmFind::FindMode, [&] { type(2, kQty, QStringLiteral("-")); }, "数量 的内容“-”不是一个完整的数字，请重新输入。"},
     };
@@ -119,9 +102,9 @@ TEST_F(FindDialogTest, NoQuoteReachesTheFilterByAnyPath)
     tq::FieldTable(1).FilterValue = QStringLiteral("a'b");
     QApplication::clipboard()->setText(QStringLiteral("M\"8'"));
     open(frmFind::FilterMode, [&] {
-        choose(2, kName, 5);
+        grid().SetListIndex(2, kName, 5);
         type(3, kName, QStringLiteral("螺'栓\""));
-        choose(2, 3, 1);
+        grid().SetListIndex(2, 3, 1);
         QTest::keyClick(type(3, 3, QString()), Qt::Key_V, Qt::ControlModifier);
         pressOK();
     });

@@ -30,7 +30,6 @@ protected:
 
     QComboBox* box() { return dialog.findChild<QComboBox*>(QStringLiteral("cmbFilter")); }
     QString label(const char* name) { return dialog.findChild<QLabel*>(QLatin1String(name))->text(); }
-
     void searchFor(const QString& text)
     {
         box()->setEditText(text);
