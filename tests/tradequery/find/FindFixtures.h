@@ -32,7 +32,8 @@
 
 namespace findtest {
 
-// Runs command; while the dialog it shows is up, hands act on it. Answers whether one came up.
+// Runs command; while the dialog it shows is up, hands act on it, and a dialog they leave open
+// is cancelled. Answers whether one came up.
 inline bool withDialog(const std::function<void()>& command, const std::function<void(QDialog&)>& hands)
 {
     bool shown = false;
@@ -40,6 +41,8 @@ inline bool withDialog(const std::function<void()>& command, const std::function
         shown = true;
         dialog.show();
         hands(dialog);
+        if (dialog.isVisible())
+            dialog.reject();
         return dialog.result();
     });
     command();

@@ -57,7 +57,6 @@ TEST_F(FindDialogTest, FindStaysOpenAndAsksAgain)
         pressOK();
         pressOK();
         EXPECT_TRUE(dialog.isVisible());
-        dialog.reject();
     });
     const QStringList once = {"FindNow", QStringLiteral("螺栓10"), "1", "1"};
     EXPECT_EQ(raised, (QList<QStringList>{once, once}));
@@ -66,7 +65,6 @@ TEST_F(FindDialogTest, FindStaysOpenAndAsksAgain)
         EXPECT_EQ(grid().Text(2, kName), QStringLiteral("螺栓"));
         EXPECT_EQ(grid().Text(2, kQty), QStringLiteral("10"));
         EXPECT_TRUE(option("optMatch")->isChecked());
-        dialog.reject();
     });
 }
 
@@ -86,7 +84,6 @@ TEST_F(FindDialogTest, RefusalsKeepTheDialogOpenAndRaiseNothing)
             c.person();
             pressOK();
             EXPECT_TRUE(dialog.isVisible()) << c.message;
-            dialog.reject();
         });
         ASSERT_EQ(boxes.boxes().size(), 1) << c.message;
         EXPECT_EQ(boxes.boxes()[0].text, QString::fromUtf8(c.message));
@@ -112,7 +109,7 @@ TEST_F(FindDialogTest, NoQuoteReachesTheFilterByAnyPath)
                           {"FilterNow", QStringLiteral("t1.FNumber = 'ab' AND t1.FName Like '%螺栓%' AND c1.FModel = 'M8'")}}));
 }
 
-TEST_F(FindDialogTest, DecimalsAndFontFromTheHost)
+TEST_F(FindDialogTest, DecimalsFontAndPlaceFromTheHost)
 {
     host.billDataAccess().sql().answer(tq::CurrencyScaleSql(1),
                                        fakehost::rows({{"FScale", ado::FieldType::Integer}}, {{QVariant(3)}}));
@@ -120,6 +117,11 @@ TEST_F(FindDialogTest, DecimalsAndFontFromTheHost)
     host.connection().sql().answer(
         "Select FValue From t_UserSetting Where FUserID=5 And FCategory='ZEL_APFC' And FKey ='RptFontSize'",
         fakehost::rows({{"FValue", ado::FieldType::Text}}, {{QStringLiteral("12")}}));
+    const char* keys[] = {"FindForm_X", "FindForm_Y", "FindForm_Width", "FindForm_Height"};
+    const QVariant stored[] = {1500, "1200", 9000, 7500};  // twips; text reads as a number too
+    const qlonglong saved[] = {2250, 1350, 9600, 7200};
+    for (int i = 0; i < 4; ++i)
+        host.settingsStore().put("ComTradeQuery", keys[i], stored[i]);
     open(frmFind::FindMode, [&] {
         type(2, kAmount, QStringLiteral("1a.2b3456"));  // no letters, no fourth place
         type(2, kDiscount, QStringLiteral("0.55"));
@@ -129,24 +131,11 @@ TEST_F(FindDialogTest, DecimalsAndFontFromTheHost)
         EXPECT_EQ(grid().Text(2, kDiscount), QStringLiteral("0.5"));
         EXPECT_EQ(grid().Text(2, kQty), QStringLiteral("1.12345678"));
         EXPECT_EQ(grid().FontSize(1, 1), 12);
-        dialog.reject();
-    });
-    EXPECT_EQ(frmFind::GetCurrencyScale(2), 2);  // no t_Currency row
-}
-
-TEST_F(FindDialogTest, PositionIsRestoredAndSaved)
-{
-    const char* keys[] = {"FindForm_X", "FindForm_Y", "FindForm_Width", "FindForm_Height"};
-    const QVariant stored[] = {1500, "1200", 9000, 7500};  // twips; text reads as a number too
-    const qlonglong saved[] = {2250, 1350, 9600, 7200};
-    for (int i = 0; i < 4; ++i)
-        host.settingsStore().put("ComTradeQuery", keys[i], stored[i]);
-    open(frmFind::FindMode, [&] {
         EXPECT_EQ(QRect(dialog.pos(), dialog.size()), QRect(100, 80, 600, 500));  // frame corner, inner size
         dialog.move(150, 90);
         dialog.resize(640, 480);
-        dialog.reject();
     });
+    EXPECT_EQ(frmFind::GetCurrencyScale(2), 2);  // no t_Currency row
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(host.settingsStore().stored("ComTradeQuery", keys[i]).toLongLong(), saved[i]) << keys[i];
 }

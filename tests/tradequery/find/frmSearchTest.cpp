@@ -22,10 +22,7 @@ protected:
     {
         findtest::withDialog(
             [&] { dialog.SearchItem("SearchItem", QStringLiteral("代码,名称,规格型号"), QString(), caption); },
-            [&](QDialog& shown) {
-                person();
-                shown.reject();
-            });
+            [&](QDialog&) { person(); });
     }
 
     QComboBox* box() { return dialog.findChild<QComboBox*>(QStringLiteral("cmbFilter")); }
