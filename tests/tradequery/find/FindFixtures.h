@@ -122,9 +122,8 @@ protected:
         EXPECT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
         int first = 0;
         char* error = nullptr;
-        auto keepFirst = [](void* out, int, char** values, char**) {
-            *static_cast<int*>(out) = values[0] ? std::atoi(values[0]) : 0;
-            return 1;  // one row is enough
+        auto keepFirst = [](void* out, int, char** values, char**) {  // then stops: one row is enough
+            return *static_cast<int*>(out) = values[0] ? std::atoi(values[0]) : 0, 1;
         };
         const int rc = sqlite3_exec(db, statements.constData(), keepFirst, &first, &error);
         EXPECT_TRUE(rc == SQLITE_OK || rc == SQLITE_ABORT) << (error ? error : "");

@@ -17,12 +17,7 @@ constexpr long kName = 2, kDate = 9, kQty = 11;
 // The dialog's list choices.
 constexpr int kNone = 0, kAscending = 1, kDescending = 2, kGreater = 4, kContains = 5;
 
-struct Line {
-    QString date, name;
-    double qty = 0;
-    bool operator==(const Line&) const = default;
-    bool operator<(const Line& o) const { return std::tie(date, name, qty) < std::tie(o.date, o.name, o.qty); }
-};
+using Line = std::tuple<QString, QString, double>;  // a ledger line's date, name and quantity
 
 class LedgerConditionsOnDemo : public WindowOnDemoCopy {
 protected:
@@ -30,7 +25,7 @@ protected:
     // row limit, with a few 螺栓 lines of more than 10 pieces.
     void openOnCustomer()
     {
-        customer = sql("select s.FCustID from ICSaleEntry e join ICSale s on s.FInterID = e.FInterID"
+        const int customer = sql("select s.FCustID from ICSaleEntry e join ICSale s on s.FInterID = e.FInterID"
                        " join t_ICItem i on i.FItemID = e.FItemID where s.FCancellation = 0"
                        " group by s.FCustID having count(*) <= 45"
                        " and sum(i.FName like '%螺栓%' and e.FQty > 10) >= 3 order by s.FCustID");
@@ -59,7 +54,6 @@ protected:
     }
 
     QString title() const { return window->browseControls().SSPTitleItem->text(); }
-    int customer = 0;
 };
 
 TEST_F(LedgerConditionsOnDemo, SortOrdersTheRowsAndFindStepsThroughThemInThatOrder)
@@ -69,7 +63,7 @@ TEST_F(LedgerConditionsOnDemo, SortOrdersTheRowsAndFindStepsThroughThemInThatOrd
     ASSERT_GT(queryOrder.size(), 3);
     QList<Line> expected = queryOrder;
     std::stable_sort(expected.begin(), expected.end(), [](const Line& a, const Line& b) {
-        return a.date != b.date ? a.date > b.date : a.qty < b.qty;
+        return std::get<0>(a) != std::get<0>(b) ? std::get<0>(a) > std::get<0>(b) : std::get<2>(a) < std::get<2>(b);
     });
     sort({{kDate, kDescending}, {kQty, kAscending}});
     EXPECT_EQ(lines(), expected);
@@ -121,7 +115,7 @@ TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndTitlesTheCount)
     const QString node = window->tvwBase().SelectedItem().Text();
     QList<Line> expected;
     for (const Line& line : lines())
-        if (line.name.contains(QStringLiteral("螺栓")) && line.qty > 10)
+        if (std::get<1>(line).contains(QStringLiteral("螺栓")) && std::get<2>(line) > 10)
             expected.append(line);
     auto byContent = [](QList<Line> rows) { return std::sort(rows.begin(), rows.end()), rows; };
 

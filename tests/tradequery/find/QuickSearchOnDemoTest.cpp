@@ -76,12 +76,8 @@ TEST_F(QuickSearchOnDemo, PressesWalkTheCodesInOrderAndWrapAround)
 
 TEST_F(QuickSearchOnDemo, MatchCaseAndTextsThatFindNothing)
 {
-    struct Case {
-        QString text;
-        bool withCase;
-        QString selected;  // "" : nothing found, the selection stays
-    };
-    const Case cases[] = {
+    // selected "": nothing found, the selection stays.
+    struct Case { QString text; bool withCase; QString selected; } const cases[] = {
         {QStringLiteral("abc"), false, detail(named)},
         {QStringLiteral("abc"), true, QString()},
         {QStringLiteral("ABC"), true, detail(named)},

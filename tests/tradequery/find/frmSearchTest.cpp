@@ -27,12 +27,7 @@ protected:
 
     QComboBox* box() { return dialog.findChild<QComboBox*>(QStringLiteral("cmbFilter")); }
     QString label(const char* name) { return dialog.findChild<QLabel*>(QLatin1String(name))->text(); }
-    void searchFor(const QString& text)
-    {
-        box()->setEditText(text);
-        findtest::press(dialog, "cmdSearch");
-    }
-
+    void searchFor(const QString& text) { box()->setEditText(text), findtest::press(dialog, "cmdSearch"); }
     QStringList history()
     {
         QStringList texts;
