@@ -87,18 +87,15 @@ protected:
         QObject::connect(&dialog, &tq::frmFind::SortNow, [this](const QString& t) { raised.append({"SortNow", t}); });
         QObject::connect(&dialog, &tq::frmFind::FilterNow, [this](const QString& t) { raised.append({"FilterNow", t}); });
     }
-
     void open(int32_t mode, const std::function<void()>& person)
     {
         dialog.setActionMode(mode);
         findtest::withDialog([&] { dialog.ShowModal(); }, [&](QDialog&) { person(); });
     }
-
     controls::SpreadGrid& grid() { return findtest::grid(dialog); }
     QLineEdit* type(long col, long row, const QString& text) { return findtest::type(dialog, col, row, text); }
     void pressOK() { findtest::press(dialog, "cmdOK"); }
     QRadioButton* option(const char* name) { return dialog.findChild<QRadioButton*>(name); }
-
     fakehost::FakeHost host;
     fakehost::MsgBoxRecorder boxes;
     tq::frmFind dialog;
@@ -113,7 +110,6 @@ protected:
         window.reset();
         tq::testing::resetGLDataObject();
     }
-
     // Runs sql on the copy (changes before open()); the first column of the first row it
     // answers, 0 when none.
     int sql(const QByteArray& statements)
@@ -131,7 +127,6 @@ protected:
         sqlite3_close(db);
         return first;
     }
-
     // Installs the services on the copy, then opens the sales window in the item view
     // (itemView) or the partner view, on a start node.
     void open(bool itemView, int32_t itemId, int32_t companyId)
@@ -148,9 +143,7 @@ protected:
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-
     void trigger(const char* toolbarKey) { window->toolbarButton(QLatin1String(toolbarKey))->trigger(); }
-
     QStringList column(long col) const
     {
         QStringList cells;
@@ -163,7 +156,6 @@ protected:
         const controls::Node node = window->tvwBase().SelectedItem();
         return node.isNull() ? QString() : node.Key();
     }
-
     // The texts of the message boxes shown so far, then forgotten.
     QStringList takeMessages()
     {
@@ -173,7 +165,6 @@ protected:
         boxes.clear();
         return texts;
     }
-
     QTemporaryDir folder;
     QString path = testsupport::copySmallDemoDatabase(folder.path());
     fakehost::MsgBoxRecorder boxes{win::vbYes};

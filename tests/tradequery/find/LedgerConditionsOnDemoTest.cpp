@@ -33,7 +33,6 @@ protected:
         open(false, 0, customer);
         ASSERT_EQ(selectedKey(), QStringLiteral("gb%1").arg(customer));
     }
-
     QList<Line> lines() const
     {
         const QStringList names = column(kName), dates = column(kDate), qtys = column(kQty);
@@ -42,7 +41,6 @@ protected:
             result.append({dates[i], names[i], qtys[i].toDouble()});
         return result;
     }
-
     // The sort dialog with these (row, choice) pairs, then OK.
     void sort(std::initializer_list<std::pair<long, int>> choices)
     {
@@ -52,7 +50,6 @@ protected:
             findtest::press(d, "cmdOK");
         }));
     }
-
     QString title() const { return window->browseControls().SSPTitleItem->text(); }
 };
 
@@ -69,7 +66,6 @@ TEST_F(LedgerConditionsOnDemo, SortOrdersTheRowsAndFindStepsThroughThemInThatOrd
     EXPECT_EQ(lines(), expected);
     window->Refresh();
     EXPECT_EQ(lines(), expected) << "the refresh applies the sort again";
-
     // A material on exactly three lines; its rows as the sorted ledger shows them.
     const QStringList names = column(kName);
     QString name;
@@ -118,7 +114,6 @@ TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndTitlesTheCount)
         if (std::get<1>(line).contains(QStringLiteral("螺栓")) && std::get<2>(line) > 10)
             expected.append(line);
     auto byContent = [](QList<Line> rows) { return std::sort(rows.begin(), rows.end()), rows; };
-
     struct Case {
         const char *name, *qty;
         QList<Line> rows;
@@ -135,7 +130,6 @@ TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndTitlesTheCount)
         EXPECT_EQ(title(), QStringLiteral("[%1] 共计: %2条记录").arg(node).arg(c.rows.size()));
         EXPECT_TRUE(takeMessages().isEmpty()) << c.name;
     }
-
     // A condition the database rejects is reported by the load; the ledger keeps its rows and
     // the title counts them all the same.
     const QList<Line> before = lines();

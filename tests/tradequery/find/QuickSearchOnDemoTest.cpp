@@ -31,7 +31,6 @@ protected:
                 .arg(first).arg(second).arg(third).arg(named).toUtf8());
         open(true, 0, 0);
     }
-
     // One showing of the dialog: a press of find next per text, the selected node after each.
     QStringList search(const QStringList& texts, bool withCase = false)
     {
@@ -49,7 +48,6 @@ protected:
         });
         return selected;
     }
-
     static QString detail(int id) { return QStringLiteral("gb%1").arg(id); }
     int first = 0, second = 0, third = 0, named = 0;
 };
@@ -66,7 +64,6 @@ TEST_F(QuickSearchOnDemo, PressesWalkTheCodesInOrderAndWrapAround)
     EXPECT_EQ(window->tvwBase().SelectedItem().Parent().Key(),
               QStringLiteral("gi%1").arg(sql("select FParentID from t_ICItem where FItemID = " + QByteArray::number(first))));
     EXPECT_TRUE(takeMessages().isEmpty());
-
     // A view switch there and back starts the next search at the top again.
     search({twelve});
     window->menuItem(QStringLiteral("mnuVCompany"))->trigger();

@@ -17,14 +17,12 @@ protected:
                              searches.append(QStringList{key, text, withCase ? "case" : "nocase", area});
                          });
     }
-
     void open(const QString& caption, const std::function<void()>& person)
     {
         findtest::withDialog(
             [&] { dialog.SearchItem("SearchItem", QStringLiteral("代码,名称,规格型号"), QString(), caption); },
             [&](QDialog&) { person(); });
     }
-
     QComboBox* box() { return dialog.findChild<QComboBox*>(QStringLiteral("cmbFilter")); }
     QString label(const char* name) { return dialog.findChild<QLabel*>(QLatin1String(name))->text(); }
     void searchFor(const QString& text) { box()->setEditText(text), findtest::press(dialog, "cmdSearch"); }
@@ -35,7 +33,6 @@ protected:
             texts.append(box()->itemText(i));
         return texts;
     }
-
     tq::frmSearch dialog;
     QList<QStringList> searches;
 };
