@@ -92,8 +92,6 @@ protected:
         dialog.setActionMode(mode);
         findtest::withDialog([&] { dialog.ShowModal(); }, [&](QDialog&) { person(); });
     }
-    controls::SpreadGrid& grid() { return findtest::grid(dialog); }
-    QLineEdit* type(long col, long row, const QString& text) { return findtest::type(dialog, col, row, text); }
     void pressOK() { findtest::press(dialog, "cmdOK"); }
     QRadioButton* option(const char* name) { return dialog.findChild<QRadioButton*>(name); }
     fakehost::FakeHost host;

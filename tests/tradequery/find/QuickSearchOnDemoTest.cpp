@@ -23,11 +23,11 @@ protected:
         third = sql(QString::fromLatin1(pick).arg("desc").arg(0).toUtf8());
         named = sql("select max(FItemID) from t_ICItem where FParentID <> 0");
         sql(QStringLiteral("update t_ICItem set FNumber = replace(FNumber, '12', '~'),"
-                                  " FName = replace(FName, '12', '~'), FModel = replace(FModel, '12', '~');"
-                                  "update t_ICItem set FNumber = '1.01.12' where FItemID = %1;"
-                                  "update t_ICItem set FNumber = '1.02.120' where FItemID = %2;"
-                                  "update t_ICItem set FNumber = '3.12' where FItemID = %3;"
-                                  "update t_ICItem set FName = 'ABC-1' where FItemID = %4;")
+                           " FName = replace(FName, '12', '~'), FModel = replace(FModel, '12', '~');"
+                           "update t_ICItem set FNumber = '1.01.12' where FItemID = %1;"
+                           "update t_ICItem set FNumber = '1.02.120' where FItemID = %2;"
+                           "update t_ICItem set FNumber = '3.12' where FItemID = %3;"
+                           "update t_ICItem set FName = 'ABC-1' where FItemID = %4;")
                 .arg(first).arg(second).arg(third).arg(named).toUtf8());
         open(true, 0, 0);
     }
@@ -61,8 +61,6 @@ TEST_F(QuickSearchOnDemo, PressesWalkTheCodesInOrderAndWrapAround)
     EXPECT_EQ(search({twelve, twelve, twelve, twelve}),
               (QStringList{detail(first), detail(second), detail(third), detail(first)}));
     EXPECT_EQ(window->ItemID(), first) << "the hit's history is listed";
-    EXPECT_EQ(window->tvwBase().SelectedItem().Parent().Key(),
-              QStringLiteral("gi%1").arg(sql("select FParentID from t_ICItem where FItemID = " + QByteArray::number(first))));
     EXPECT_TRUE(takeMessages().isEmpty());
     // A view switch there and back starts the next search at the top again.
     search({twelve});

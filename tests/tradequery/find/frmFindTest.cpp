@@ -9,6 +9,7 @@
 
 namespace {
 
+using namespace findtest;
 using tq::frmFind;
 
 constexpr long kName = 2, kDate = 9, kQty = 11, kDiscount = 13, kAmount = 18;
@@ -32,9 +33,9 @@ TEST_F(FindDialogTest, SortAndFilterTexts)
         raised.clear();
         open(c.mode, [&] {
             for (const Entry& e : c.entries) {
-                grid().SetListIndex(2, e.row, e.choice);
+                grid(dialog).SetListIndex(2, e.row, e.choice);
                 if (c.mode == frmFind::FilterMode)
-                    type(3, e.row, QString::fromUtf8(e.value));
+                    type(dialog, 3, e.row, QString::fromUtf8(e.value));
             }
             pressOK();
             EXPECT_FALSE(dialog.isVisible()) << c.expected;
@@ -50,8 +51,8 @@ TEST_F(FindDialogTest, SortAndFilterTexts)
 TEST_F(FindDialogTest, FindStaysOpenAndAsksAgain)
 {
     open(frmFind::FindMode, [&] {
-        type(2, kName, QStringLiteral(" 螺栓 "));
-        type(2, kQty, QStringLiteral("10"));
+        type(dialog, 2, kName, QStringLiteral(" 螺栓 "));
+        type(dialog, 2, kQty, QStringLiteral("10"));
         option("optBlur")->setChecked(true);
         option("optUL_Yes")->setChecked(true);
         pressOK();
@@ -62,32 +63,33 @@ TEST_F(FindDialogTest, FindStaysOpenAndAsksAgain)
     EXPECT_EQ(raised, (QList<QStringList>{once, once}));
     // The next opening shows the trimmed texts again, with the options back at their start.
     open(frmFind::FindMode, [&] {
-        EXPECT_EQ(grid().Text(2, kName), QStringLiteral("螺栓"));
-        EXPECT_EQ(grid().Text(2, kQty), QStringLiteral("10"));
+        EXPECT_EQ(grid(dialog).Text(2, kName), QStringLiteral("螺栓"));
+        EXPECT_EQ(grid(dialog).Text(2, kQty), QStringLiteral("10"));
         EXPECT_TRUE(option("optMatch")->isChecked());
     });
 }
 
 TEST_F(FindDialogTest, RefusalsKeepTheDialogOpenAndRaiseNothing)
 {
-    struct Case { int32_t mode; std::function<void()> person; const char* message; } const cases[] = {
-        {frmFind::FindMode, [&] { type(2, kName, QStringLiteral("   ")); }, "请输入要搜索的字符!"},
-        {frmFind::FilterMode, [&] { type(3, kName, QStringLiteral("x")); }, "请输入要过滤的条件!"},
-        {frmFind::FilterMode, [&] { grid().SetListIndex(2, kDate, 1), type(3, kDate, QStringLiteral("2008-01")); },
-         "单据日期 的日期“2008-01”不完整或不存在，请按 yyyy-mm-dd 输入，例如 2008-01-05。"},
-        {frmFind::FindMode, [&] { type(2, kQty, QStringLiteral("-")); }, "数量 的内容“-”不是一个完整的数字，请重新输入。"},
+    // What the person types into the row's text cell (after choosing a condition, when filtering).
+    struct Case { int32_t mode; long row; int choice; const char *text, *message; } const cases[] = {
+        {frmFind::FindMode, kName, 0, "   ", "请输入要搜索的字符!"},
+        {frmFind::FilterMode, kName, 0, "x", "请输入要过滤的条件!"},
+        {frmFind::FilterMode, kDate, 1, "2008-01", "单据日期 的日期“2008-01”不完整或不存在，请按 yyyy-mm-dd 输入，例如 2008-01-05。"},
+        {frmFind::FindMode, kQty, 0, "-", "数量 的内容“-”不是一个完整的数字，请重新输入。"},
     };
     for (const Case& c : cases) {
         tq::InitFieldTable(1);
         boxes.clear();
         open(c.mode, [&] {
-            c.person();
+            if (c.choice)
+                grid(dialog).SetListIndex(2, c.row, c.choice);
+            type(dialog, c.mode == frmFind::FindMode ? 2 : 3, c.row, QString::fromUtf8(c.text));
             pressOK();
             EXPECT_TRUE(dialog.isVisible()) << c.message;
         });
         ASSERT_EQ(boxes.boxes().size(), 1) << c.message;
-        EXPECT_EQ(boxes.boxes()[0].text, QString::fromUtf8(c.message));
-        EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("青禾提示"));
+        EXPECT_EQ(boxes.boxes()[0].title + ": " + boxes.boxes()[0].text, "青禾提示: " + QString::fromUtf8(c.message));
     }
     EXPECT_TRUE(raised.isEmpty());
 }
@@ -99,10 +101,10 @@ TEST_F(FindDialogTest, NoQuoteReachesTheFilterByAnyPath)
     tq::FieldTable(1).FilterValue = QStringLiteral("a'b");
     QApplication::clipboard()->setText(QStringLiteral("M\"8'"));
     open(frmFind::FilterMode, [&] {
-        grid().SetListIndex(2, kName, 5);
-        type(3, kName, QStringLiteral("螺'栓\""));
-        grid().SetListIndex(2, 3, 1);
-        QTest::keyClick(type(3, 3, QString()), Qt::Key_V, Qt::ControlModifier);
+        grid(dialog).SetListIndex(2, kName, 5);
+        type(dialog, 3, kName, QStringLiteral("螺'栓\""));
+        grid(dialog).SetListIndex(2, 3, 1);
+        QTest::keyClick(type(dialog, 3, 3, QString()), Qt::Key_V, Qt::ControlModifier);
         pressOK();
     });
     EXPECT_EQ(raised, (QList<QStringList>{
@@ -123,14 +125,14 @@ TEST_F(FindDialogTest, DecimalsFontAndPlaceFromTheHost)
     for (int i = 0; i < 4; ++i)
         host.settingsStore().put("ComTradeQuery", keys[i], stored[i]);
     open(frmFind::FindMode, [&] {
-        type(2, kAmount, QStringLiteral("1a.2b3456"));  // no letters, no fourth place
-        type(2, kDiscount, QStringLiteral("0.55"));
-        type(2, kQty, QStringLiteral("1.123456789"));
-        grid().FinishEditing();
-        EXPECT_EQ(grid().Text(2, kAmount), QStringLiteral("1.234"));
-        EXPECT_EQ(grid().Text(2, kDiscount), QStringLiteral("0.5"));
-        EXPECT_EQ(grid().Text(2, kQty), QStringLiteral("1.12345678"));
-        EXPECT_EQ(grid().FontSize(1, 1), 12);
+        type(dialog, 2, kAmount, QStringLiteral("1a.2b3456"));  // no letters, no fourth place
+        type(dialog, 2, kDiscount, QStringLiteral("0.55"));
+        type(dialog, 2, kQty, QStringLiteral("1.123456789"));
+        grid(dialog).FinishEditing();
+        EXPECT_EQ(grid(dialog).Text(2, kAmount), QStringLiteral("1.234"));
+        EXPECT_EQ(grid(dialog).Text(2, kDiscount), QStringLiteral("0.5"));
+        EXPECT_EQ(grid(dialog).Text(2, kQty), QStringLiteral("1.12345678"));
+        EXPECT_EQ(grid(dialog).FontSize(1, 1), 12);
         EXPECT_EQ(QRect(dialog.pos(), dialog.size()), QRect(100, 80, 600, 500));  // frame corner, inner size
         dialog.move(150, 90);
         dialog.resize(640, 480);

@@ -30,7 +30,7 @@ protected:
     {
         QStringList texts;
         for (int i = 0; i < box()->count(); ++i)
-            texts.append(box()->itemText(i));
+            texts << box()->itemText(i);
         return texts;
     }
     tq::frmSearch dialog;
