@@ -103,11 +103,7 @@ protected:
 class WindowOnDemoCopy : public ::testing::Test {
 protected:
     WindowOnDemoCopy() { tq::testing::resetGLDataObject(); }
-    ~WindowOnDemoCopy() override
-    {
-        window.reset();
-        tq::testing::resetGLDataObject();
-    }
+    ~WindowOnDemoCopy() override { window.reset(), tq::testing::resetGLDataObject(); }
     // Runs sql on the copy (changes before open()); the first column of the first row it
     // answers, 0 when none.
     int sql(const QByteArray& statements)

@@ -12,9 +12,9 @@
 
 namespace {
 
-// Grid rows of the condition dialog (one per ledger column) and the ledger columns read here.
+// Grid rows of the condition dialog (one per ledger column, so the ledger columns read here too),
+// and the dialog's list choices.
 constexpr long kName = 2, kDate = 9, kQty = 11;
-// The dialog's list choices.
 constexpr int kNone = 0, kAscending = 1, kDescending = 2, kGreater = 4, kContains = 5;
 
 using Line = std::tuple<QString, QString, double>;  // a ledger line's date, name and quantity

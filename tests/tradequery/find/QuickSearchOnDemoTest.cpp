@@ -41,7 +41,6 @@ protected:
                 d.findChild<QComboBox*>(QStringLiteral("cmbFilter"))->setEditText(text);
                 findtest::press(d, "cmdSearch");
                 selected << selectedKey();
-                testsupport::saveScreenshot(d, QStringLiteral("quick_search_dialog.png"));
                 testsupport::saveScreenshot(*window, QStringLiteral("quick_search_hit.png"));
             }
             findtest::press(d, "cmdCancel");
@@ -52,7 +51,7 @@ protected:
     int first = 0, second = 0, third = 0, named = 0;
 };
 
-TEST_F(QuickSearchOnDemo, PressesWalkTheCodesInOrderAndWrapAround)
+TEST_F(QuickSearchOnDemo, PressesWalkTheCodesInOrderWrapAroundAndMatchCase)
 {
     ASSERT_EQ(QSet<int>({first, second, third, named}).size(), 4);
     for (int id : {first, second, third})
@@ -67,10 +66,7 @@ TEST_F(QuickSearchOnDemo, PressesWalkTheCodesInOrderAndWrapAround)
     window->menuItem(QStringLiteral("mnuVCompany"))->trigger();
     window->menuItem(QStringLiteral("mnuVBaseICItem"))->trigger();
     EXPECT_EQ(search({twelve}), QStringList{detail(first)});
-}
-
-TEST_F(QuickSearchOnDemo, MatchCaseAndTextsThatFindNothing)
-{
+    // Matching case, and texts that find nothing.
     // selected "": nothing found, the selection stays.
     struct Case { QString text; bool withCase; QString selected; } const cases[] = {
         {QStringLiteral("abc"), false, detail(named)},
