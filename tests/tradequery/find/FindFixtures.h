@@ -1,9 +1,8 @@
 #pragma once
 // A person at the find dialogs: every dialog shown modally is handed to the test's hands while
-// it is up; cells are typed into with keys (ASCII) or the input method (Chinese). Two fixtures:
-// FindDialogTest opens the condition dialog alone over a fake host and records what it raised;
-// WindowOnDemoCopy opens a browse window on a copy of the small demo database with the host's
-// real services, the copy changeable with SQL before the window opens.
+// it is up; cells are typed into with keys (ASCII) or the input method (Chinese). FindDialogTest
+// opens the condition dialog alone over a fake host and records what it raised; WindowOnDemoCopy
+// a browse window on a copy of the small demo database (SQL may change it first), real services.
 #include "platform/controls/Ledger50.h"
 #include "platform/controls/Ledger50Parts.h"
 #include "platform/controls/SpreadGrid.h"
@@ -58,13 +57,12 @@ inline QLineEdit* type(QWidget& dialog, long col, long row, const QString& text)
     auto* editor = qobject_cast<QLineEdit*>(grid(dialog).EditCell(col, row));
     EXPECT_NE(editor, nullptr) << "cell " << col << "," << row;
     for (const QChar ch : editor ? text : QString()) {
-        if (ch.unicode() < 0x80) {
+        QInputMethodEvent composed;
+        composed.setCommitString(ch);
+        if (ch.unicode() < 0x80)
             QTest::keyClick(editor, ch.toLatin1());
-        } else {
-            QInputMethodEvent composed;
-            composed.setCommitString(QString(ch));
+        else
             QApplication::sendEvent(editor, &composed);
-        }
     }
     return editor;
 }

@@ -1,6 +1,5 @@
-// Sort, filter and find applied to the history ledger of a real window on the demo data, through
-// the condition dialog as a person fills it: the rows and their order afterwards, the title, the
-// matches visited one by one, and what is refused.
+// Sort, filter and find applied to the history ledger of a real window on the demo data through the
+// condition dialog: the rows and their order afterwards, the title, the matches visited, refusals.
 #include "tests/tradequery/find/FindFixtures.h"
 
 #include "tests/testsupport/Screenshots.h"
@@ -103,7 +102,7 @@ TEST_F(LedgerConditionsOnDemo, SortOrdersTheRowsAndFindStepsThroughThemInThatOrd
     EXPECT_EQ(lines(), queryOrder) << "no sort at all gives the query's order back";
 }
 
-TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndTitlesTheCount)
+TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndAGroupRefusesEveryCondition)
 {
     openOnCustomer();
     const QString node = window->tvwBase().SelectedItem().Text();
@@ -131,12 +130,7 @@ TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndTitlesTheCount)
     window->conditions()->frmF_FilterNow(QStringLiteral("u2.FQty > 'x' +* 1"));
     EXPECT_EQ(takeMessages().size(), 1);
     EXPECT_EQ(title(), QStringLiteral("[%1] 共计: %2条记录").arg(node).arg(kept));
-}
-
-TEST_F(LedgerConditionsOnDemo, NothingToActOnRefusesBeforeTheDialog)
-{
-    // A group selected: nothing listed, nothing to sort or filter.
-    open(false, 0, 0);
+    // A group selected: nothing listed, nothing to sort, filter or find, by any path.
     controls::Node group = window->tvwBase().Nodes().Item(1);
     window->tvwBase().setSelectedItem(group);
     emit window->tvwBase().NodeClick(group);
