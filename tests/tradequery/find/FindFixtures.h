@@ -30,7 +30,6 @@
 #include <sqlite3.h>
 
 namespace findtest {
-
 // Runs command; while the dialog it shows is up, hands act on it, and a dialog they leave open
 // is cancelled. Answers whether one came up.
 inline bool withDialog(const std::function<void()>& command, const std::function<void(QDialog&)>& hands)
@@ -71,7 +70,6 @@ inline void press(QWidget& dialog, const char* button)
 {
     QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
 }
-
 } // namespace findtest
 
 class FindDialogTest : public ::testing::Test {
@@ -90,7 +88,6 @@ protected:
         dialog.setActionMode(mode);
         findtest::withDialog([&] { dialog.ShowModal(); }, [&](QDialog&) { person(); });
     }
-    void pressOK() { findtest::press(dialog, "cmdOK"); }
     QRadioButton* option(const char* name) { return dialog.findChild<QRadioButton*>(name); }
     fakehost::FakeHost host;
     fakehost::MsgBoxRecorder boxes;
@@ -102,8 +99,7 @@ class WindowOnDemoCopy : public ::testing::Test {
 protected:
     WindowOnDemoCopy() { tq::testing::resetGLDataObject(); }
     ~WindowOnDemoCopy() override { window.reset(), tq::testing::resetGLDataObject(); }
-    // Runs sql on the copy (changes before open()); the first column of the first row it
-    // answers, 0 when none.
+    // Runs sql on the copy (changes before open()); its first row's first column, 0 when none.
     int sql(const QByteArray& statements)
     {
         sqlite3* db = nullptr;
@@ -119,8 +115,7 @@ protected:
         sqlite3_close(db);
         return first;
     }
-    // Installs the services on the copy, then opens the sales window in the item view
-    // (itemView) or the partner view, on a start node.
+    // With the services on the copy, the sales window in the item or partner view, on a start node.
     void open(bool itemView, int32_t itemId, int32_t companyId)
     {
         services = std::make_unique<hostsvc::testing::InstalledServices>(hostdb::demo::kAdminUserId, path);

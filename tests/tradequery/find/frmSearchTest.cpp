@@ -26,6 +26,7 @@ protected:
     QComboBox* box() { return dialog.findChild<QComboBox*>(QStringLiteral("cmbFilter")); }
     QString label(const char* name) { return dialog.findChild<QLabel*>(QLatin1String(name))->text(); }
     void searchFor(const QString& text) { box()->setEditText(text), findtest::press(dialog, "cmdSearch"); }
+    void enter(const QString& text) { box()->setEditText(text), QTest::keyClick(box()->lineEdit(), Qt::Key_Return); }
     QStringList history()
     {
         QStringList texts;
@@ -37,7 +38,7 @@ protected:
     QList<QStringList> searches;
 };
 
-TEST_F(QuickSearchDialog, SearchCarriesTheTrimmedTextCaseAndArea)
+TEST_F(QuickSearchDialog, SearchCarriesTheTrimmedTextCaseAndAreaAndSixteenTextsAreKept)
 {
     open(QStringLiteral("    物料"), [&] {
         EXPECT_EQ(label("lblCaption"), QStringLiteral("    物料:"));
@@ -46,29 +47,24 @@ TEST_F(QuickSearchDialog, SearchCarriesTheTrimmedTextCaseAndArea)
         EXPECT_EQ(box()->currentText(), QStringLiteral("12"));
         searchFor(QStringLiteral("   "));  // nothing to search: nothing raised
         dialog.findChild<QCheckBox*>(QStringLiteral("chkCase"))->setChecked(true);
-        box()->setEditText(QStringLiteral("abc"));
-        QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
-        box()->setEditText(QString());
-        QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
+        enter(QStringLiteral("abc"));
+        enter(QString());
         EXPECT_TRUE(dialog.isVisible());  // the dialog stays for the next press
     });
     const QString area = QStringLiteral("代码,名称,规格型号");
     EXPECT_EQ(searches, (QList<QStringList>{{"SearchItem", "12", "nocase", area}, {"SearchItem", "abc", "case", area}}));
-}
-
-TEST_F(QuickSearchDialog, RemembersSixteenTextsNewestFirstWhileItLives)
-{
+    // It remembers sixteen texts, the newest first, while it lives.
     open(QString(), [&] {
         EXPECT_EQ(label("lblCaption"), QStringLiteral("查找内容:"));
         for (const char* text : {"a", "a", "b", "a"})  // further down already: on top again, the old one stays
             searchFor(text);
-        EXPECT_EQ(history(), (QStringList{"a", "b", "a"}));
+        EXPECT_EQ(history().mid(0, 4), (QStringList{"a", "b", "a", "abc"}));
         for (int i = 1; i <= 17; ++i)
             searchFor(QString::number(i));
     });
-    QStringList expected;
+    QStringList expected;  // the sixteen newest
     for (int i = 17; i >= 2; --i)
-        expected.append(QString::number(i));
+        expected << QString::number(i);
     open(QString(), [&] { EXPECT_EQ(history(), expected); });  // closed and opened again: still there
     dialog.Unload();
     open(QString(), [&] { EXPECT_TRUE(history().isEmpty()); });
