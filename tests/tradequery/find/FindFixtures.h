@@ -80,8 +80,8 @@ protected:
         QObject::connect(&dialog, &tq::frmFind::FindNow, [this](int32_t search, int32_t match, const QString& text) {
             raised.append({"FindNow", text, QString::number(search), QString::number(match)});
         });
-        QObject::connect(&dialog, &tq::frmFind::SortNow, [this](const QString& t) { raised.append({"SortNow", t}); });
-        QObject::connect(&dialog, &tq::frmFind::FilterNow, [this](const QString& t) { raised.append({"FilterNow", t}); });
+        QObject::connect(&dialog, &tq::frmFind::SortNow, [this](QString t) { raised.append({"SortNow", t}); });
+        QObject::connect(&dialog, &tq::frmFind::FilterNow, [this](QString t) { raised.append({"FilterNow", t}); });
     }
     void open(int32_t mode, const std::function<void()>& person)
     {

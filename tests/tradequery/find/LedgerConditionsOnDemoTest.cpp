@@ -102,12 +102,12 @@ TEST_F(LedgerConditionsOnDemo, SortOrdersTheRowsAndFindStepsThroughThemInThatOrd
 TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndAGroupRefusesEveryCondition)
 {
     const QString node = window->tvwBase().SelectedItem().Text();
-    QList<Line> expected;
+    QList<Line> wanted;
     for (const Line& line : lines())
         if (std::get<1>(line).contains(QStringLiteral("螺栓")) && std::get<2>(line) > 10)
-            expected.append(line);
+            wanted.append(line);
     auto byContent = [](QList<Line> rows) { return std::sort(rows.begin(), rows.end()), rows; };
-    struct Case { const char *name, *qty; QList<Line> rows; } const cases[] = {{"螺栓", "10", expected}, {"无此物料", "", {}}};
+    struct Case { const char *name, *qty; QList<Line> rows; } const cases[] = {{"螺栓", "10", wanted}, {"无此物料", "", {}}};
     for (const Case& c : cases) {
         ASSERT_TRUE(findtest::withDialog([&] { trigger("Filter"); }, [&](QDialog& d) {
             findtest::grid(d).SetListIndex(2, kName, kContains);
@@ -134,9 +134,9 @@ TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndAGroupRefusesEveryCondit
     takeMessages();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    const std::function<void()> commands[] = {[&] { trigger("Sort"); }, [&] { trigger("Filter"); }, [&] { trigger("Find"); },
-                                               [&] { QTest::keyClick(window.get(), Qt::Key_F6); },
-                                               [&] { QTest::keyClick(window.get(), Qt::Key_F3); }};
+    const std::function<void()> commands[] = {
+        [&] { trigger("Sort"); }, [&] { trigger("Filter"); }, [&] { trigger("Find"); },
+        [&] { QTest::keyClick(window.get(), Qt::Key_F6); }, [&] { QTest::keyClick(window.get(), Qt::Key_F3); }};
     for (const auto& command : commands) {
         EXPECT_FALSE(findtest::withDialog(command, [](QDialog&) {}));
         EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("当前没有数据!")});

@@ -51,8 +51,8 @@ TEST_F(QuickSearchDialog, SearchCarriesTheTrimmedTextCaseAndAreaAndSixteenTextsA
         enter(QString());
         EXPECT_TRUE(dialog.isVisible());  // the dialog stays for the next press
     });
-    const QString area = QStringLiteral("代码,名称,规格型号");
-    EXPECT_EQ(searches, (QList<QStringList>{{"SearchItem", "12", "nocase", area}, {"SearchItem", "abc", "case", area}}));
+    const QString at = QStringLiteral("代码,名称,规格型号");
+    EXPECT_EQ(searches, (QList<QStringList>{{"SearchItem", "12", "nocase", at}, {"SearchItem", "abc", "case", at}}));
     // It remembers sixteen texts, the newest first, while it lives.
     open(QString(), [&] {
         EXPECT_EQ(label("lblCaption"), QStringLiteral("查找内容:"));
