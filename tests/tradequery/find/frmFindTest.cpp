@@ -1,37 +1,26 @@
 // The condition dialog driven as a person drives it: the texts each mode hands over, what is
 // refused and why, quotes by every path into a cell, and what the dialog keeps between openings.
-#include "tests/tradequery/find/FindDialogFixture.h"
+#include "tests/tradequery/find/FindFixtures.h"
 
 #include "platform/ado/Recordset.h"
-#include "tests/testsupport/Screenshots.h"
 #include "tradequery/history/CurrencyScale.h"
 
 #include <QClipboard>
-#include <QRadioButton>
 
 namespace {
 
+using namespace findtest;
 using tq::frmFind;
 
 constexpr long kName = 2, kDate = 9, kQty = 11, kDiscount = 13, kAmount = 18;
 
 TEST_F(FindDialogTest, SortAndFilterTexts)
 {
-    struct Entry {
-        long row;
-        int choice;
-        const char* value;  // filter only
-    };
-    struct Case {
-        int32_t mode;
-        std::vector<Entry> entries;  // in the order the person fills them
-        const char* expected;
-    };
-    const Case cases[] = {
+    struct Entry { long row; int choice; const char* value; };  // in the order filled; values for filters only
+    struct Case { int32_t mode; std::vector<Entry> entries; const char* expected; } const cases[] = {
         {frmFind::SortMode, {{kDate, 2, ""}, {kQty, 1, ""}}, "FDate DESC,FQty ASC"},
         {frmFind::SortMode, {{kDate, 2, ""}}, "FDate DESC"},
         {frmFind::SortMode, {{kName, 0, ""}}, ""},
-        {frmFind::SortMode, {}, ""},
         {frmFind::FilterMode, {{kQty, 4, "10"}, {kName, 5, "螺栓"}}, "t1.FName Like '%螺栓%' AND u2.FQty > 10"},
         {frmFind::FilterMode, {{kDate, 1, "2008-01-05"}}, "u1.FDate = '2008-01-05'"},
         {frmFind::FilterMode, {{kQty, 5, "5"}}, "u2.FQty Like '%5%'"},
@@ -39,91 +28,64 @@ TEST_F(FindDialogTest, SortAndFilterTexts)
         {frmFind::FilterMode, {{kName, 0, "gone"}, {kDate, 4, "2008-1-5"}}, "u1.FDate > '2008-01-05'"},
     };
     for (const Case& c : cases) {
-        tq::InitFieldTable(1);
-        raised.clear();
+        tq::InitFieldTable(1), raised.clear();
         open(c.mode, [&] {
             for (const Entry& e : c.entries) {
-                choose(2, e.row, e.choice);
+                grid(dialog).SetListIndex(2, e.row, e.choice);
                 if (c.mode == frmFind::FilterMode)
-                    type(3, e.row, QString::fromUtf8(e.value));
+                    type(dialog, 3, e.row, QString::fromUtf8(e.value));
             }
-            if (c.mode == frmFind::FilterMode && c.entries.size() == 2)
-                testsupport::saveScreenshot(dialog, QStringLiteral("find_filter_dialog.png"));
-            pressOK();
+            press(dialog, "cmdOK");
             EXPECT_FALSE(dialog.isVisible()) << c.expected;
         });
-        ASSERT_EQ(raised.size(), 1u) << c.expected;
-        EXPECT_EQ(raised[0].signal, c.mode == frmFind::SortMode ? "SortNow" : "FilterNow");
-        EXPECT_EQ(raised[0].text, QString::fromUtf8(c.expected));
+        const char* signal = c.mode == frmFind::SortMode ? "SortNow" : "FilterNow";
+        EXPECT_EQ(raised, (QList<QStringList>{{signal, QString::fromUtf8(c.expected)}}));
     }
     // A row with content but no condition is emptied for the next opening.
     EXPECT_EQ(tq::FieldTable(kName).FilterValue, QString());
     EXPECT_EQ(tq::FieldTable(kDate).FilterValue, QStringLiteral("2008-01-05"));
 }
 
-TEST_F(FindDialogTest, FindStaysOpenAndAsksAgain)
+TEST_F(FindDialogTest, FindHandsOverTheTrimmedTextsAndKeepsThem)
 {
     open(frmFind::FindMode, [&] {
-        type(2, kName, QStringLiteral(" 螺栓 "));
-        type(2, kQty, QStringLiteral("10"));
-        control<QRadioButton>("optBlur")->setChecked(true);
-        control<QRadioButton>("optUL_Yes")->setChecked(true);
-        pressOK();
-        pressOK();
-        EXPECT_TRUE(dialog.isVisible());
-        dialog.reject();
+        type(dialog, 2, kName, QStringLiteral(" 螺栓 "));
+        type(dialog, 2, kQty, QStringLiteral("10"));
+        option("optBlur")->setChecked(true);
+        option("optUL_Yes")->setChecked(true);
+        press(dialog, "cmdOK");
     });
-    ASSERT_EQ(raised.size(), 2u);
-    for (const Raised& r : raised) {
-        EXPECT_EQ(r.signal, "FindNow");
-        EXPECT_EQ(r.text, QStringLiteral("螺栓10"));
-        EXPECT_EQ(r.searchMode, 1);
-        EXPECT_EQ(r.matchMode, 1);
-    }
-    EXPECT_EQ(tq::FieldTable(kName).FindText, QStringLiteral("螺栓"));
-
-    // The next opening shows the texts again, with the options back at their start.
+    EXPECT_EQ(raised, (QList<QStringList>{{"FindNow", QStringLiteral("螺栓10"), "1", "1"}}));
+    // The next opening shows the trimmed texts again, with the options back at their start.
     open(frmFind::FindMode, [&] {
-        EXPECT_EQ(grid().Text(2, kName), QStringLiteral("螺栓"));
-        EXPECT_EQ(grid().Text(2, kQty), QStringLiteral("10"));
-        EXPECT_TRUE(control<QRadioButton>("optMatch")->isChecked());
-        dialog.reject();
+        EXPECT_EQ(grid(dialog).Text(2, kName), QStringLiteral("螺栓"));
+        EXPECT_EQ(grid(dialog).Text(2, kQty), QStringLiteral("10"));
+        EXPECT_TRUE(option("optMatch")->isChecked());
     });
 }
 
 TEST_F(FindDialogTest, RefusalsKeepTheDialogOpenAndRaiseNothing)
 {
-    struct Case {
-        int32_t mode;
-        std::function<void()> person;
-        const char* message;
-    };
-    const Case cases[] = {
-        {frmFind::FindMode, [&] { type(2, kName, QStringLiteral("   ")); }, "请输入要搜索的字符!"},
-        {frmFind::FilterMode, [&] { type(3, kName, QStringLiteral("x")); }, "请输入要过滤的条件!"},
-        {frmFind::FilterMode,
-         [&] {
-             choose(2, kDate, 1);
-             type(3, kDate, QStringLiteral("2008-01"));
-         },
-         "单据日期 的日期“2008-01”不完整或不存在，请按 yyyy-mm-dd 输入，例如 2008-01-05。"},
-        {frmFind::FindMode, [&] { type(2, kQty, QStringLiteral("-")); },
-         "数量 的内容“-”不是一个完整的数字，请重新输入。"},
+    // What the person types into the row's text cell (after choosing a condition, when filtering).
+    struct Case { int32_t mode; long row; int choice; const char *text, *message; } const cases[] = {
+        {frmFind::FindMode, kName, 0, "   ", "请输入要搜索的字符!"},
+        {frmFind::FilterMode, kName, 0, "x", "请输入要过滤的条件!"},
+        {frmFind::FilterMode, kDate, 1, "2008-01", "单据日期 的日期“2008-01”不完整或不存在，请按 yyyy-mm-dd 输入，例如 2008-01-05。"},
+        {frmFind::FindMode, kQty, 0, "-", "数量 的内容“-”不是一个完整的数字，请重新输入。"},
     };
     for (const Case& c : cases) {
-        tq::InitFieldTable(1);
-        boxes.clear();
+        tq::InitFieldTable(1), boxes.clear();
         open(c.mode, [&] {
-            c.person();
-            pressOK();
+            if (c.choice)
+                grid(dialog).SetListIndex(2, c.row, c.choice);
+            type(dialog, c.mode == frmFind::FindMode ? 2 : 3, c.row, QString::fromUtf8(c.text));
+            press(dialog, "cmdOK");
             EXPECT_TRUE(dialog.isVisible()) << c.message;
-            dialog.reject();
         });
         ASSERT_EQ(boxes.boxes().size(), 1) << c.message;
-        EXPECT_EQ(boxes.boxes()[0].text, QString::fromUtf8(c.message));
-        EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("青禾提示"));
+        EXPECT_EQ(boxes.boxes()[0].title + ": " + boxes.boxes()[0].text, "青禾提示: " + QString::fromUtf8(c.message));
     }
-    EXPECT_TRUE(raised.empty());
+    EXPECT_TRUE(raised.isEmpty());
 }
 
 TEST_F(FindDialogTest, NoQuoteReachesTheFilterByAnyPath)
@@ -133,54 +95,39 @@ TEST_F(FindDialogTest, NoQuoteReachesTheFilterByAnyPath)
     tq::FieldTable(1).FilterValue = QStringLiteral("a'b");
     QApplication::clipboard()->setText(QStringLiteral("M\"8'"));
     open(frmFind::FilterMode, [&] {
-        choose(2, kName, 5);
-        type(3, kName, QStringLiteral("螺'栓\""));
-        choose(2, 3, 1);
-        QLineEdit* editor = type(3, 3, QString());
-        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-        pressOK();
+        grid(dialog).SetListIndex(2, kName, 5);
+        type(dialog, 3, kName, QStringLiteral("螺'栓\""));
+        grid(dialog).SetListIndex(2, 3, 1);
+        QTest::keyClick(type(dialog, 3, 3, QString()), Qt::Key_V, Qt::ControlModifier);
+        press(dialog, "cmdOK");
     });
-    ASSERT_EQ(raised.size(), 1u);
-    EXPECT_EQ(raised[0].text, QStringLiteral("t1.FNumber = 'ab' AND t1.FName Like '%螺栓%' AND c1.FModel = 'M8'"));
+    const QString quoteless = QStringLiteral("t1.FNumber = 'ab' AND t1.FName Like '%螺栓%' AND c1.FModel = 'M8'");
+    EXPECT_EQ(raised, (QList<QStringList>{{"FilterNow", quoteless}}));
 }
 
-TEST_F(FindDialogTest, DecimalsAndFontFromTheHost)
+TEST_F(FindDialogTest, DecimalsAndPlaceFromTheHost)
 {
     host.billDataAccess().sql().answer(tq::CurrencyScaleSql(1),
                                        fakehost::rows({{"FScale", ado::FieldType::Integer}}, {{QVariant(3)}}));
     host.systemProfile().setProfile("IC", "PrecisionOfDiscountRate", 1);
-    host.connection().sql().answer(
-        "Select FValue From t_UserSetting Where FUserID=5 And FCategory='ZEL_APFC' And FKey ='RptFontSize'",
-        fakehost::rows({{"FValue", ado::FieldType::Text}}, {{QStringLiteral("12")}}));
-    open(frmFind::FindMode, [&] {
-        EXPECT_EQ(dialog.AmountDecimals(), 3);
-        EXPECT_EQ(dialog.DiscountDecimals(), 1);
-        type(2, kAmount, QStringLiteral("1a.2b3456"));  // no letters, no fourth place
-        type(2, kDiscount, QStringLiteral("0.55"));
-        type(2, kQty, QStringLiteral("1.123456789"));
-        grid().FinishEditing();
-        EXPECT_EQ(grid().Text(2, kAmount), QStringLiteral("1.234"));
-        EXPECT_EQ(grid().Text(2, kDiscount), QStringLiteral("0.5"));
-        EXPECT_EQ(grid().Text(2, kQty), QStringLiteral("1.12345678"));
-        EXPECT_EQ(grid().FontSize(1, 1), 12);
-        dialog.reject();
-    });
-    EXPECT_EQ(frmFind::GetCurrencyScale(2), 2);  // no t_Currency row
-}
-
-TEST_F(FindDialogTest, PositionIsRestoredAndSaved)
-{
     const char* keys[] = {"FindForm_X", "FindForm_Y", "FindForm_Width", "FindForm_Height"};
     const QVariant stored[] = {1500, "1200", 9000, 7500};  // twips; text reads as a number too
     const qlonglong saved[] = {2250, 1350, 9600, 7200};
     for (int i = 0; i < 4; ++i)
         host.settingsStore().put("ComTradeQuery", keys[i], stored[i]);
     open(frmFind::FindMode, [&] {
+        type(dialog, 2, kAmount, QStringLiteral("1a.2b3456"));  // no letters, no fourth place
+        type(dialog, 2, kDiscount, QStringLiteral("0.55"));
+        type(dialog, 2, kQty, QStringLiteral("1.123456789"));
+        grid(dialog).FinishEditing();
+        EXPECT_EQ(grid(dialog).Text(2, kAmount), QStringLiteral("1.234"));
+        EXPECT_EQ(grid(dialog).Text(2, kDiscount), QStringLiteral("0.5"));
+        EXPECT_EQ(grid(dialog).Text(2, kQty), QStringLiteral("1.12345678"));
         EXPECT_EQ(QRect(dialog.pos(), dialog.size()), QRect(100, 80, 600, 500));  // frame corner, inner size
         dialog.move(150, 90);
         dialog.resize(640, 480);
-        dialog.reject();
     });
+    EXPECT_EQ(frmFind::GetCurrencyScale(2), 2);  // no t_Currency row
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(host.settingsStore().stored("ComTradeQuery", keys[i]).toLongLong(), saved[i]) << keys[i];
 }
