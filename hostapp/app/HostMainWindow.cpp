@@ -66,6 +66,9 @@ HostMainWindow::HostMainWindow(const hostsvc::LoginSession& session, QWidget* pa
     setCentralWidget(makeWelcome(this));
     m_databaseLabel = new QLabel(this);
     m_userLabel = new QLabel(this);
+    // A file path and a user name are shown as they are, never as markup.
+    m_databaseLabel->setTextFormat(Qt::PlainText);
+    m_userLabel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_databaseLabel, 1);
     statusBar()->addPermanentWidget(m_userLabel);
     showSession();

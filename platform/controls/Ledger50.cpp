@@ -413,13 +413,19 @@ bool Ledger50::eventFilter(QObject* watched, QEvent* event)
         if (m_toolTipText.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), m_toolTipText, area);
+            QToolTip::showText(help->globalPos(), plainToolTip(m_toolTipText), area);
         return true;
     }
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QString Ledger50::plainToolTip(const QString& text)
+{
+    // The tooltip shows cells from the database: escaped, so markup in them shows as typed.
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 void Ledger50::setToolTipText(const QString& text)
@@ -434,7 +440,7 @@ void Ledger50::setToolTipText(const QString& text)
         if (text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(QCursor::pos(), text, area);
+            QToolTip::showText(QCursor::pos(), plainToolTip(text), area);
     }
 }
 

@@ -41,6 +41,8 @@ public:
     // The tooltip shown over the grid; it follows the pointer when changed while shown.
     QString ToolTipText() const { return m_toolTipText; }
     void setToolTipText(const QString& text);
+    // What the tooltip shows for a text: the text as typed, never read as markup.
+    static QString plainToolTip(const QString& text);
 
     // The grid font (name, size, bold, italic); set it with QWidget::setFont.
     QFont Font() const { return font(); }

@@ -53,6 +53,8 @@ VbMessageBox::VbMessageBox(const MsgBoxRequest& request, QWidget* parent)
     : QMessageBox(iconOf(request.style), request.title, request.text, QMessageBox::NoButton, parent),
       m_answers(msgBoxButtons(request.style))
 {
+    // Messages carry database texts and error descriptions: shown as written, never as markup.
+    setTextFormat(Qt::PlainText);
     for (int answer : m_answers)
         addButton(standardButtonOf(answer))->setText(captionOf(answer));
     setDefaultButton(standardButtonOf(msgBoxDefaultButton(request.style)));

@@ -157,6 +157,7 @@ void createStatusBar(QWidget& client, BrowseControls& c)
     for (const auto& [key, stretch] : panels) {
         auto* panel = new QLabel(&client);
         panel->setObjectName(text(key));
+        panel->setTextFormat(Qt::PlainText);  // names and codes from the database show as typed
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setMinimumWidth(stretch ? 0 : 160);
         c.sbStatusBar->addWidget(panel, stretch);
@@ -168,6 +169,7 @@ QLabel* titlePanel(QWidget& client, const QString& name)
 {
     auto* panel = new QLabel(&client);
     panel->setObjectName(name);
+    panel->setTextFormat(Qt::PlainText);  // a node's text is data, never markup
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(1);
     panel->setIndent(4);

@@ -48,7 +48,8 @@ TEST(VbMessageBox, AClickOrEscapeGivesTheAnswerOfTheStylesButtons)
                            Click{win::vbYesNoCancel, QMessageBox::NoButton, win::vbCancel},
                            Click{win::vbOKOnly, QMessageBox::NoButton, win::vbOK},
                            Click{win::vbYesNo + win::vbDefaultButton2, QMessageBox::NoButton, win::vbNo}}) {
-        win::VbMessageBox box({QStringLiteral("x"), c.style, QStringLiteral("t")});
+        win::VbMessageBox box({QStringLiteral("<b>x</b>"), c.style, QStringLiteral("t")});
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);  // a message is shown as written, never as markup
         box.show();
         if (c.button == QMessageBox::NoButton)
             QTest::keyClick(&box, Qt::Key_Escape);

@@ -13,6 +13,8 @@
 #include "tradequery/window/LedgerInteraction.h"
 
 #include <QHeaderView>
+#include <QLabel>
+#include <QTextDocument>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -126,6 +128,22 @@ TEST_F(LedgerInteractionTest, NoSortOnADataRowAndAFailedSortIsReported)
     tq::InitFieldTable(1);
     ASSERT_EQ(boxes.boxes().size(), 1);
     EXPECT_TRUE(boxes.boxes()[0].text.startsWith(QStringLiteral("排序数据时出错。原因：")));
+}
+
+TEST_F(LedgerInteractionTest, MarkupInDataShowsAsTyped)
+{
+    const QString markup = QStringLiteral("<h1>客户</h1><img src=/etc/hostname>");
+    window->setTitleItem(markup);
+    window->setTitleClass(markup);
+    window->setStatusText(QStringLiteral("Info"), markup);
+    for (const char* name : {"SSPTitleItem", "SSPTitleClass", "Info"}) {
+        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << name;
+    }
+    QTextDocument tip;
+    tip.setHtml(controls::Ledger50::plainToolTip(markup));
+    EXPECT_EQ(tip.toPlainText(), markup);
 }
 
 } // namespace
