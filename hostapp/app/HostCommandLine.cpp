@@ -1,5 +1,8 @@
 #include "hostapp/app/HostCommandLine.h"
 
+#include "hostapp/database/DemoData.h"
+
+#include <QFileInfo>
 #include <QSet>
 
 namespace zelhost {
@@ -27,6 +30,16 @@ std::optional<int32_t> parseUserId(const QString& text)
     if (!ok || value <= 0 || value > 32767)
         return std::nullopt;
     return value;
+}
+
+// Whether two names stand for the same file (links followed when both exist).
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
 // Applies one option with its value; returns an error text or an empty one.
@@ -108,6 +121,14 @@ ParsedCommandLine parseHostCommandLine(const QStringList& arguments)
             if (seen.contains(QLatin1String(needsOpen)))
                 return failure(QStringLiteral("%1 只能和 --open sales|purchase 一起使用。").arg(QLatin1String(needsOpen)));
         }
+    }
+    // What the program writes must never replace the database it reads.
+    const QString database = options.databaseFile.isEmpty() ? hostdb::demoDatabasePath() : options.databaseFile;
+    const std::pair<const char*, QString> outputs[] = {
+        {"--screenshot", options.screenshotFile}, {"--export", options.exportFile}, {"--print-pdf", options.printPdfFile}};
+    for (const auto& [option, file] : outputs) {
+        if (!file.isEmpty() && sameFile(file, database))
+            return failure(QStringLiteral("%1 的文件 %2 就是数据库文件，不能用它保存输出。").arg(QLatin1String(option), file));
     }
     ParsedCommandLine result;
     result.options = options;

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QStandardPaths>
 
 #include <sqlite3.h>
@@ -905,6 +906,17 @@ void buildDatabase(sqlite3* db, const Plan& plan, DemoReport& report)
 }
 
 // Moves the finished file into place; with Refuse a file that appeared meanwhile is kept.
+// The journal and write-ahead files of a database being replaced: left behind by a writer that
+// was stopped, they would be rolled into the new file at its first open and damage it.
+void removeSidecars(const QString& path)
+{
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        const QString sidecar = path + QLatin1String(suffix);
+        if (QFileInfo::exists(sidecar) && !QFile::remove(sidecar))
+            fail(com::E_FAIL_, QStringLiteral("无法删除旧数据库留下的 %1，没有替换数据库。").arg(sidecar));
+    }
+}
+
 void moveIntoPlace(const QString& from, const QString& to, ExistingFile existing)
 {
     const QByteArray source = QFile::encodeName(from);
@@ -965,10 +977,16 @@ DemoReport generateDemoDatabase(const QString& path, DemoSize size, ExistingFile
     if (!folder.isDir())
         fail(com::E_FAIL_, QStringLiteral("文件夹 %1 不存在，无法创建数据库文件。").arg(folder.filePath()));
 
-    // A leftover from an interrupted run is ours to replace.
-    const QString temporary = path + QStringLiteral(".tmp");
-    if (QFileInfo::exists(temporary) && !QFile::remove(temporary))
-        fail(com::E_FAIL_, QStringLiteral("无法删除上次留下的临时文件 %1。").arg(temporary));
+    // The database is built under a name of its own beside the target, so no file of anyone
+    // else's is touched (a fixed "FILE.tmp" could be somebody's file).
+    QString temporary;
+    {
+        QTemporaryFile reserved(target.absoluteFilePath() + QStringLiteral(".XXXXXX.tmp"));
+        reserved.setAutoRemove(false);
+        if (!reserved.open())
+            fail(com::E_FAIL_, QStringLiteral("无法在 %1 创建临时文件：%2").arg(folder.filePath(), reserved.errorString()));
+        temporary = reserved.fileName();
+    }
 
     DemoReport report;
     report.path = path;
@@ -987,6 +1005,8 @@ DemoReport generateDemoDatabase(const QString& path, DemoSize size, ExistingFile
         if (sqlite3_close(db) != SQLITE_OK)
             failSqlite(db, "close");
         db = nullptr;
+        if (existing == ExistingFile::Replace)
+            removeSidecars(path);
         moveIntoPlace(temporary, path, existing);
     } catch (...) {
         if (db)

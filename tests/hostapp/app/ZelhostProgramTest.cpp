@@ -109,6 +109,7 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
         {{"--open", "everything"}, QStringLiteral("--open 只能是"), false},
         {{"--export", "x.csv"}, QStringLiteral("--export 只能和 --open"), false},
         {{"--print-pdf", "x.pdf"}, QStringLiteral("--print-pdf 只能和 --open"), false},
+        {{"--db", database, "--screenshot", database}, QStringLiteral("就是数据库文件"), false},
         {{"--db", database}, QStringLiteral("占用"), true},  // another program holds the file
     };
     for (const auto& c : cases) {

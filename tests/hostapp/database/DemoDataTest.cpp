@@ -127,16 +127,18 @@ void writeFile(const QString& path, const QByteArray& content)
     f.write(content);
 }
 
-TEST(DemoDataFile, ReplacesAnExistingFileOrALeftoverOnlyWhenToldAndAlwaysWithTheSameContent)
+TEST(DemoDataFile, ReplacesAnExistingFileOnlyWhenToldWithItsSidecarsAndTouchesNoOtherFile)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("demo.db"));
     writeFile(path, "keep me");
-    writeFile(path + QStringLiteral(".tmp"), "half a database from an interrupted run");
+    writeFile(path + QStringLiteral(".tmp"), "somebody else's file");
+    writeFile(path + QStringLiteral("-journal"), "what a stopped writer of the old database left");
     EXPECT_THROW(generateDemoDatabase(path, DemoSize::Small), com::ComError);
     EXPECT_EQ(readAll(path), QByteArray("keep me"));
     generateDemoDatabase(path, DemoSize::Small, ExistingFile::Replace);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("demo.db")});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), (QStringList{"demo.db", "demo.db.tmp"}));
+    EXPECT_EQ(readAll(path + QStringLiteral(".tmp")), QByteArray("somebody else's file"));
     EXPECT_EQ(testsupport::contentChecksum(path), testsupport::contentChecksum(testsupport::smallDemoDatabase()));
 }
 
