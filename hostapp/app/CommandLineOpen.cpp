@@ -9,7 +9,7 @@ namespace zelhost {
 bool openRequestedQuery(const HostOptions& options, const SqlRunner& run)
 {
     const QueryRequest request = requestFromOptions(options, run);
-    presetStartView(options.view);
+    presetStartView(startViewFor(options));
     return openTradeQuery(request);
 }
 

@@ -6,6 +6,20 @@
 
 namespace zelhost {
 
+StartView startViewFor(const HostOptions& options)
+{
+    if (options.view != StartView::Stored)
+        return options.view;
+    const bool item = !options.itemNumber.isEmpty();
+    const bool partner = !options.partnerNumber.isEmpty();
+    // The asked-for node is found only in the view that shows it.
+    if (item && !partner)
+        return StartView::Item;
+    if (partner && !item)
+        return StartView::Partner;
+    return StartView::Stored;
+}
+
 void presetStartView(StartView view)
 {
     if (view == StartView::Stored)

@@ -1,6 +1,7 @@
 // The host's command line: what each combination means, and what a person is told when one
 // is wrong.
 #include "hostapp/app/HostCommandLine.h"
+#include "hostapp/app/StartViewPreset.h"
 #include "tests/hostapp/database/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,20 @@ TEST(HostCommandLine, InvalidLinesAreRefusedWithAReason)
         EXPECT_FALSE(parsed.options.has_value() || parsed.helpRequested) << c.line;
         EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.mentions))) << c.line << " -> " << parsed.error.toStdString();
     }
+}
+
+TEST(HostCommandLine, TheWindowStartsInTheViewThatShowsWhatWasAskedFor)
+{
+    using zelhost::StartView;
+    const std::pair<const char*, StartView> cases[] = {
+        {"--open sales --item 01.01.001", StartView::Item},
+        {"--open sales --partner 01.0004", StartView::Partner},
+        {"--open sales --item 01.01.001 --partner 01.0004", StartView::Stored},
+        {"--open sales", StartView::Stored},
+        {"--open sales --item 01.01.001 --view partner", StartView::Partner},
+    };
+    for (const auto& [line, view] : cases)
+        EXPECT_EQ(zelhost::startViewFor(*parseHostCommandLine(words(line)).options), view) << line;
 }
 
 TEST(HostCommandLine, HelpWinsOverEverythingElse)
