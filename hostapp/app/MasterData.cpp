@@ -93,4 +93,23 @@ int32_t partnerIdByNumber(const SqlRunner& run, QueryKind kind, const QString& n
     return idByNumber(run, partnerTable(kind), partnerWord(kind), number);
 }
 
+void requirePartnerRight(const SqlRunner& run, int32_t userId, QueryKind kind, int32_t partnerId,
+                         const QString& number)
+{
+    const int kindNumber = kind == QueryKind::Sales ? 1 : 2;
+    const ado::RecordsetPtr right = run(QStringLiteral("select FRightID from t_UserDataRight where FUserID=%1 and FKind=%2")
+                                            .arg(userId)
+                                            .arg(kindNumber));
+    if (!right || right->State() != ado::adStateOpen || right->Eof() || right->value(0).isNull())
+        return;  // no data right set: every partner
+    const ado::RecordsetPtr seen = run(QStringLiteral("select count(*) as n from t_Item where FItemID=%1 and "
+                                                      "CharIndex('%2',FRightUserID)>0")
+                                           .arg(partnerId)
+                                           .arg(right->value(0).toLongLong()));
+    if (seen && seen->State() == ado::adStateOpen && !seen->Eof() && seen->value(0).toInt() > 0)
+        return;
+    throw com::ComError(com::vbError(70), QStringLiteral("zelhost"),
+                        QStringLiteral("用户 %1 没有查看%2“%3”的数据权限。").arg(userId).arg(partnerWord(kind), number.trimmed()));
+}
+
 } // namespace zelhost

@@ -38,4 +38,10 @@ QList<ChoiceEntry> listPartners(const SqlRunner& run, QueryKind kind);
 int32_t materialIdByNumber(const SqlRunner& run, const QString& number);
 int32_t partnerIdByNumber(const SqlRunner& run, QueryKind kind, const QString& number);
 
+// Raises com::ComError naming the code when the user's data right keeps this customer
+// (sales) or supplier (purchase) from him: the same rule the price history applies, so the
+// host refuses what the window would show empty.
+void requirePartnerRight(const SqlRunner& run, int32_t userId, QueryKind kind, int32_t partnerId,
+                         const QString& number);
+
 } // namespace zelhost

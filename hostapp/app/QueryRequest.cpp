@@ -1,5 +1,7 @@
 #include "hostapp/app/QueryRequest.h"
 
+#include "hostapp/database/DemoData.h"
+
 namespace zelhost {
 
 int32_t queryTypeOf(QueryKind kind)
@@ -13,8 +15,11 @@ QueryRequest requestFromOptions(const HostOptions& options, const SqlRunner& run
     request.kind = options.open;
     if (!options.itemNumber.isEmpty())
         request.itemId = materialIdByNumber(run, options.itemNumber);
-    if (!options.partnerNumber.isEmpty())
+    if (!options.partnerNumber.isEmpty()) {
         request.companyId = partnerIdByNumber(run, options.open, options.partnerNumber);
+        requirePartnerRight(run, options.userId.value_or(hostdb::demo::kAdminUserId), options.open, request.companyId,
+                            options.partnerNumber);
+    }
     return request;
 }
 

@@ -110,6 +110,8 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
         {{"--export", "x.csv"}, QStringLiteral("--export 只能和 --open"), false},
         {{"--print-pdf", "x.pdf"}, QStringLiteral("--print-pdf 只能和 --open"), false},
         {{"--db", database, "--screenshot", database}, QStringLiteral("就是数据库文件"), false},
+        {{"--db", database, "--user", "5", "--open", "sales", "--partner", "03.0002"},
+         QStringLiteral("用户 5 没有查看客户“03.0002”的数据权限。"), false},
         {{"--db", database}, QStringLiteral("占用"), true},  // another program holds the file
     };
     for (const auto& c : cases) {
