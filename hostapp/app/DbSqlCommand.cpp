@@ -122,7 +122,7 @@ int runDbSql(const QStringList& args)
 {
     if (args.size() != 2) {
         zelhost::printErr(QStringLiteral("usage: zelhost db sql FILE|CONNECTION-STRING \"T-SQL\"\n"));
-        return 1;
+        return 2;  // a wrong command line
     }
     try {
         const auto database = hostdb::HostDatabase::open(args[0]);

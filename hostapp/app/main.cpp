@@ -23,7 +23,7 @@ int runDbCommand(int argc, char** argv)
         return runDbInit(args.mid(3));
     zelhost::printErr(QStringLiteral("usage: zelhost db init [--size small|large] [--force] FILE\n"
                                      "       zelhost db sql FILE \"T-SQL\"\n"));
-    return 1;
+    return 2;  // a wrong command line, as for every other command
 }
 
 // Without a display the host still runs: it draws offscreen and captures what it shows.

@@ -148,6 +148,8 @@ TEST_F(ZelhostProgram, ExportAndPrintPdfWriteTheOpenedLedgerOrEndWithCodeOneNami
 TEST_F(ZelhostProgram, DbInitMakesADatabaseAndRefusesToOverwriteItWithoutForce)
 {
     EXPECT_EQ(run({"db", "init", "--size", "huge", "x.db"}).exitCode, 2);
+    EXPECT_EQ(run({"db", "sql", "x.db"}).exitCode, 2);  // usage errors of every db command exit 2
+    EXPECT_EQ(run({"db", "drop"}).exitCode, 2);
     const QString path = home.filePath(QStringLiteral("made.db"));
     const ProgramRun made = run({"db", "init", path});
     EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
