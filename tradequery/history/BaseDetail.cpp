@@ -125,10 +125,14 @@ bool BaseDetail::TakeJournalData(const QString& strSql, const ado::RecordsetPtr&
 {
     Q_UNUSED(rs);
     Q_UNUSED(sumSQL);
+    const bool reuse = m_reuseOnce && m_recordset && !strSql.isEmpty() && strSql == m_heldStatement;
+    m_reuseOnce = false;
     try {
-        ado::RecordsetPtr result = CnExecute(strSql);
-        if (!strSql.isEmpty())
+        ado::RecordsetPtr result = reuse ? m_recordset : CnExecute(strSql);
+        if (!strSql.isEmpty()) {
             m_recordset = std::move(result);
+            m_heldStatement = strSql;
+        }
         LedgerContract& grid = ledger();
         grid.setRowCount(1);
         if (m_recordset) {
@@ -140,6 +144,11 @@ bool BaseDetail::TakeJournalData(const QString& strSql, const ado::RecordsetPtr&
         InfoBox(LangText(QStringLiteral("查询数据库时出错。原因:")) + LangText(error.description()));
         return false;
     }
+}
+
+void BaseDetail::ReuseHeldRecordsOnce()
+{
+    m_reuseOnce = true;
 }
 
 void BaseDetail::ClearRows()

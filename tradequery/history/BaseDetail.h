@@ -56,6 +56,11 @@ public:
     bool TakeJournalData(const QString& strSql, const ado::RecordsetPtr& rs = nullptr,
                          const QString& sumSQL = QString());
 
+    // The next TakeJournalData of the very statement that gave the records held now shows those
+    // records again instead of asking the database (the start-up lists its node and refreshes
+    // it a moment later). Any other statement, and every later call, asks the database.
+    void ReuseHeldRecordsOnce();
+
     // Empties the ledger to its title row. The held recordset stays (a later sort shows it
     // again). Without a ledger raises 91.
     void ClearRows();
@@ -97,6 +102,8 @@ private:
     std::shared_ptr<LedgerContract> m_ledger;
     ColumnTable m_columns;
     ado::RecordsetPtr m_recordset;
+    QString m_heldStatement;  // the statement that gave m_recordset
+    bool m_reuseOnce = false;
     int32_t m_discountPrecision = 0;
 };
 

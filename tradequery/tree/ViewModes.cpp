@@ -159,6 +159,8 @@ void ViewModes::StartUp()
     });
     step([&] { prepareLedgerGrid(); });
     step([&] { m_window.RestoreColumnWidths(); });
+    // The refresh lists the node the selection has just listed: once from the database is enough.
+    step([&] { ledger().ReuseHeldRecordsOnce(); });
     step([&] { m_window.Refresh(); });
 }
 

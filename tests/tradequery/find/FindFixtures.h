@@ -118,7 +118,8 @@ protected:
     // With the services on the copy, the sales window in the item or partner view, on a start node.
     void open(bool itemView, int32_t itemId, int32_t companyId)
     {
-        services = std::make_unique<hostsvc::testing::InstalledServices>(hostdb::demo::kAdminUserId, path);
+        if (!services)  // a test may start them first to watch the database
+            services = std::make_unique<hostsvc::testing::InstalledServices>(hostdb::demo::kAdminUserId, path);
         tq::SaveLayoutSetting(QStringLiteral("ByCompany"), itemView ? 2 : 1);
         window = std::make_unique<tq::BrowseBase>();
         window->setAttribute(Qt::WA_DeleteOnClose, false);

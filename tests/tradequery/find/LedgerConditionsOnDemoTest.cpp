@@ -2,11 +2,13 @@
 // condition dialog: the rows and their order afterwards, the title, the matches visited, refusals.
 #include "tests/tradequery/find/FindFixtures.h"
 
+#include "hostapp/database/HostDatabase.h"
 #include "tests/testsupport/Screenshots.h"
 #include "tradequery/find/LedgerConditions.h"
 
 #include <QLabel>
 #include <algorithm>
+#include <cstring>
 #include <tuple>
 
 namespace {
@@ -141,6 +143,27 @@ TEST_F(LedgerConditionsOnDemo, FilterRequeriesTheNodeAndAGroupRefusesEveryCondit
         EXPECT_FALSE(findtest::withDialog(command, [](QDialog&) {}));
         EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("当前没有数据!")});
     }
+}
+
+// Counted where the statements reach the database: the start-up lists its node once, a refresh once.
+TEST_F(WindowOnDemoCopy, AStartUpAndARefreshEachRunTheHistoryStatementOnce)
+{
+    services = std::make_unique<hostsvc::testing::InstalledServices>(hostdb::demo::kAdminUserId, path);
+    int histories = 0;
+    sqlite3_trace_v2(hostdb::HostDatabase::open(path)->sqliteHandle(), SQLITE_TRACE_STMT,
+                     [](unsigned, void* count, void*, void* sql) {
+                         if (std::strstr(static_cast<const char*>(sql), "ICSaleEntry"))
+                             ++*static_cast<int*>(count);
+                         return 0;
+                     },
+                     &histories);
+    const int customer = sql("select FCustID from ICSale where FCancellation = 0 order by FCustID");
+    open(false, 0, customer);
+    ASSERT_EQ(selectedKey(), QStringLiteral("gb%1").arg(customer));
+    EXPECT_GT(window->ldgBase().Rows(), 1);
+    EXPECT_EQ(histories, 1);
+    trigger("refresh");
+    EXPECT_EQ(histories, 2);
 }
 
 } // namespace
