@@ -157,10 +157,8 @@ TEST_F(WindowOnDemoCopy, AStartUpAndARefreshEachRunTheHistoryStatementOnce)
                          return 0;
                      },
                      &histories);
-    const int customer = sql("select FCustID from ICSale where FCancellation = 0 order by FCustID");
-    open(false, 0, customer);
-    ASSERT_EQ(selectedKey(), QStringLiteral("gb%1").arg(customer));
-    EXPECT_GT(window->ldgBase().Rows(), 1);
+    open(false, 0, sql("select FCustID from ICSale where FCancellation = 0 order by FCustID"));
+    ASSERT_GT(window->ldgBase().Rows(), 1);
     EXPECT_EQ(histories, 1);
     trigger("refresh");
     EXPECT_EQ(histories, 2);

@@ -171,23 +171,6 @@ TEST_F(BaseDetailTest, EachLoadReplacesTheRowsEvenWithTheSameCount)
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
-TEST_F(BaseDetailTest, HeldRecordsAreReusedOnceForTheSameStatementOnly)
-{
-    loadBills({"A", "B"});
-    const auto queries = [&] { return host.log().callsTo(QStringLiteral("AppCnnExt"), QStringLiteral("Execute")).size(); };
-    const qsizetype before = queries();
-    detail->ReuseHeldRecordsOnce();
-    ASSERT_TRUE(detail->TakeJournalData(kHistorySql));  // the start-up's refresh: no second query
-    EXPECT_EQ(queries(), before);
-    EXPECT_EQ(grid.Rows(), 3);
-    ASSERT_TRUE(detail->TakeJournalData(kHistorySql));  // a later refresh asks again
-    EXPECT_EQ(queries(), before + 1);
-    detail->ReuseHeldRecordsOnce();
-    loadBills({"X"}, QStringLiteral("select top 50 other"));  // another statement is always asked
-    EXPECT_EQ(queries(), before + 2);
-    EXPECT_EQ(cells(2)[9], "X");
-}
-
 TEST_F(BaseDetailTest, AFailedLoadIsReportedAndLeavesTheLedgerAsItWas)
 {
     loadBills({"A", "B", "C"});

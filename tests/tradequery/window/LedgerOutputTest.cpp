@@ -7,6 +7,7 @@
 #include "platform/exporter/SavePathChooser.h"
 #include "platform/hostapi/ProgIds.h"
 #include "tests/platform/exporter/XlsxReadBack.h"
+#include "tests/testsupport/PdfText.h"
 #include "tests/testsupport/FakeHost.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
 #include "tests/tradequery/history/HistoryTestData.h"
@@ -17,7 +18,6 @@
 #include "tradequery/window/LedgerPrint.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -35,19 +35,6 @@ QStringList csvLines(const QString& path)
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     return QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
-
-// The printed text: the extractor may give some ideographs as their radical look-alikes and
-// drops spaces between glyphs, so it comes in the plain forms, without spaces.
-QString pdfText(const QString& path)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    tool.waitForFinished(30000);
-    return QString::fromUtf8(tool.readAllStandardOutput())
-        .normalized(QString::NormalizationForm_KC)
-        .replace(QChar(0x2EDA), QChar(0x9875))  // 页
-        .remove(QLatin1Char(' '));
 }
 
 // A window listing two history lines of 01.001, with the host's exporter registered.
@@ -127,7 +114,7 @@ TEST_F(LedgerOutputTest, ThePdfCarriesTheHeaderAndFooterWithoutARowNumberColumn)
     EXPECT_EQ(ledger().LedgerPrinter().HeaderNumeric(), 0);
     EXPECT_EQ(ledger().LedgerPrinter().PageFooter(2).Text(), QStringLiteral("第 &[页] 页        |共 &[总页] 页"));
     EXPECT_TRUE(ledger().LedgerPrinter().OutputFileName().isEmpty());  // printing goes back to the printer
-    const QString text = pdfText(pdf);
+    const QString text = testsupport::pdfPages(pdf).join(QString());
     for (const QString& part : {QStringLiteral("客户历史销售价格查询"), QStringLiteral("客户:gb7"), QStringLiteral("第1页"), QStringLiteral("共1页"),
                                 QStringLiteral("XS000102"), QDate::currentDate().toString(QStringLiteral("打印日期:yyyy-MM-dd"))})
         EXPECT_TRUE(text.contains(part)) << part.toStdString() << " in " << text.toStdString();
