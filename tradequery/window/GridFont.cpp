@@ -19,16 +19,26 @@ namespace tq {
 
 namespace {
 
+constexpr double kSmallestStoredSize = 1;
+constexpr double kLargestStoredSize = 400;
 constexpr double kSmallestReportSize = 9;
 constexpr double kLargestReportSize = 18;
 constexpr long kRowPadding = 30;       // twips above and below the text together
 constexpr long kLowestRowHeight = 285;  // twips
 
-QString storedGridFont()
+// A Boolean as the profile writes it: "True"/"False", or a number (non-zero is true).
+bool profileBoolean(const QString& text)
 {
-    return GetUserProfileValue(QLatin1String(kProfileApplication), QLatin1String(BrowseBase::kWindowName),
-                               QStringLiteral("GridFont"), QString())
-        .toString();
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0 || trimmed.isEmpty())
+        return false;
+    bool ok = false;
+    const double number = trimmed.toDouble(&ok);
+    if (!ok)
+        throw com::ComError(13, QStringLiteral("BrowseBase"), QStringLiteral("类型不匹配"));
+    return number != 0;
 }
 
 // "10.5", "9": at most four decimals, no trailing zeros.
@@ -55,6 +65,46 @@ long measuredTextHeight(QLabel& label, double points)
 }
 
 } // namespace
+
+QString StoredGridFont()
+{
+    return GetUserProfileValue(QLatin1String(kProfileApplication), QLatin1String(BrowseBase::kWindowName),
+                               QStringLiteral("GridFont"), QString())
+        .toString();
+}
+
+QFont GridFontFromProfile(const QString& value, QFont font)
+{
+    const QString separator = QStringLiteral("|");
+    step([&] {
+        const QString name = GetKeyValue(value, QStringLiteral("FontName"), separator);
+        if (!name.isEmpty())
+            font.setFamily(name);
+    });
+    step([&] {
+        bool ok = false;
+        const double size = GetKeyValue(value, QStringLiteral("FontSize"), separator).toDouble(&ok);
+        // A size no one could have chosen (a damaged value) keeps the grid's own size.
+        if (ok && size >= kSmallestStoredSize && size <= kLargestStoredSize)
+            font.setPointSizeF(size);
+    });
+    step([&] { font.setBold(profileBoolean(GetKeyValue(value, QStringLiteral("FontBold"), separator))); });
+    step([&] { font.setItalic(profileBoolean(GetKeyValue(value, QStringLiteral("FontItalic"), separator))); });
+    return font;
+}
+
+void RestoreGridFont(BrowseBase& window)
+{
+    QString value;
+    step([&] { value = StoredGridFont(); });
+    if (value.isEmpty()) {
+        window.setAppliedFontSize(0);
+        step([&] { ApplyReportFontSize(window); });
+        return;
+    }
+    step([&] { window.ldgBase().setFont(GridFontFromProfile(value, window.ldgBase().font())); });
+    step([&] { CopyGridFontToTree(window); });
+}
 
 QString GridFontText(const QFont& font)
 {
@@ -114,7 +164,7 @@ void CopyGridFontToTree(BrowseBase& window)
 
 void ApplyReportFontSize(BrowseBase& window)
 {
-    if (!storedGridFont().isEmpty())
+    if (!StoredGridFont().isEmpty())
         return;  // a chosen font wins over the report size
     const double size = GetUserSettingValue(GetUserID(), QStringLiteral("RptFontSize"), 9);
     if (size == window.AppliedFontSize())

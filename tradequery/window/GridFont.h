@@ -10,6 +10,18 @@ namespace tq {
 
 class BrowseBase;
 
+// The user profile value "GridFont": "" while no font was chosen.
+QString StoredGridFont();
+
+// The font a "GridFont" value describes ("FontName=...|FontSize=...|FontBold=...|
+// FontItalic=...|"), over the given font; a part that cannot be read is skipped, a size outside
+// 1..400 keeps the font's own.
+QFont GridFontFromProfile(const QString& value, QFont font);
+
+// At load: the stored grid font on the ledger and the tree, or, when none is stored,
+// AppliedFontSize 0 and the report font size. Each step on its own.
+void RestoreGridFont(BrowseBase& window);
+
 // The font command: Qt's font dialog, filled from the ledger font and shown through
 // win::runModal. When a font with a name is chosen, the ledger and the tree take it and it is
 // saved; true then. Cancel or any error changes nothing and gives false.

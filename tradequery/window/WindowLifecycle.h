@@ -1,7 +1,5 @@
 #pragma once
 // The browse window's start-up after its properties are set, and its shut-down.
-#include <QFont>
-#include <QString>
 
 namespace tq {
 
@@ -16,9 +14,5 @@ void LoadWindow(BrowseBase& window);
 // AppliedFontSize 0; the layout values "tvwKey", "ShowViewBy", "blBatchSort" and "ByCompany";
 // the ledger object and the tree builder released.
 void UnloadWindow(BrowseBase& window);
-
-// The font a "GridFont" value describes ("FontName=...|FontSize=...|FontBold=...|
-// FontItalic=...|"), over the given font; a part that cannot be read is skipped.
-QFont GridFontFromProfile(const QString& value, QFont font);
 
 } // namespace tq

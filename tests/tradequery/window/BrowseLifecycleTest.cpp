@@ -8,7 +8,7 @@
 #include "tests/testsupport/FakeHost.h"
 #include "tests/tradequery/window/BrowseWindowTestSupport.h"
 #include "tradequery/history/BaseDetail.h"
-#include "tradequery/window/WindowLifecycle.h"
+#include "tradequery/window/GridFont.h"
 
 #include <QAction>
 #include <gtest/gtest.h>
