@@ -3,7 +3,7 @@
 #include "platform/com/ErrorCodes.h"
 #include "platform/exporter/ExportMessages.h"
 #include "platform/exporter/ExportProgress.h"
-#include "platform/exporter/ReplacingFile.h"
+#include "platform/files/ReplacingFile.h"
 #include "platform/exporter/SavePathChooser.h"
 
 #include <QDir>
@@ -92,7 +92,7 @@ bool HostExporter::ExportRun(const QString& title)
     }
 
     try {
-        ReplacingFile file(path);
+        files::ReplacingFile file(path);
         std::unique_ptr<SheetWriter> writer = m_makeWriter(file.temporaryPath(), *format);
         writer->begin(title, m_columns, m_rows);
         if (!writeRows(*writer, QFileInfo(path).fileName()))

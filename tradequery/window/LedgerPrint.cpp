@@ -2,6 +2,7 @@
 
 #include "platform/com/ComError.h"
 #include "platform/controls/Ledger50.h"
+#include "platform/files/ReplacingFile.h"
 #include "platform/controls/Ledger50Printer.h"
 #include "platform/controls/TreeView.h"
 #include "platform/win/DoEvents.h"
@@ -102,16 +103,22 @@ bool PrintLedgerToPdf(BrowseBase& window, const QString& path)
 {
     controls::Ledger50Printer& printer = window.ldgBase().LedgerPrinter();
     const QString previous = printer.OutputFileName();
-    bool printed = true;
+    bool printed = false;
     try {
-        QFile::remove(path);  // what is there afterwards is this print or nothing
-        printer.setOutputFileName(path);
+        // Printed beside the target and put in its place only when complete: a failed print
+        // leaves an existing file as it was.
+        files::ReplacingFile file(path);
+        printer.setOutputFileName(file.temporaryPath());
         PrintLedger(window);
+        if (QFileInfo(file.temporaryPath()).size() > 0) {
+            file.commit();
+            printed = true;
+        }
     } catch (const com::ComError&) {
         printed = false;
     }
     printer.setOutputFileName(previous);
-    return printed && QFileInfo(path).size() > 0;
+    return printed;
 }
 
 } // namespace tq

@@ -6,7 +6,7 @@
 // Failures raise ComError whose description is the reason, for the caller to name the file.
 #include <QString>
 
-namespace exporter {
+namespace files {
 
 class ReplacingFile {
 public:
@@ -31,4 +31,4 @@ private:
     bool m_committed = false;
 };
 
-} // namespace exporter
+} // namespace files

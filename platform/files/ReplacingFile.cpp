@@ -1,4 +1,4 @@
-#include "platform/exporter/ReplacingFile.h"
+#include "platform/files/ReplacingFile.h"
 
 #include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace exporter {
+namespace files {
 
 namespace {
 
@@ -86,4 +86,4 @@ void ReplacingFile::commit()
     m_committed = true;
 }
 
-} // namespace exporter
+} // namespace files
