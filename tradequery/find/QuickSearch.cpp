@@ -7,6 +7,7 @@
 #include "tradequery/host/HostCalls.h"
 #include "tradequery/host/Messages.h"
 #include "tradequery/tree/BrowseContext.h"
+#include "tradequery/tree/TreeNodeKeys.h"
 
 #include <QAction>
 #include <QStringList>
@@ -28,20 +29,6 @@ const QLatin1String kCustomers(
 const QLatin1String kSuppliers(
     "select FItemID,FName,FFullName,isnull(FHelpCode,'')as FHelpCode,FNumber,FParentID from t_Supplier "
     "where FDeleted=0 order by FNumber");
-
-// The node whose key holds marker and continues, from its third character, with id.
-controls::Node findNode(controls::TreeView& tree, QLatin1String marker, int32_t id)
-{
-    const QString wanted = QString::number(id);
-    controls::TreeNodes& nodes = tree.Nodes();
-    for (int i = 1; i <= nodes.Count(); ++i) {
-        controls::Node node = nodes.Item(i);
-        const QString key = node.Key();
-        if (key.contains(marker) && key.mid(2) == wanted)
-            return node;
-    }
-    return {};
-}
 
 } // namespace
 
@@ -106,13 +93,11 @@ void QuickSearch::frmSch_Search(const QString& SearchKey, const QString& Filter,
     int32_t id = vb::CLng(list->value(QStringLiteral("FItemID")));
     const int32_t parent = vb::CLng(list->value(QStringLiteral("FParentID")));
 
-    controls::TreeView& tree = m_window.tvwBase();
-    if (parent != 0) {
-        const controls::Node group = findNode(tree, QLatin1String("gi"), parent);
-        if (!group.isNull())
-            m_tree.LoadChildNodes(group);
-    }
-    if (id != 0 && !findNode(tree, QLatin1String("gb"), id).isNull())
+    // The hit's group and the hit by their keys, found at once however large the tree.
+    controls::TreeNodes& nodes = m_window.tvwBase().Nodes();
+    if (parent != 0 && nodes.Exists(groupKey(parent)))
+        m_tree.LoadChildNodes(nodes.Item(groupKey(parent)));
+    if (id != 0 && nodes.Exists(detailKey(id)))
         m_tree.SelectNodeById(id);
 }
 
