@@ -12,6 +12,7 @@
 #include "platform/win/ModalDialog.h"
 #include "platform/win/MsgBox.h"
 
+#include <QMetaObject>
 #include <optional>
 
 namespace zelhost {
@@ -62,6 +63,21 @@ public:
 
     int run(QWidget& window) const
     {
+        // --chart shows the pane for this capture only: what the user left stays remembered.
+        bool chartWasShown = false;
+        if (m_options.chart)
+            QMetaObject::invokeMethod(&window, "setPriceTrendShown", Qt::DirectConnection,
+                                      Q_RETURN_ARG(bool, chartWasShown), Q_ARG(bool, true));
+        const int code = capture(window);
+        if (m_options.chart && !chartWasShown)
+            QMetaObject::invokeMethod(&window, "setPriceTrendShown", Qt::DirectConnection,
+                                      Q_RETURN_ARG(bool, chartWasShown), Q_ARG(bool, false));
+        return code;
+    }
+
+private:
+    int capture(QWidget& window) const
+    {
         if (m_options.screenshotRequested || !wantsLedgerOutput(m_options)) {
             try {
                 printOut(captureWindow(window, m_path));
@@ -72,7 +88,6 @@ public:
         return writeLedgerOutputs(window, m_options);
     }
 
-private:
     const HostOptions& m_options;
     QString m_path;
 };

@@ -98,6 +98,13 @@ ParsedCommandLine parseHostCommandLine(const QStringList& arguments)
         const QString& word = arguments[i];
         const qsizetype equals = word.indexOf(QLatin1Char('='));
         const QString option = equals < 0 ? word : word.left(equals);
+        if (word == QLatin1String("--chart")) {
+            if (options.chart)
+                return failure(QStringLiteral("--chart 只能给一次。"));
+            options.chart = true;
+            seen.insert(word);
+            continue;
+        }
         if (!kValueOptions.contains(option)) {
             if (word.startsWith(QLatin1Char('-')))
                 return failure(QStringLiteral("不认识的选项 %1。").arg(option));
@@ -117,7 +124,7 @@ ParsedCommandLine parseHostCommandLine(const QStringList& arguments)
             return failure(error);
     }
     if (options.open == QueryKind::None) {
-        for (const char* needsOpen : {"--item", "--partner", "--view", "--export", "--print-pdf"}) {
+        for (const char* needsOpen : {"--item", "--partner", "--view", "--export", "--print-pdf", "--chart"}) {
             if (seen.contains(QLatin1String(needsOpen)))
                 return failure(QStringLiteral("%1 只能和 --open sales|purchase 一起使用。").arg(QLatin1String(needsOpen)));
         }
@@ -140,9 +147,11 @@ QString hostUsage()
     return QStringLiteral(
         "用法: zelhost [--db FILE] [--user ID] [--open sales|purchase] [--item NUMBER]\n"
         "              [--partner NUMBER] [--view item|partner] [--screenshot FILE]\n"
-        "              [--export FILE] [--print-pdf FILE]\n"
+        "              [--export FILE] [--print-pdf FILE] [--chart]\n"
         "       zelhost db init [--size small|large] [--force] FILE\n"
         "       zelhost db sql FILE \"T-SQL\"\n"
+        "       zelhost history [--db FILE] --sales|--purchase [--item CODE] [--partner CODE] [--user ID]\n"
+        "                       [--format table|csv|json]\n"
         "  --db FILE          数据库文件（默认：演示数据库，第一次使用时自动生成）\n"
         "  --user ID          登录的用户号（默认：1，系统管理员）\n"
         "  --open sales       启动后直接打开客户历史价格查询；purchase：供应商历史价格查询\n"
@@ -152,6 +161,7 @@ QString hostUsage()
         "  --screenshot FILE  不等待操作：把打开的窗口存为 PNG，打印窗口上的文字后退出\n"
         "  --export FILE      不等待操作：把表格引出到 FILE（.xlsx 或 .csv）后退出（需要 --open）\n"
         "  --print-pdf FILE   不等待操作：把表格连同页眉页脚打印到 PDF 文件后退出（需要 --open）\n"
+        "  --chart            截图时显示价格走势图和价格摘要（需要 --open）\n"
         "没有显示器时（或给了 --screenshot）程序在后台绘制窗口，截图默认存为 ./zelhost-screenshot.png。\n");
 }
 

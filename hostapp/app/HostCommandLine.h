@@ -2,7 +2,7 @@
 // The command line of the host program (besides the `db` commands):
 //   zelhost [--db FILE] [--user ID] [--open sales|purchase] [--item NUMBER]
 //           [--partner NUMBER] [--view item|partner] [--screenshot FILE]
-//           [--export FILE] [--print-pdf FILE]
+//           [--export FILE] [--print-pdf FILE] [--chart]
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +26,7 @@ struct HostOptions {
     bool screenshotRequested = false;
     QString exportFile;              // with --export: the ledger exported (.xlsx or .csv)
     QString printPdfFile;            // with --print-pdf: the ledger printed into this PDF
+    bool chart = false;              // --chart: the price-trend pane shown in the captured window
 };
 
 struct ParsedCommandLine {
@@ -35,8 +36,8 @@ struct ParsedCommandLine {
 };
 
 // `arguments` are the words after the program name. Options take their value as the next
-// word or after "=" (--db=FILE). Every option may be given once; --item, --partner, --view,
-// --export and --print-pdf only make sense with --open.
+// word or after "=" (--db=FILE); --chart takes none. Every option may be given once; --item,
+// --partner, --view, --export, --print-pdf and --chart only make sense with --open.
 ParsedCommandLine parseHostCommandLine(const QStringList& arguments);
 
 // The usage text printed with --help and after a command-line error.

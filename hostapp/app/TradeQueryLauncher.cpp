@@ -24,18 +24,24 @@ void setByName(QObject& query, const char* name, int32_t value)
         throw notAutomatable(QStringLiteral("属性 %1").arg(QLatin1String(name)));
 }
 
-void showQuery(const QueryRequest& request)
+// The component's object with the request's properties set.
+com::ComObjectPtr preparedQuery(const QueryRequest& request)
 {
     // The object's code lives in the component library; the host reaches it by name only.
-    const com::ComObjectPtr object =
-        com::ObjectFactory::instance().create(QString::fromLatin1(hostapi::progid::TradeQuery));
+    com::ComObjectPtr object = com::ObjectFactory::instance().create(QString::fromLatin1(hostapi::progid::TradeQuery));
     auto* query = dynamic_cast<QObject*>(object.get());
     if (!query)
         throw notAutomatable(QStringLiteral("按名称调用"));
     setByName(*query, "QueryType", queryTypeOf(request.kind));
     setByName(*query, "ItemID", request.itemId);
     setByName(*query, "CompanyID", request.companyId);
-    if (!QMetaObject::invokeMethod(query, "Show", Qt::DirectConnection))
+    return object;
+}
+
+void showQuery(const QueryRequest& request)
+{
+    const com::ComObjectPtr object = preparedQuery(request);
+    if (!QMetaObject::invokeMethod(dynamic_cast<QObject*>(object.get()), "Show", Qt::DirectConnection))
         throw notAutomatable(QStringLiteral("方法 Show"));
 }
 
@@ -52,6 +58,16 @@ bool openTradeQuery(const QueryRequest& request)
         reportProblem(QString::fromLocal8Bit(e.what()));
     }
     return false;
+}
+
+QVariantMap tradeQueryHistory(const QueryRequest& request, bool withTexts)
+{
+    const com::ComObjectPtr object = preparedQuery(request);
+    QVariantMap history;
+    if (!QMetaObject::invokeMethod(dynamic_cast<QObject*>(object.get()), "History", Qt::DirectConnection,
+                                   Q_RETURN_ARG(QVariantMap, history), Q_ARG(bool, withTexts)))
+        throw notAutomatable(QStringLiteral("方法 History"));
+    return history;
 }
 
 } // namespace zelhost

@@ -1,8 +1,10 @@
-// zelhost: the host program. `zelhost db …` administers databases without a window; anything
-// else starts the host application (see `zelhost --help`).
+// zelhost: the host program. `zelhost db …` administers databases and `zelhost history …`
+// prints a price history, both without a window; anything else starts the host application
+// (see `zelhost --help`).
 #include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/app/DbInitCommand.h"
 #include "hostapp/app/DbSqlCommand.h"
+#include "hostapp/app/HistoryCommand.h"
 #include "hostapp/app/HostApplication.h"
 
 #include <QApplication>
@@ -40,6 +42,10 @@ int main(int argc, char** argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "db") == 0)
         return runDbCommand(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "history") == 0) {
+        QCoreApplication app(argc, argv);
+        return zelhost::runHistory(QCoreApplication::arguments().mid(2));
+    }
     drawOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelhost"));

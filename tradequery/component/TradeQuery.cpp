@@ -2,7 +2,10 @@
 
 #include "platform/win/ModalDialog.h"
 #include "platform/win/MsgBox.h"
+#include "tradequery/component/HistoryListing.h"
 #include "tradequery/component/ShowMode.h"
+#include "platform/com/ComError.h"
+#include "platform/com/ErrorCodes.h"
 #include "tradequery/host/Messages.h"
 #include "tradequery/host/Security.h"
 #include "tradequery/window/BrowseBase.h"
@@ -14,12 +17,17 @@ namespace tq {
 
 namespace {
 
-void tellRightMissing(bool customerQuery)
+QString rightMissingText(bool customerQuery)
 {
     const QString query = customerQuery ? LangText(QStringLiteral("客户历史销售"))
                                         : LangText(QStringLiteral("供应商历史采购"));
-    win::MsgBox(LangText(QStringLiteral("您没有")) + query + LangText(QStringLiteral("价格查询的权限!")),
-                win::vbOKOnly | win::vbExclamation, LangText(QStringLiteral("系统提示")));
+    return LangText(QStringLiteral("您没有")) + query + LangText(QStringLiteral("价格查询的权限!"));
+}
+
+bool queryRefused(bool customerQuery)
+{
+    return AccessRefused(GLDataObject()->AccessCheck(
+        kPriceQueryFunction, customerQuery ? kCustomerPriceQuery : kSupplierPriceQuery, kQueryRight));
 }
 
 } // namespace
@@ -31,10 +39,9 @@ TradeQuery::~TradeQuery() = default;
 void TradeQuery::Show(QString /*sScreenID*/)
 {
     const bool customerQuery = m_queryType == 1;
-    const QVariant allowed = GLDataObject()->AccessCheck(
-        kPriceQueryFunction, customerQuery ? kCustomerPriceQuery : kSupplierPriceQuery, kQueryRight);
-    if (AccessRefused(allowed)) {
-        tellRightMissing(customerQuery);
+    if (queryRefused(customerQuery)) {
+        win::MsgBox(rightMissingText(customerQuery), win::vbOKOnly | win::vbExclamation,
+                    LangText(QStringLiteral("系统提示")));
         return;
     }
 
@@ -62,6 +69,13 @@ void TradeQuery::Show(QString /*sScreenID*/)
     }
     if (modal)
         modal->Unload();
+}
+
+QVariantMap TradeQuery::History(bool withTexts)
+{
+    if (queryRefused(m_queryType == 1))
+        throw com::ComError(com::vbError(70), QStringLiteral("ZELTradeQuery"), rightMissingText(m_queryType == 1));
+    return ListHistory(m_queryType, m_itemId, m_companyId, withTexts);
 }
 
 } // namespace tq

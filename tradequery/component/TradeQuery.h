@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 #include <cstdint>
 
 namespace tq {
@@ -39,6 +40,11 @@ public:
     // no effect. Errors of the host (creating its objects, the access check, loading the
     // window) reach the caller unchanged.
     Q_INVOKABLE void Show(QString sScreenID = QString());
+
+    // The lines the window would list for ItemID, CompanyID or both, for scripts (see
+    // ListHistory in HistoryListing.h; withTexts adds the ledger's cell texts). Without the
+    // right to the price query raises ComError with the message Show would show.
+    Q_INVOKABLE QVariantMap History(bool withTexts);
 
 private:
     ServerReference m_serverReference;  // a live object keeps the library in use

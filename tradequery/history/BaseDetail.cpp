@@ -213,7 +213,11 @@ QString BaseDetail::DRowData(long lRow, long& SColor)
         positionOn(lRow);
         SColor = ROW_COLOR_WHITE;
     }
+    return RecordText();
+}
 
+QString BaseDetail::RecordText()
+{
     LedgerRowFormat format;
     format.discountPrecision = m_discountPrecision;
     step([&] { format.qtyDecimal = vb::toText(heldRecordset().value(QStringLiteral("FQtyDecimal"))); });
@@ -230,6 +234,13 @@ QString BaseDetail::DRowData(long lRow, long& SColor)
         text += QLatin1Char('|');
     }
     return text;
+}
+
+void BaseDetail::HoldRecords(int32_t queryType, ado::RecordsetPtr records)
+{
+    m_columns = columnTable(queryType);
+    m_recordset = std::move(records);
+    m_heldStatement.clear();
 }
 
 QString BaseDetail::cellText(const Column& column, hostapi::ValueConvert& convert,

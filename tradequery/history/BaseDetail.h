@@ -81,6 +81,14 @@ public:
     // fails is skipped (a cell that cannot be read stays empty), so a row is always answered.
     QString DRowData(long lRow, long& SColor);
 
+    // The cells of the record the held recordset stands on, as DRowData shows them
+    // ("cell|cell|...|"). A cell that cannot be read stays empty.
+    QString RecordText();
+
+    // For a reader without a grid (a script's copy of the history): titles the columns for the
+    // query type and holds records as the result, so that RecordText formats them.
+    void HoldRecords(int32_t queryType, ado::RecordsetPtr records);
+
     // recordset (read-only): the result of the last history query, or null before the first.
     ado::RecordsetPtr recordset() const { return m_recordset; }
 

@@ -19,6 +19,7 @@
 #include "tradequery/window/LedgerExport.h"
 #include "tradequery/window/LedgerInteraction.h"
 #include "tradequery/window/LedgerPrint.h"
+#include "tradequery/window/PriceTrendView.h"
 #include "tradequery/window/ToolbarCommands.h"
 #include "tradequery/window/TreeCollaborators.h"
 #include "tradequery/window/WindowDesign.h"
@@ -49,6 +50,7 @@ BrowseBase::BrowseBase(QWidget* parent) : QWidget(parent, Qt::Window)
 
     CreateControls(*this, m_controls);
     m_tree = makeTreeCollaborators(*this);
+    m_priceTrend = std::make_unique<PriceTrendView>(*this);
     m_layout = std::make_unique<WindowLayout>(*this);
     m_commands = std::make_unique<ToolbarCommands>(*this);
     m_ledgerInteraction = std::make_unique<LedgerInteraction>(*this);
@@ -88,6 +90,7 @@ BrowseBase::~BrowseBase()
     m_ledgerInteraction.reset();
     m_commands.reset();
     m_layout.reset();
+    m_priceTrend.reset();
     m_tree.reset();
     releaseTreeBuilder();
 }
@@ -278,9 +281,16 @@ bool BrowseBase::printLedgerToPdf(const QString& path)
     return PrintLedgerToPdf(*this, path);
 }
 
+bool BrowseBase::setPriceTrendShown(bool shown)
+{
+    const bool was = m_priceTrend->isShown();
+    m_priceTrend->setShown(shown);
+    return was;
+}
+
 QString BrowseBase::describeForScreenshot() const
 {
-    return DescribeWindowText(m_controls);
+    return DescribeWindowText(m_controls) + m_priceTrend->describe();
 }
 
 } // namespace tq

@@ -22,6 +22,7 @@ namespace tq {
 
 class LedgerConditions;
 class LedgerInteraction;
+class PriceTrendView;
 class QuickSearch;
 class ToolbarCommands;
 class TreeCollaborators;
@@ -110,6 +111,7 @@ public:
     WindowLayout& layout() { return *m_layout; }
     ToolbarCommands& commands() { return *m_commands; }
     LedgerInteraction& ledgerInteraction() { return *m_ledgerInteraction; }
+    PriceTrendView& priceTrend() { return *m_priceTrend; }
 
     // Releases the tree builder (unload).
     void releaseTreeBuilder();
@@ -127,8 +129,9 @@ public:
     void setAppliedFontSize(double size) { m_appliedFontSize = size; }
 
     // What the window shows, for the host's headless runs: the two title panels, the ledger
-    // (its title row first, one line per row, cells separated by tabs) and the status bar
-    // panels, one item per line. The host adds the window title.
+    // (its title row first, one line per row, cells separated by tabs), the status bar panels
+    // and, when the price-trend pane is shown, its summary; one item per line. The host adds
+    // the window title.
     Q_INVOKABLE QString describeForScreenshot() const;
     // The export command for scripted runs: the exporter decides where the file goes (its
     // save-path variable when set); true when it wrote one.
@@ -136,6 +139,8 @@ public:
     // Prints the ledger with its page header and footer into the PDF file at path; false when
     // the file could not be written.
     Q_INVOKABLE bool printLedgerToPdf(const QString& path);
+    // Shows or hides the price-trend pane, as its menu item does; answers whether it was shown.
+    Q_INVOKABLE bool setPriceTrendShown(bool shown);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -164,6 +169,7 @@ private:
     std::unique_ptr<WindowLayout> m_layout;
     std::unique_ptr<ToolbarCommands> m_commands;
     std::unique_ptr<LedgerInteraction> m_ledgerInteraction;
+    std::unique_ptr<PriceTrendView> m_priceTrend;
     std::unique_ptr<LedgerConditions> m_conditions;
     std::unique_ptr<QuickSearch> m_quickSearch;
 };

@@ -2,6 +2,7 @@
 
 #include "tradequery/host/InfoBox.h"
 #include "tradequery/window/BrowseBase.h"
+#include "tradequery/window/PriceTrendView.h"
 #include "tradequery/window/TreeCollaborators.h"
 
 #include <QAction>
@@ -47,6 +48,7 @@ ToolbarCommands::ToolbarCommands(BrowseBase& window) : QObject(&window), m_windo
     connectMenu("mnuViewToolbar", [this] { mnuViewToolbar_Click(); });
     connectMenu("mnuViewToolbarLable", [this] { mnuViewToolbarLable_Click(); });
     connectMenu("mnuViewStatusBar", [this] { mnuViewStatusBar_Click(); });
+    connectMenu("mnuViewPriceTrend", [this] { m_window.priceTrend().mnuViewPriceTrend_Click(); });
 
     QToolBar* toolbar = m_window.browseControls().tbToolBar;
     connect(toolbar, &QToolBar::actionTriggered, this,

@@ -49,6 +49,9 @@ const MenuRow kMenus[] = {
     {"mnuView", "mnuVBaseICItem", "按物料分类查询(&W)", "", Checkable},
     {"mnuView", "Sp", "", "", Separator},
     {"mnuView", "mnuProperty", "查询属性设置(&Q)", "", Plain},
+    // The price-trend pane under the ledger, hidden until chosen.
+    {"mnuView", "SpTrend", "", "", Separator},
+    {"mnuView", "mnuViewPriceTrend", "价格走势图", "F7", Checkable},
     {nullptr, "mnuStyle", "格式(&O)", "", Plain},
     {"mnuStyle", "mnuSFont", "表格字体(&F)...", "", Plain},
     {nullptr, "mnuWindow", "视图(&I)", "", Plain},

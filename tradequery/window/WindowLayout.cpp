@@ -7,6 +7,7 @@
 #include "tradequery/window/BrowseBase.h"
 #include "tradequery/host/Steps.h"
 #include "tradequery/window/LineShape.h"
+#include "tradequery/window/PriceTrendView.h"
 #include "platform/win/Twips.h"
 
 #include <QAction>
@@ -92,6 +93,7 @@ void WindowLayout::fullLayout(long x, long y)
         setHeight(m_c.imgSplitVer, (Top(m_c.tvwBase) - Top(m_c.imgSplitVer)) + Height(m_c.tvwBase));
     });
     step([&] { setWidth(m_c.SSPTitleItem, Width(m_c.ldgBase)); });
+    step([&] { m_window.priceTrend().FitUnderLedger(); });
 }
 
 void WindowLayout::splitterAt(long x)
@@ -110,6 +112,7 @@ void WindowLayout::splitterAt(long x)
         m_c.verticalLines[1]->setX1(lineX + 15);
         m_c.verticalLines[1]->setX2(lineX + 15);
     });
+    step([&] { m_window.priceTrend().FollowLedgerWidth(); });
 }
 
 void WindowLayout::toggleStatusBar()

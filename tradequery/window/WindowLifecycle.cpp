@@ -6,6 +6,7 @@
 #include "tradequery/host/LayoutProfile.h"
 #include "tradequery/window/BrowseBase.h"
 #include "tradequery/window/GridFont.h"
+#include "tradequery/window/PriceTrendView.h"
 #include "tradequery/host/Steps.h"
 #include "tradequery/window/TreeCollaborators.h"
 #include "tradequery/window/WindowDesign.h"
@@ -19,6 +20,7 @@ void LoadWindow(BrowseBase& window)
     SetCaptions(window, window.browseControls(), window.QueryType());
     step([&] { window.setConditions(std::make_unique<LedgerConditions>(window, &window)); });
     step([&] { window.treeCollaborators().StartUp(); });
+    step([&] { window.priceTrend().Restore(); });
     RestoreGridFont(window);
 }
 
@@ -36,6 +38,7 @@ void UnloadWindow(BrowseBase& window)
         QAction* byCompany = window.toolbarButton(QStringLiteral("ByCompany"));
         SaveLayoutSetting(QStringLiteral("ByCompany"), byCompany && byCompany->isChecked() ? 1 : 2);
     });
+    step([&] { window.priceTrend().Save(); });
     step([&] { window.setConditions(nullptr); });
     step([&] { window.setLedgerObject(nullptr); });
     step([&] { window.releaseTreeBuilder(); });

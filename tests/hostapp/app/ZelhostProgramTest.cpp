@@ -5,11 +5,15 @@
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
 #include "tests/testsupport/DemoDatabaseFixture.h"
+#include "tests/testsupport/HistoryEndToEndExpected.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -24,6 +28,24 @@ struct ProgramRun {
     QString out;
     QString err;
 };
+
+// The cells of one CSV line (quotes doubled inside quoted cells).
+QStringList csvCells(const QString& line)
+{
+    QStringList cells{QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u'"' && quoted && i + 1 < line.size() && line[i + 1] == u'"')
+            cells.last() += line[++i];
+        else if (line[i] == u'"')
+            quoted = !quoted;
+        else if (line[i] == u',' && !quoted)
+            cells << QString();
+        else
+            cells.last() += line[i];
+    }
+    return cells;
+}
 
 QByteArray contentOf(const QString& path)
 {
@@ -187,6 +209,98 @@ INSERT INTO t_Item VALUES ('1.03', NULL, 1000, NULL);
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_TRUE(failed.out.isEmpty());
     EXPECT_TRUE(failed.err.contains("no such column: FNope\n")) << failed.err.toStdString();
+}
+
+TEST_F(ZelhostProgram, HistoryPrintsWhatTheWindowListsInThreeFormats)
+{
+    using historye2e::visibleLines;
+    const historye2e::DemoFile raw(database);
+    const auto samples = demo::samples(hostdb::DemoSize::Small);
+    const int item = raw.itemId(4, samples.itemNumber);
+    const QStringList sales{"history", "--db", database, "--sales", "--item", samples.itemNumber};
+    const auto expected = visibleLines(raw.allLines(true, item, 0), demo::kTradeTimes);
+    ASSERT_FALSE(expected.isEmpty());
+
+    const ProgramRun csv = run(sales + QStringList{"--format", "csv"});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    const QStringList csvLines = csv.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(csvLines.size(), expected.size() + 1);
+    EXPECT_EQ(csvCells(csvLines[0]).value(9), QStringLiteral("单据编号"));
+    const ProgramRun table = run(sales);
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    const QStringList tableLines = table.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(tableLines.size(), expected.size() + 3);  // titles, rule, rows, count
+    EXPECT_EQ(tableLines.last(), QStringLiteral("(%1 rows)").arg(expected.size()));
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const QStringList cells = csvCells(csvLines[i + 1]);
+        QStringList shown;
+        for (long col : historye2e::kColumns)
+            shown << cells.value(col - 1);
+        EXPECT_EQ(shown, historye2e::cellsOf(expected[i])) << i;
+        for (const QString& cell : shown)
+            EXPECT_TRUE(tableLines[i + 2].contains(cell)) << tableLines[i + 2].toStdString();
+    }
+
+    // Typed values: the partner side alone, of a restricted user, and then with fewer TradeTimes.
+    const int supplier = raw.itemId(8, samples.supplierNumber);
+    struct Case { QStringList args; QList<historye2e::ExpectedLine> lines; } cases[] = {
+        {{"--purchase", "--partner", samples.supplierNumber},
+         visibleLines(raw.allLines(false, 0, supplier), demo::kTradeTimes)},
+        {{"--sales", "--item", samples.itemNumber, "--user", QString::number(demo::kRestrictedUserId)},
+         visibleLines(raw.allLines(true, item, 0), demo::kTradeTimes, demo::kRestrictedCustomerRightId)},
+        {{"--sales", "--item", samples.itemNumber}, expected.mid(0, 3)},
+    };
+    for (Case& c : cases) {
+        if (&c == &cases[2]) {
+            sqlite3* db = nullptr;
+            ASSERT_EQ(sqlite3_open(QFile::encodeName(database).constData(), &db), SQLITE_OK);
+            EXPECT_EQ(sqlite3_exec(db, "UPDATE t_SystemProfile SET FValue='3' WHERE FKey='ClientTradeTimes'", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
+        }
+        const ProgramRun json = run(QStringList{"history", "--db", database, "--format=json"} + c.args);
+        ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+        const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        EXPECT_EQ(document["baseCurrency"].toObject()["number"].toString(), QStringLiteral("RMB"));
+        const QJsonArray lines = document["lines"].toArray();
+        ASSERT_EQ(lines.size(), c.lines.size()) << c.args.join(' ').toStdString();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QJsonObject line = lines[i].toObject();
+            const historye2e::ExpectedLine& want = c.lines[i];
+            EXPECT_EQ(line["FBillNo"].toString(), want.billNo);
+            EXPECT_EQ(line["FDate"].toString(), want.date);
+            EXPECT_EQ(line["FCurrencyNumber"].toString(), want.currencyNumber);
+            ASSERT_TRUE(line["FQty"].isDouble() && line["FExchangeRate"].isDouble() && line["FBasePrice"].isDouble());
+            EXPECT_DOUBLE_EQ(line["FQty"].toDouble(), want.quantity);
+            EXPECT_DOUBLE_EQ(line["FExchangeRate"].toDouble(), want.exchangeRate);
+            EXPECT_NEAR(line["FBasePrice"].toDouble(), want.actualPrice * want.exchangeRate, 1e-9);
+        }
+    }
+}
+
+TEST_F(ZelhostProgram, HistoryRefusalsAndMistakesEndWithOneLineOnStandardError)
+{
+    const QStringList db{"history", "--db", database};
+    const QString item = demo::samples(hostdb::DemoSize::Small).itemNumber;
+    const struct { QStringList args; QString mentions; } cases[] = {
+        {{"--item", item}, QStringLiteral("--sales")},
+        {{"--sales", "--purchase", "--item", item}, QStringLiteral("--sales")},
+        {{"--sales"}, QStringLiteral("--item")},
+        {{"--sales", "--item", item, "--format", "xml"}, QStringLiteral("--format 只能是")},
+        {{"--sales", "--item", item, "--view", "item"}, QStringLiteral("不认识的选项 --view")},
+        {{"--sales", "--item", "nonsense"}, QStringLiteral("没有代码为“nonsense”的物料。")},
+        {{"--sales", "--partner", "03.0002", "--user", "5"}, QStringLiteral("用户 5 没有查看客户“03.0002”的数据权限。")},
+        {{"--purchase", "--item", item, "--user", QString::number(demo::kSalesClerkUserId)},
+         QStringLiteral("您没有供应商历史采购价格查询的权限!")},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun r = run(db + c.args);
+        EXPECT_EQ(r.exitCode, 2) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("zelhost history: ")) && r.err.contains(c.mentions)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    const ProgramRun missing = run({"history", "--db", home.filePath(QStringLiteral("missing.db")), "--sales", "--item", item});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err.count(u'\n'), 1) << missing.err.toStdString();
 }
 
 } // namespace

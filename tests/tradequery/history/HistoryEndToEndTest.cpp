@@ -7,7 +7,7 @@
 #include "tests/testsupport/PdfText.h"
 #include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
-#include "tests/tradequery/history/HistoryEndToEndExpected.h"
+#include "tests/testsupport/HistoryEndToEndExpected.h"
 #include "tradequery/history/BaseDetail.h"
 #include "tradequery/history/HistoryStatement.h"
 #include "tradequery/host/QueryOptionsStore.h"

@@ -1,4 +1,4 @@
-#include "tests/tradequery/history/HistoryEndToEndExpected.h"
+#include "tests/testsupport/HistoryEndToEndExpected.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -111,7 +111,8 @@ QList<ExpectedLine> DemoFile::allLines(bool sales, int itemId, int partnerId) co
         " round(e.FAuxQty, c.FQtyDecimal), c.FQtyDecimal,"
         " round(case when b.FTranType = ?1 then e.FAuxTaxPrice else e.FAuxPrice end, c.FPriceDecimal), c.FPriceDecimal,"
         " round(case when b.FTranType = ?1 then e.FAmount + e.FTaxAmount else e.FAmount end, cur.FScale), cur.FScale,"
-        " b.FCancellation, p.FRightUserID"
+        " b.FCancellation, p.FRightUserID,"
+        " round(e.FPriceDiscount, c.FPriceDecimal), b.FExchangeRate, cur.FNumber"
         " from " + bills + " b"
         " join " + entries + " e on e.FInterID = b.FInterID"
         " join t_Item m on m.FItemID = e.FItemID"
@@ -130,11 +131,15 @@ QList<ExpectedLine> DemoFile::allLines(bool sales, int itemId, int partnerId) co
         line.partnerName = textAt(row, 1);
         line.date = textAt(row, 2);
         line.billNo = textAt(row, 3);
-        line.qty = fixed(sqlite3_column_double(row, 4), sqlite3_column_int(row, 5));
+        line.quantity = sqlite3_column_double(row, 4);
+        line.qty = fixed(line.quantity, sqlite3_column_int(row, 5));
         line.price = grouped(fixed(sqlite3_column_double(row, 6), sqlite3_column_int(row, 7)));
         line.amount = grouped(fixed(sqlite3_column_double(row, 8), sqlite3_column_int(row, 9)));
         line.cancelled = sqlite3_column_int(row, 10) != 0;
         line.partnerRightIds = textAt(row, 11).split(u',', Qt::SkipEmptyParts);
+        line.actualPrice = sqlite3_column_double(row, 12);
+        line.exchangeRate = sqlite3_column_double(row, 13);
+        line.currencyNumber = textAt(row, 14);
         lines << line;
     }
     return lines;

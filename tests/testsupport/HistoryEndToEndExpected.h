@@ -21,6 +21,10 @@ struct ExpectedLine {
     QString qty;             // column 11, the material's quantity decimals, no grouping
     QString price;           // column 12, the material's price decimals, grouped thousands
     QString amount;          // column 18, the currency's scale, grouped thousands
+    double quantity = 0;     // the quantity as stored, rounded to the material's decimals
+    double actualPrice = 0;  // the price after discount, rounded to the material's decimals
+    double exchangeRate = 0;
+    QString currencyNumber;
     bool cancelled = false;
     QStringList partnerRightIds;  // FRightUserID of the partner, split at the commas
 };
