@@ -52,9 +52,7 @@ PriceTrendPane::PriceTrendPane(QWidget* parent)
     : QWidget(parent),
       m_summary(new QTableWidget(this)),
       m_view(new QChartView(this)),
-      m_chart(new QChart),
-      m_dates(new QDateTimeAxis),
-      m_prices(new QValueAxis)
+      m_chart(new QChart)
 {
     setObjectName(QStringLiteral("priceTrendPane"));
     m_summary->setObjectName(QStringLiteral("priceSummary"));
@@ -72,11 +70,6 @@ PriceTrendPane::PriceTrendPane(QWidget* parent)
     // The summary rows carry the series' colours and so stand for the legend, which would take
     // the room the points need.
     m_chart->legend()->hide();
-    m_dates->setFormat(QStringLiteral("yyyy-MM-dd"));
-    m_dates->setTickCount(6);
-    m_dates->setTitleVisible(false);  // the dates speak for themselves; the points need the room
-    m_chart->addAxis(m_dates, Qt::AlignBottom);
-    m_chart->addAxis(m_prices, Qt::AlignLeft);
     m_view->setObjectName(QStringLiteral("priceTrendChart"));
     m_view->setChart(m_chart);
     m_view->setRenderHint(QPainter::Antialiasing);
@@ -132,8 +125,12 @@ void PriceTrendPane::fillSummary(TrendGrouping grouping, const CurrencyInfo& bas
 void PriceTrendPane::drawSeries(const CurrencyInfo& base)
 {
     m_chart->removeAllSeries();
-    // Axis titles are drawn as markup: the currency's name from the database is escaped.
-    m_prices->setTitleText(FormatMsg(LangText(QStringLiteral("实际价格（%1）")), base.name).toHtmlEscaped());
+    // The axes are made anew after their series, or the date axis shows no labels.
+    for (QAbstractAxis* axis : m_chart->axes()) {
+        m_chart->removeAxis(axis);
+        delete axis;
+    }
+    QList<QXYSeries*> drawn;
     qint64 firstDay = 0, lastDay = 0;
     double low = 0, high = 0;
     bool any = false;
@@ -158,22 +155,33 @@ void PriceTrendPane::drawSeries(const CurrencyInfo& base)
         }
         series->replace(points);
         m_chart->addSeries(series);
-        series->attachAxis(m_dates);
-        series->attachAxis(m_prices);
+        drawn.append(series);
         QPixmap colour(10, 10);
         colour.fill(series->color());
         m_summary->item(static_cast<int>(i), 0)->setIcon(QIcon(colour));
         connect(series, &QXYSeries::hovered, this,
                 [this, i](const QPointF& point, bool entered) { showPointToolTip(i, point, entered); });
     }
+    auto* dates = new QDateTimeAxis;
+    dates->setFormat(QStringLiteral("yyyy-MM-dd"));
+    dates->setTickCount(6);
+    auto* prices = new QValueAxis;
+    // Axis titles are drawn as markup: the currency's name from the database is escaped.
+    prices->setTitleText(FormatMsg(LangText(QStringLiteral("实际价格（%1）")), base.name).toHtmlEscaped());
+    m_chart->addAxis(dates, Qt::AlignBottom);
+    m_chart->addAxis(prices, Qt::AlignLeft);
+    for (QXYSeries* series : drawn) {
+        series->attachAxis(dates);
+        series->attachAxis(prices);
+    }
     // A day's margin on either side and a twentieth of the span above and below keep the
     // outer points off the frame; a single price gets room of its own.
     constexpr qint64 kDay = 24LL * 3600 * 1000;
     const QDateTime today = QDateTime(QDate::currentDate(), QTime(0, 0));
-    m_dates->setRange(QDateTime::fromMSecsSinceEpoch(any ? firstDay - kDay : today.toMSecsSinceEpoch() - kDay),
+    dates->setRange(QDateTime::fromMSecsSinceEpoch(any ? firstDay - kDay : today.toMSecsSinceEpoch() - kDay),
                       QDateTime::fromMSecsSinceEpoch(any ? lastDay + kDay : today.toMSecsSinceEpoch() + kDay));
     const double margin = high > low ? (high - low) / 20 : std::max(1.0, std::abs(high) / 20);
-    m_prices->setRange(low - margin, high + margin);
+    prices->setRange(low - margin, high + margin);
 }
 
 QString PriceTrendPane::pointToolTip(qsizetype index, const QPointF& point) const

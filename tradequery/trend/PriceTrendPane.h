@@ -9,9 +9,7 @@
 
 class QChart;
 class QChartView;
-class QDateTimeAxis;
 class QTableWidget;
-class QValueAxis;
 class QXYSeries;
 
 namespace tq {
@@ -50,8 +48,6 @@ private:
     QTableWidget* m_summary;
     QChartView* m_view;
     QChart* m_chart;
-    QDateTimeAxis* m_dates;
-    QValueAxis* m_prices;
     QList<TrendSeries> m_series;
     QString m_partnerTitle;
 };

@@ -64,8 +64,9 @@ void PriceTrendView::setShown(bool shown)
     if (m_pane)
         m_pane->setVisible(shown);
     m_window.layout().Resize();
+    // The ledger holds its rows already: drawn at once, so the next paint shows them.
     if (shown)
-        scheduleRedraw();
+        Redraw();
 }
 
 void PriceTrendView::FitUnderLedger()

@@ -78,6 +78,7 @@ TEST_F(PriceTrendOnDemo, DrawsTheLedgerRowsAfterAClickAFilterAndAFindWithTheirSu
     open(true, itemId, 0);
     tq::PriceTrendPane& pane = shownPane();
     expectChartEqualsLedger(pane);
+    QTest::qWait(20);  // the chart lays its axes out
     testsupport::saveScreenshot(*window, QStringLiteral("price_trend.png"));
 
     // The summary of each partner's series against the figures worked out from raw lines.
