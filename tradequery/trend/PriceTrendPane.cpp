@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
+#include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGraphicsLayout>
 #include <QHeaderView>
@@ -41,9 +42,9 @@ QString billed(double value)
     return QString::number(value, 'g', 15);
 }
 
-QString day(const QDateTime& date)
+QString day(qint64 time)
 {
-    return date.date().toString(QStringLiteral("yyyy-MM-dd"));
+    return QDateTime::fromMSecsSinceEpoch(time).date().toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 } // namespace
@@ -109,7 +110,7 @@ void PriceTrendPane::fillSummary(TrendGrouping grouping, const CurrencyInfo& bas
     m_summary->setRowCount(static_cast<int>(m_series.size()));
     for (int row = 0; row < m_series.size(); ++row) {
         const TrendSummary s = SummarizeTrend(m_series[row].lines);
-        const QStringList cells{m_series[row].name, number(s.lastPrice, decimals), day(s.lastDate),
+        const QStringList cells{m_series[row].name, number(s.lastPrice, decimals), day(s.lastTime),
                                 number(s.minPrice, decimals), number(s.maxPrice, decimals),
                                 number(s.weightedAverage, decimals), QString::number(s.lineCount)};
         for (int col = 0; col < cells.size(); ++col) {
@@ -145,7 +146,7 @@ void PriceTrendPane::drawSeries(const CurrencyInfo& base)
         QList<QPointF> points;
         points.reserve(group.lines.size());
         for (const TrendLine& line : group.lines) {
-            const qint64 x = line.date.toMSecsSinceEpoch();
+            const qint64 x = line.time;
             points.append(QPointF(static_cast<double>(x), line.basePrice));
             firstDay = any ? std::min(firstDay, x) : x;
             lastDay = any ? std::max(lastDay, x) : x;
@@ -194,7 +195,7 @@ QString PriceTrendPane::pointToolTip(qsizetype index, const QPointF& point) cons
     double best = 0;
     QList<const TrendLine*> nearest;
     for (const TrendLine& line : m_series[index].lines) {
-        const QPointF at = m_chart->mapToPosition(QPointF(static_cast<double>(line.date.toMSecsSinceEpoch()), line.basePrice));
+        const QPointF at = m_chart->mapToPosition(QPointF(static_cast<double>(line.time), line.basePrice));
         const double distance = std::hypot(at.x() - pixel.x(), at.y() - pixel.y());
         if (nearest.isEmpty() || distance < best - 0.5) {
             nearest = {&line};

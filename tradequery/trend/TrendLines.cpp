@@ -2,6 +2,8 @@
 
 #include "tradequery/history/CurrencyTable.h"
 
+#include <QDateTime>
+
 namespace tq {
 
 QList<TrendLine> ReadTrendLines(const ado::RecordsetPtr& records, long count)
@@ -21,7 +23,7 @@ QList<TrendLine> ReadTrendLines(const ado::RecordsetPtr& records, long count)
     lines.reserve(std::min<long>(count, rows->RecordCount()));
     for (rows->MoveFirst(); !rows->Eof() && lines.size() < count; rows->MoveNext()) {
         TrendLine line;
-        line.date = rows->value(date).toDateTime();
+        line.time = rows->value(date).toDateTime().toMSecsSinceEpoch();
         line.basePrice = BaseCurrencyPrice(*rows);
         line.price = rows->value(price).toDouble();
         line.qty = rows->value(qty).toDouble();

@@ -3,14 +3,13 @@
 // price (in the base currency and as billed), how many, on which bill, with whom, of what.
 #include "platform/ado/Recordset.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
 namespace tq {
 
 struct TrendLine {
-    QDateTime date;        // FDate
+    qint64 time = 0;       // FDate, in milliseconds since 1970 (local time), read once
     double basePrice = 0;  // the actual price in the base currency
     double price = 0;      // the actual price in the bill's currency (FPriceDiscount)
     double qty = 0;        // FQty

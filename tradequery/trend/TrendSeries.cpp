@@ -12,7 +12,7 @@ namespace {
 void sortByDate(QList<TrendLine>& lines)
 {
     std::stable_sort(lines.begin(), lines.end(),
-                     [](const TrendLine& a, const TrendLine& b) { return a.date < b.date; });
+                     [](const TrendLine& a, const TrendLine& b) { return a.time < b.time; });
 }
 
 } // namespace

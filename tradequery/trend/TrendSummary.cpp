@@ -19,11 +19,11 @@ TrendSummary SummarizeTrend(const QList<TrendLine>& lines)
         amount += line.basePrice * line.qty;
         quantity += line.qty;
         sum += line.basePrice;
-        if (!last || line.date > last->date)
+        if (!last || line.time > last->time)
             last = &line;
     }
     summary.lastPrice = last->basePrice;
-    summary.lastDate = last->date;
+    summary.lastTime = last->time;
     summary.weightedAverage = quantity != 0 ? amount / quantity : sum / static_cast<double>(lines.size());
     return summary;
 }

@@ -4,14 +4,13 @@
 // the number of lines.
 #include "tradequery/trend/TrendLines.h"
 
-#include <QDateTime>
 #include <QList>
 
 namespace tq {
 
 struct TrendSummary {
     double lastPrice = 0;
-    QDateTime lastDate;
+    qint64 lastTime = 0;  // as TrendLine::time
     double minPrice = 0;
     double maxPrice = 0;
     double weightedAverage = 0;  // sum(price x qty) / sum(qty); the plain mean when the quantities sum to 0
@@ -19,7 +18,7 @@ struct TrendSummary {
 };
 
 // The last price is that of the newest line; of several lines on the newest day, the first
-// in `lines`. No lines give all zeros and no date.
+// in `lines`. No lines give all zeros.
 TrendSummary SummarizeTrend(const QList<TrendLine>& lines);
 
 } // namespace tq

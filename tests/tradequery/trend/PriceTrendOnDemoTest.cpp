@@ -132,9 +132,9 @@ TEST(TrendGrouping, TenLargestGroupsGetASeriesAndTheRestShareOther)
     QList<tq::TrendLine> lines;
     for (int k = 1; k <= 12; ++k)
         for (int i = 0; i < k; ++i)
-            lines << tq::TrendLine{.date = QDateTime(QDate(2024, 1, 28 - i), QTime(0, 0)), .basePrice = double(k),
+            lines << tq::TrendLine{.time = QDateTime(QDate(2024, 1, 28 - i), QTime(0, 0)).toMSecsSinceEpoch(), .basePrice = double(k),
                                    .partner = QStringLiteral("P%1").arg(k, 2, 10, QChar('0'))};
-    lines << tq::TrendLine{.date = QDateTime(QDate(2024, 2, 1), QTime(0, 0)), .partner = QStringLiteral("P03")};  // P03 ties P04
+    lines << tq::TrendLine{.time = QDateTime(QDate(2024, 2, 1), QTime(0, 0)).toMSecsSinceEpoch(), .partner = QStringLiteral("P03")};  // P03 ties P04
     const auto series = tq::GroupTrendLines(lines, tq::TrendGrouping::ByPartner);
     QStringList names;
     for (const auto& s : series)
@@ -142,7 +142,7 @@ TEST(TrendGrouping, TenLargestGroupsGetASeriesAndTheRestShareOther)
     EXPECT_EQ(names, (QStringList{"P1212", "P1111", "P1010", "P099", "P088", "P077", "P066", "P055", "P034", "P044",
                                   QStringLiteral("其他3")}));
     for (const auto& s : series)
-        EXPECT_TRUE(std::is_sorted(s.lines.begin(), s.lines.end(), [](auto& a, auto& b) { return a.date < b.date; }));
+        EXPECT_TRUE(std::is_sorted(s.lines.begin(), s.lines.end(), [](auto& a, auto& b) { return a.time < b.time; }));
     EXPECT_TRUE(series.last().others);
 }
 
