@@ -1,11 +1,11 @@
 #include "tradequery/component/TradeQuery.h"
 
+#include "platform/com/ComError.h"
+#include "platform/com/ErrorCodes.h"
 #include "platform/win/ModalDialog.h"
 #include "platform/win/MsgBox.h"
 #include "tradequery/component/HistoryListing.h"
 #include "tradequery/component/ShowMode.h"
-#include "platform/com/ComError.h"
-#include "platform/com/ErrorCodes.h"
 #include "tradequery/host/Messages.h"
 #include "tradequery/host/Security.h"
 #include "tradequery/window/BrowseBase.h"

@@ -21,7 +21,7 @@ public:
     explicit PriceTrendView(BrowseBase& window);
     ~PriceTrendView() override;
 
-    // Load and unload; each a step that may fail on its own.
+    // Load and unload, each run as a step of its own (a failing one is skipped).
     void Restore();
     void Save();
 
