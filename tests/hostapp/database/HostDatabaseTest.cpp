@@ -4,12 +4,16 @@
 #include "platform/com/ErrorCodes.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
+#include "tests/testsupport/SocketFile.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace hostdb {
@@ -142,6 +146,7 @@ TEST(HostDatabaseErrors, RejectedSqlCarriesTheDatabasesMessageAndTheConnectionGo
     EXPECT_TRUE(db->executeTable("select FItemID from t_Item").returnsRows);
 }
 
+// The connection string's bad inputs: each is told, and no file appears or changes.
 TEST(HostDatabaseErrors, AMissingFileAFolderOrAFileThatIsNoDatabaseIsReportedAndNothingCreated)
 {
     TempSqliteFile folder;
@@ -151,19 +156,30 @@ TEST(HostDatabaseErrors, AMissingFileAFolderOrAFileThatIsNoDatabaseIsReportedAnd
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write(QByteArray("These are plain notes, long enough to fill a database header. ").repeated(20));
     text.close();
+    const QString socket = folder.folder() + QStringLiteral("/socket.db");
+    ASSERT_TRUE(testsupport::makeSocketFile(socket));
+    const auto before = QDir(folder.folder()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     const std::tuple<QString, QString, QString> cases[] = {
         {missing, QStringLiteral("数据库文件不存在"), missing},
         {QStringLiteral("Data Source=") + missing, QStringLiteral("数据库文件不存在"), missing},
         {folder.folder(), QStringLiteral("不是数据库文件"), folder.folder()},
+        {socket, QStringLiteral("不是数据库文件"), socket},
         {notes, QStringLiteral("file is not a database"), notes},
+        {QStringLiteral("  "), QStringLiteral("连接字符串为空"), QString()},
+        {QStringLiteral("Data Source=;Busy Timeout=50"), QStringLiteral("没有指出数据库文件"), QString()},
+        {QStringLiteral("Data Source=%1;Busy Timeout=soon").arg(folder.path()), QStringLiteral("而不是“soon”"), QString()},
+        {QStringLiteral("Data Source=%1;Busy Timeout=-1").arg(folder.path()), QStringLiteral("而不是“-1”"), QString()},
         // FreeTDS is registered on these machines; nothing listens on port 1: it fails without hanging.
         {QStringLiteral("DRIVER={NoSuchDriver};SERVER=x"), QStringLiteral("NoSuchDriver"), QString()},
         {QStringLiteral("DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=x;TDS_Version=7.4"), QStringLiteral("无法连接 ODBC 数据源"), QString()}};
     for (const auto& [connection, told, named] : cases) {
         const QString message = raised([&] { HostDatabase::open(connection); }).description();
         EXPECT_TRUE(message.contains(told) && message.contains(named)) << message.toStdString();
+        const auto after = QDir(folder.folder()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin(), after.end(), [](const QFileInfo& a, const QFileInfo& b) {
+            return a.fileName() == b.fileName() && a.size() == b.size() && a.lastModified() == b.lastModified();
+        })) << connection.toStdString();
     }
-    EXPECT_FALSE(QFile::exists(missing));
 }
 
 // Another program holds the file: a second, raw sqlite3 connection in an exclusive transaction.

@@ -2,9 +2,11 @@
 // written or read.
 #include "hostapp/services/HostSettingsStore.h"
 #include "tests/testsupport/ComErrorMatchers.h"
+#include "tests/testsupport/SocketFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -61,7 +63,12 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
     // a folder that is a file, and a file name taken by a folder.
     writeFile(folder.filePath(QStringLiteral("plain-file")), "x");
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.ini")));
-    for (const QString& place : {folder.filePath(QStringLiteral("plain-file/settings.ini")), folder.filePath(QStringLiteral("taken.ini"))}) {
+    // Nor is a name taken by a device, pipe or socket ever replaced (through a link neither).
+    const QString socket = folder.filePath(QStringLiteral("socket.ini"));
+    ASSERT_TRUE(testsupport::makeSocketFile(socket));
+    ASSERT_TRUE(QFile::link(socket, folder.filePath(QStringLiteral("link.ini"))));
+    for (const QString& place : {folder.filePath(QStringLiteral("plain-file/settings.ini")), folder.filePath(QStringLiteral("taken.ini")),
+                                 socket, folder.filePath(QStringLiteral("link.ini"))}) {
         HostSettingsStore store(place);
         const auto error = fakehost::comErrorOf([&] { store.Save(kSection, QStringLiteral("ByCompany"), 2); });
         ASSERT_TRUE(error) << place.toStdString();
@@ -70,6 +77,20 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
         EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1) << place.toStdString();
     }
     EXPECT_EQ(contentOf(folder.filePath(QStringLiteral("plain-file"))), QByteArray("x"));
+    EXPECT_TRUE(testsupport::isSocketFile(socket));
+    EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("link.ini"))).isSymLink());
+}
+
+TEST_F(SettingsStoreTest, ALinkIsFollowedAndStaysALink)
+{
+    const QString file = folder.filePath(QStringLiteral("settings.ini"));
+    const QString link = folder.filePath(QStringLiteral("link.ini"));
+    writeFile(file, "[ComTradeQuery]\nByCompany=2\n");
+    ASSERT_TRUE(QFile::link(file, link));
+    HostSettingsStore(link).Save(kSection, QStringLiteral("ShowViewBy"), true);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(HostSettingsStore(file).Get(kSection, QStringLiteral("ShowViewBy"), QString()).toString(), QStringLiteral("True"));
+    EXPECT_EQ(HostSettingsStore(file).Get(kSection, QStringLiteral("ByCompany"), 0).toInt(), 2);
 }
 
 TEST_F(SettingsStoreTest, ACorruptFileReadsAsDefaultsAndIsSetAsideOnSaveAndNoticedWhenDamagedInUse)

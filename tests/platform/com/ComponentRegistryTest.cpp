@@ -3,10 +3,12 @@
 #include "platform/com/ComponentRegistry.h"
 #include "platform/com/ErrorCodes.h"
 #include "tests/platform/RaisedError.h"
+#include "tests/testsupport/SocketFile.h"
 #include "tests/testsupport/TemporaryComponentRegistry.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -67,4 +69,37 @@ TEST(ComponentRegistry, ADamagedFileFindsNothingAndIsSetAsideByTheNextChange)
         ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
         EXPECT_EQ(aside.readAll(), damaged);
     }
+}
+
+// The registry's name may be taken by something a save must never replace (run as root with
+// the registry at /dev/null, a rename would turn the device into a file): it finds nothing and
+// refuses changes, naming the file. A link to a regular file is followed and stays a link.
+TEST(ComponentRegistry, NeverReplacesAnythingButARegularFileAndFollowsALink)
+{
+    fakehost::TemporaryComponentRegistry registry;
+    const QString socket = registry.folder() + QStringLiteral("/socket.ini");
+    const QString linkToSocket = registry.folder() + QStringLiteral("/to-socket.ini");
+    ASSERT_TRUE(testsupport::makeSocketFile(socket));
+    ASSERT_TRUE(QFile::link(socket, linkToSocket));
+    for (const QString& place : {socket, linkToSocket}) {
+        qputenv(com::kComponentRegistryVariable, QFile::encodeName(place));
+        for (const bool registering : {true, false}) {
+            const auto raised = raisedBy([registering] {
+                registering ? com::registerInProcServer(kProgId, QStringLiteral("/opt/lib.so")) : void(com::unregisterInProcServer(kProgId));
+            });
+            EXPECT_EQ(raised.number, com::SELFREG_E_CLASS_);
+            EXPECT_TRUE(raised.description.contains(place) && raised.description.contains(QStringLiteral("不是普通文件")))
+                << raised.description.toStdString();
+        }
+        EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
+        EXPECT_TRUE(testsupport::isSocketFile(socket));
+    }
+    EXPECT_TRUE(QFileInfo(linkToSocket).isSymLink());
+
+    const QString link = registry.folder() + QStringLiteral("/link.ini");
+    ASSERT_TRUE(QFile::link(registry.file(), link));
+    qputenv(com::kComponentRegistryVariable, QFile::encodeName(link));
+    com::registerInProcServer(kProgId, QStringLiteral("/opt/lib.so"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QSettings(registry.file(), QSettings::IniFormat).value("InProcServers/" + kProgId).toString(), QStringLiteral("/opt/lib.so"));
 }

@@ -5,9 +5,11 @@
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/win/ModalDialog.h"
 #include "tests/testsupport/FakeProfileServices.h"
+#include "tests/testsupport/SocketFile.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QProgressDialog>
 
 namespace exporttest {
@@ -29,10 +31,13 @@ TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWere)
     ASSERT_TRUE(QDir(folder.path()).mkdir("目录.xlsx"));
     write("只读.csv", "old");
     QFile::setPermissions(path("只读.csv"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    ASSERT_TRUE(testsupport::makeSocketFile(path("套接字.csv")));
+    ASSERT_TRUE(QFile::link(path("套接字.csv"), path("链接.csv")));
     const QStringList before = folderEntries();
     const std::pair<QString, QString> cases[] = {  // target, the reason given
         {"/proc/价格.xlsx", "不能在文件夹"}, {path("缺少/价格.xlsx"), "不存在"}, {path("目录.xlsx"), "文件夹"},
         {path("只读.csv"), "只读"}, {path("价格.txt"), ".xlsx 或 .csv"},
+        {path("套接字.csv"), "不是普通文件"}, {path("链接.csv"), "不是普通文件"},  // a save never replaces those
     };
     for (const auto& [target, reason] : cases) {
         boxes.clear();
@@ -43,6 +48,18 @@ TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWere)
         EXPECT_EQ(contents(path("只读.csv")), "old");
     }
     EXPECT_FALSE(QFile::exists("/proc/价格.xlsx"));
+    EXPECT_TRUE(testsupport::isSocketFile(path("套接字.csv")));
+    EXPECT_TRUE(QFileInfo(path("链接.csv")).isSymLink());
+}
+
+TEST_F(ExportFailure, ALinkIsFollowedTheFileItLeadsToReplacedAndTheLinkKept)
+{
+    write("价格.csv", "old");
+    ASSERT_TRUE(QFile::link(path("价格.csv"), path("链接.csv")));
+    EXPECT_TRUE(exportRows(path("链接.csv"), titles, rows));
+    EXPECT_TRUE(QFileInfo(path("链接.csv")).isSymLink());
+    EXPECT_TRUE(contents(path("价格.csv")).contains("螺栓"));
+    EXPECT_EQ(folderEntries(), (QStringList{"价格.csv", "链接.csv"}));
 }
 
 TEST_F(ExportFailure, AFullDiskLeavesNoFileAndTheOldTargetWhole)
@@ -82,16 +99,22 @@ TEST_F(ExportFailure, ARowThatCannotBeLoadedIsNamedAndACancelledOneStopsSilently
     boxes.clear();
     rowsAsked = 0;
     exporter::HostExporter cancelled;
-    QObject::connect(&cancelled, &hostapi::ExpImp80::LoadData, [](int32_t n, hostapi::ExportColData&) {
+    QString progressText;  // the file's name is shown as typed, not as markup
+    QObject::connect(&cancelled, &hostapi::ExpImp80::LoadData, [&](int32_t n, hostapi::ExportColData&) {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && n == 2)
+            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && n == 2) {
+                const auto* label = progress->findChild<QLabel*>();
+                progressText = label->textFormat() == Qt::PlainText ? label->text() : QStringLiteral("rich text");
                 progress->cancel();
+            }
     });
-    write("价格.xlsx", "old");
-    EXPECT_FALSE(exportRows(cancelled, path("价格.xlsx"), titles, rows));
+    const QString name = QStringLiteral("<i>价格.xlsx");
+    write(name, "old");
+    EXPECT_FALSE(exportRows(cancelled, path(name), titles, rows));
     EXPECT_EQ(rowsAsked, 2);
-    EXPECT_EQ(folderEntries(), QStringList{"价格.xlsx"});
-    EXPECT_EQ(contents(path("价格.xlsx")), "old");
+    EXPECT_EQ(progressText, QStringLiteral("正在引出到 %1 ...").arg(name));
+    EXPECT_EQ(folderEntries(), QStringList{name});
+    EXPECT_EQ(contents(path(name)), "old");
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
