@@ -6,7 +6,7 @@
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
 #include "tests/testsupport/DemoDatabaseFixture.h"
-#include "tests/testsupport/SocketFile.h"
+#include "tests/testsupport/SpecialFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -188,8 +188,8 @@ TEST_F(ZelhostProgram, DbCommandsNameWhatIsWrongWithTheirInputAndChangeNoFile)
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(200, 'x')) == 200);
     notes.close();
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("folder.db")));
-    const QString socket = home.filePath(QStringLiteral("socket.db"));
-    ASSERT_TRUE(testsupport::makeSocketFile(socket));
+    const QString device = testsupport::makeSpecialFile(home.path(), QStringLiteral("device.db"));
+    ASSERT_FALSE(device.isEmpty());
     const struct {
         QStringList args;
         int exitCode;
@@ -204,7 +204,7 @@ TEST_F(ZelhostProgram, DbCommandsNameWhatIsWrongWithTheirInputAndChangeNoFile)
         {{"db", "init", database}, 1, "已存在，没有覆盖它。（要覆盖它，请加 --force）"},
         {{"db", "init", "missing/x.db"}, 1, "不存在，无法创建数据库文件。"},
         {{"db", "init", "--force", "folder.db"}, 1, "不能替换 folder.db：这是一个文件夹。"},
-        {{"db", "init", "--force", socket}, 1, "这不是普通文件"},
+        {{"db", "init", "--force", device}, 1, "这不是普通文件"},
         {{"db", "sql", database}, 2, "usage: zelhost db sql"},
         {{"db", "sql", "missing.db", "select 1"}, 1, "数据库文件不存在：missing.db"},
         {{"db", "sql", "notes.txt", "select 1"}, 1, "file is not a database"},
@@ -220,7 +220,7 @@ TEST_F(ZelhostProgram, DbCommandsNameWhatIsWrongWithTheirInputAndChangeNoFile)
         EXPECT_TRUE(r.out.isEmpty() || r.out.startsWith(QStringLiteral("正在生成"))) << r.out.toStdString();
         EXPECT_EQ(filesUnder(home.path()), before);
     }
-    EXPECT_TRUE(testsupport::isSocketFile(socket));
+    EXPECT_TRUE(testsupport::isSpecialFile(device));
 }
 
 TEST_F(ZelhostProgram, DbInitMakesADatabaseAndReplacesItWithForce)

@@ -4,7 +4,7 @@
 #include "platform/com/ErrorCodes.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
-#include "tests/testsupport/SocketFile.h"
+#include "tests/testsupport/SpecialFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -156,14 +156,14 @@ TEST(HostDatabaseErrors, AMissingFileAFolderOrAFileThatIsNoDatabaseIsReportedAnd
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write(QByteArray("These are plain notes, long enough to fill a database header. ").repeated(20));
     text.close();
-    const QString socket = folder.folder() + QStringLiteral("/socket.db");
-    ASSERT_TRUE(testsupport::makeSocketFile(socket));
+    const QString device = testsupport::makeSpecialFile(folder.folder(), QStringLiteral("device.db"));
+    ASSERT_FALSE(device.isEmpty());
     const auto before = QDir(folder.folder()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     const std::tuple<QString, QString, QString> cases[] = {
         {missing, QStringLiteral("数据库文件不存在"), missing},
         {QStringLiteral("Data Source=") + missing, QStringLiteral("数据库文件不存在"), missing},
         {folder.folder(), QStringLiteral("不是数据库文件"), folder.folder()},
-        {socket, QStringLiteral("不是数据库文件"), socket},
+        {device, QStringLiteral("不是数据库文件"), device},
         {notes, QStringLiteral("file is not a database"), notes},
         {QStringLiteral("  "), QStringLiteral("连接字符串为空"), QString()},
         {QStringLiteral("Data Source=;Busy Timeout=50"), QStringLiteral("没有指出数据库文件"), QString()},

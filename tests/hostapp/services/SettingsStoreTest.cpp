@@ -2,7 +2,7 @@
 // written or read.
 #include "hostapp/services/HostSettingsStore.h"
 #include "tests/testsupport/ComErrorMatchers.h"
-#include "tests/testsupport/SocketFile.h"
+#include "tests/testsupport/SpecialFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,11 +64,11 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
     writeFile(folder.filePath(QStringLiteral("plain-file")), "x");
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.ini")));
     // Nor is a name taken by a device, pipe or socket ever replaced (through a link neither).
-    const QString socket = folder.filePath(QStringLiteral("socket.ini"));
-    ASSERT_TRUE(testsupport::makeSocketFile(socket));
-    ASSERT_TRUE(QFile::link(socket, folder.filePath(QStringLiteral("link.ini"))));
+    const QString device = testsupport::makeSpecialFile(folder.path(), QStringLiteral("device.ini"));
+    ASSERT_FALSE(device.isEmpty());
+    ASSERT_TRUE(QFile::link(device, folder.filePath(QStringLiteral("link.ini"))));
     for (const QString& place : {folder.filePath(QStringLiteral("plain-file/settings.ini")), folder.filePath(QStringLiteral("taken.ini")),
-                                 socket, folder.filePath(QStringLiteral("link.ini"))}) {
+                                 device, folder.filePath(QStringLiteral("link.ini"))}) {
         HostSettingsStore store(place);
         const auto error = fakehost::comErrorOf([&] { store.Save(kSection, QStringLiteral("ByCompany"), 2); });
         ASSERT_TRUE(error) << place.toStdString();
@@ -77,7 +77,7 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
         EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1) << place.toStdString();
     }
     EXPECT_EQ(contentOf(folder.filePath(QStringLiteral("plain-file"))), QByteArray("x"));
-    EXPECT_TRUE(testsupport::isSocketFile(socket));
+    EXPECT_TRUE(testsupport::isSpecialFile(device));
     EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("link.ini"))).isSymLink());
 }
 

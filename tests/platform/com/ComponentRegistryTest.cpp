@@ -3,7 +3,7 @@
 #include "platform/com/ComponentRegistry.h"
 #include "platform/com/ErrorCodes.h"
 #include "tests/platform/RaisedError.h"
-#include "tests/testsupport/SocketFile.h"
+#include "tests/testsupport/SpecialFile.h"
 #include "tests/testsupport/TemporaryComponentRegistry.h"
 
 #include <QDir>
@@ -77,11 +77,11 @@ TEST(ComponentRegistry, ADamagedFileFindsNothingAndIsSetAsideByTheNextChange)
 TEST(ComponentRegistry, NeverReplacesAnythingButARegularFileAndFollowsALink)
 {
     fakehost::TemporaryComponentRegistry registry;
-    const QString socket = registry.folder() + QStringLiteral("/socket.ini");
-    const QString linkToSocket = registry.folder() + QStringLiteral("/to-socket.ini");
-    ASSERT_TRUE(testsupport::makeSocketFile(socket));
-    ASSERT_TRUE(QFile::link(socket, linkToSocket));
-    for (const QString& place : {socket, linkToSocket}) {
+    const QString device = testsupport::makeSpecialFile(registry.folder(), QStringLiteral("device.ini"));
+    const QString linkToDevice = registry.folder() + QStringLiteral("/to-device.ini");
+    ASSERT_FALSE(device.isEmpty());
+    ASSERT_TRUE(QFile::link(device, linkToDevice));
+    for (const QString& place : {device, linkToDevice}) {
         qputenv(com::kComponentRegistryVariable, QFile::encodeName(place));
         for (const bool registering : {true, false}) {
             const auto raised = raisedBy([registering] {
@@ -92,9 +92,9 @@ TEST(ComponentRegistry, NeverReplacesAnythingButARegularFileAndFollowsALink)
                 << raised.description.toStdString();
         }
         EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
-        EXPECT_TRUE(testsupport::isSocketFile(socket));
+        EXPECT_TRUE(testsupport::isSpecialFile(device));
     }
-    EXPECT_TRUE(QFileInfo(linkToSocket).isSymLink());
+    EXPECT_TRUE(QFileInfo(linkToDevice).isSymLink());
 
     const QString link = registry.folder() + QStringLiteral("/link.ini");
     ASSERT_TRUE(QFile::link(registry.file(), link));

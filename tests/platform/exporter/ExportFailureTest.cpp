@@ -5,7 +5,7 @@
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/win/ModalDialog.h"
 #include "tests/testsupport/FakeProfileServices.h"
-#include "tests/testsupport/SocketFile.h"
+#include "tests/testsupport/SpecialFile.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -31,13 +31,13 @@ TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWere)
     ASSERT_TRUE(QDir(folder.path()).mkdir("目录.xlsx"));
     write("只读.csv", "old");
     QFile::setPermissions(path("只读.csv"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-    ASSERT_TRUE(testsupport::makeSocketFile(path("套接字.csv")));
-    ASSERT_TRUE(QFile::link(path("套接字.csv"), path("链接.csv")));
+    ASSERT_FALSE(testsupport::makeSpecialFile(folder.path(), "设备.csv").isEmpty());
+    ASSERT_TRUE(QFile::link(path("设备.csv"), path("链接.csv")));
     const QStringList before = folderEntries();
     const std::pair<QString, QString> cases[] = {  // target, the reason given
         {"/proc/价格.xlsx", "不能在文件夹"}, {path("缺少/价格.xlsx"), "不存在"}, {path("目录.xlsx"), "文件夹"},
         {path("只读.csv"), "只读"}, {path("价格.txt"), ".xlsx 或 .csv"},
-        {path("套接字.csv"), "不是普通文件"}, {path("链接.csv"), "不是普通文件"},  // a save never replaces those
+        {path("设备.csv"), "不是普通文件"}, {path("链接.csv"), "不是普通文件"},  // a save never replaces those
     };
     for (const auto& [target, reason] : cases) {
         boxes.clear();
@@ -48,7 +48,7 @@ TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWere)
         EXPECT_EQ(contents(path("只读.csv")), "old");
     }
     EXPECT_FALSE(QFile::exists("/proc/价格.xlsx"));
-    EXPECT_TRUE(testsupport::isSocketFile(path("套接字.csv")));
+    EXPECT_TRUE(testsupport::isSpecialFile(path("设备.csv")));
     EXPECT_TRUE(QFileInfo(path("链接.csv")).isSymLink());
 }
 
