@@ -918,6 +918,12 @@ void removeSidecars(const QString& path)
     }
 }
 
+void refuseExisting(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        fail(com::E_FAIL_, QStringLiteral("数据库文件 %1 已存在，没有覆盖它。").arg(path));
+}
+
 // Moves the finished file into place; with Refuse a file that appeared meanwhile is kept.
 void moveIntoPlace(const QString& from, const QString& to, ExistingFile existing)
 {
@@ -930,8 +936,7 @@ void moveIntoPlace(const QString& from, const QString& to, ExistingFile existing
         }
         if (errno == EEXIST)
             fail(com::E_FAIL_, QStringLiteral("数据库文件 %1 已存在，没有覆盖它。").arg(to));
-        if (QFileInfo::exists(to))  // no hard links on this file system: check, then rename
-            fail(com::E_FAIL_, QStringLiteral("数据库文件 %1 已存在，没有覆盖它。").arg(to));
+        refuseExisting(to);  // no hard links on this file system: check, then rename
     }
     if (std::rename(source.constData(), target.constData()) != 0)
         fail(com::E_FAIL_, QStringLiteral("无法把数据库文件保存为 %1：%2").arg(to, QString::fromLocal8Bit(std::strerror(errno))));
@@ -974,8 +979,8 @@ DemoReport writeDemoDatabase(const QString& path, DemoSize size, ExistingFile ex
     const QFileInfo target(path);
     if (target.isDir())
         fail(com::E_FAIL_, QStringLiteral("%1 是一个文件夹，不能作为数据库文件。").arg(path));
-    if (target.exists() && existing == ExistingFile::Refuse)
-        fail(com::E_FAIL_, QStringLiteral("数据库文件 %1 已存在，没有覆盖它。").arg(path));
+    if (existing == ExistingFile::Refuse)
+        refuseExisting(path);
     const QFileInfo folder(target.absolutePath());
 
     // The database is built under a name of its own beside the target, so no file of anyone
@@ -1029,6 +1034,7 @@ DemoReport generateDemoDatabase(const QString& path, DemoSize size, ExistingFile
     if (!folder.isDir())
         fail(com::E_FAIL_, QStringLiteral("文件夹 %1 不存在，无法创建数据库文件。").arg(folder.filePath()));
     if (existing == ExistingFile::Refuse) {
+        refuseExisting(path);  // before waiting: this process may have that database open
         // Waits for a process making the same file, then finds it there.
         const files::FileLock lock = files::FileLock::acquire(path, files::FileLock::Mode::Exclusive);
         return writeDemoDatabase(path, size, existing);

@@ -1,11 +1,10 @@
 #pragma once
 // A name taken by something that is no regular file, which a save must leave alone: a null
 // device like /dev/null where the system allows making one (as root), else a Unix socket.
-// Both fail or finish at once when opened, where a pipe would wait for a writer.
+// Both answer at once when opened, where a pipe would wait for a writer.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QString>
 
 #include <cstring>
 #include <sys/socket.h>
@@ -16,24 +15,17 @@
 
 namespace testsupport {
 
-// Makes the special file `name` in `folder`; returns its path, or an empty text when neither
-// kind could be made.
+// The path of the special file `name` made in `folder`; empty when none could be made.
 inline QString makeSpecialFile(const QString& folder, const QString& name)
 {
-    const QString path = QDir(folder).filePath(name);
-    const QByteArray native = QFile::encodeName(path);
-    if (::mknod(native.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
-        return path;
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    if (native.size() >= static_cast<qsizetype>(sizeof address.sun_path))
-        return {};
-    std::memcpy(address.sun_path, native.constData(), static_cast<size_t>(native.size()));
+    const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
+    sockaddr_un address = {AF_UNIX, {}};
+    std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (fd >= 0)
-        ::close(fd);  // the file stays
-    return bound ? path : QString();
+    const bool made = ::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0
+        || ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);  // a bound socket's file stays
+    return made ? QFile::decodeName(path) : QString();
 }
 
 inline bool isSpecialFile(const QString& path)

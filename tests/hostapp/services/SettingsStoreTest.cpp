@@ -81,18 +81,6 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
     EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("link.ini"))).isSymLink());
 }
 
-TEST_F(SettingsStoreTest, ALinkIsFollowedAndStaysALink)
-{
-    const QString file = folder.filePath(QStringLiteral("settings.ini"));
-    const QString link = folder.filePath(QStringLiteral("link.ini"));
-    writeFile(file, "[ComTradeQuery]\nByCompany=2\n");
-    ASSERT_TRUE(QFile::link(file, link));
-    HostSettingsStore(link).Save(kSection, QStringLiteral("ShowViewBy"), true);
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(HostSettingsStore(file).Get(kSection, QStringLiteral("ShowViewBy"), QString()).toString(), QStringLiteral("True"));
-    EXPECT_EQ(HostSettingsStore(file).Get(kSection, QStringLiteral("ByCompany"), 0).toInt(), 2);
-}
-
 TEST_F(SettingsStoreTest, ACorruptFileReadsAsDefaultsAndIsSetAsideOnSaveAndNoticedWhenDamagedInUse)
 {
     const QString file = folder.filePath(QStringLiteral("settings.ini"));
