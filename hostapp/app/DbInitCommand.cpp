@@ -3,6 +3,7 @@
 #include "hostapp/app/ConsoleOutput.h"
 #include "hostapp/database/DemoData.h"
 #include "platform/com/ComError.h"
+#include "platform/com/ErrorCodes.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int runDbInit(const QStringList& args)
         if (existing == hostdb::ExistingFile::Refuse && e.description().contains(QStringLiteral("已存在")))
             message += QStringLiteral("（要覆盖它，请加 --force）");
         zelhost::printErr(message + u'\n');
-        return 1;
+        return e.number() == com::E_SHARING_VIOLATION_ ? 2 : 1;  // like any start refused for a database in use
     }
     const hostdb::DemoCounts& c = report.counts;
     zelhost::printOut(

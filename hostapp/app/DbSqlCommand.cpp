@@ -5,6 +5,7 @@
 #include "platform/com/ComError.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 namespace {
 
@@ -71,6 +72,36 @@ QString trimmedRight(QString line)
     return line;
 }
 
+// What a statement that changes the schema did, e.g. "(table t_Item dropped)".
+QString schemaChangeText(const hostdb::ResultTable& table)
+{
+    static const QRegularExpression head(
+        QStringLiteral(R"(^\s*(CREATE|DROP|ALTER)\s+(?:(?:UNIQUE|TEMP|TEMPORARY)\s+)*(TABLE|INDEX|VIEW|TRIGGER)\s+)"
+                       R"((?:IF\s+(?:NOT\s+)?EXISTS\s+)?("[^"]+"|\[[^\]]+\]|`[^`]+`|[^\s(;]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = head.match(table.statement);
+    if (!match.hasMatch())
+        return table.schemaChanged ? QStringLiteral("(schema changed)\n") : QString();
+    const QString verb = match.captured(1).toUpper();
+    const QString object = match.captured(2).toLower() + u' ' + match.captured(3);
+    if (!table.schemaChanged)
+        return QStringLiteral("(%1 unchanged: it %2)\n")
+            .arg(object, verb == QLatin1String("CREATE") ? QStringLiteral("exists already") : QStringLiteral("does not exist"));
+    const QString done = verb == QLatin1String("CREATE") ? QStringLiteral("created")
+                         : verb == QLatin1String("DROP") ? QStringLiteral("dropped")
+                                                         : QStringLiteral("altered");
+    return QStringLiteral("(%1 %2)\n").arg(object, done);
+}
+
+// One statement's part of the output: its rows, what it did to the schema, or its row count.
+QString statementReport(const hostdb::ResultTable& table)
+{
+    if (table.returnsRows)
+        return formatResultTable(table);
+    const QString schema = schemaChangeText(table);
+    return schema.isEmpty() ? QStringLiteral("(%1 rows affected)\n").arg(table.rowsAffected) : schema;
+}
+
 } // namespace
 
 QString formatResultTable(const hostdb::ResultTable& table)
@@ -126,11 +157,11 @@ int runDbSql(const QStringList& args)
     }
     try {
         const auto database = hostdb::HostDatabase::open(args[0]);
-        const hostdb::ResultTable table = database->executeTable(args[1]);
-        const QString text = table.returnsRows
-            ? formatResultTable(table)
-            : QStringLiteral("(%1 rows affected)\n").arg(table.rowsAffected);
-        zelhost::printOut(text);
+        const std::vector<hostdb::ResultTable> results = database->executeEach(args[1]);
+        QStringList reports;
+        for (const hostdb::ResultTable& table : results)
+            reports << statementReport(table);
+        zelhost::printOut(reports.isEmpty() ? QStringLiteral("(0 rows affected)\n") : reports.join(u'\n'));
         hostdb::HostDatabase::closeAll();
         return 0;
     } catch (const com::ComError& error) {

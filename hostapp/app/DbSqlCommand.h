@@ -1,6 +1,8 @@
 #pragma once
 // `zelhost db sql FILE "T-SQL"`: runs SQL Server text through the host database, exactly as
-// the component's statements run, and prints the rows as an aligned table.
+// the component's statements run, and prints what each statement of the batch did, in order
+// and a blank line apart: its rows as an aligned table, what it created, dropped or altered,
+// or how many rows it changed.
 #include "hostapp/database/ResultTable.h"
 
 #include <QString>

@@ -7,6 +7,7 @@ namespace zelhost {
 
 // The database the host opens: the demo database when none is named (generated on first use),
 // else the named file, which must exist (a text with "=" is taken as a connection string).
+// An empty file or one that is no SQLite database is refused with how to replace it.
 // Raises com::ComError with a description a person understands.
 QString resolveDatabase(const QString& databaseOption);
 

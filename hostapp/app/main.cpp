@@ -6,6 +6,7 @@
 #include "hostapp/app/DbSqlCommand.h"
 #include "hostapp/app/HistoryCommand.h"
 #include "hostapp/app/HostApplication.h"
+#include "hostapp/database/HostDatabase.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -49,5 +50,8 @@ int main(int argc, char** argv)
     drawOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelhost"));
-    return zelhost::runHost(QCoreApplication::arguments().mid(1));
+    const int code = zelhost::runHost(QCoreApplication::arguments().mid(1));
+    // Closes the database files, letting go of their locks, while Qt is still up.
+    hostdb::HostDatabase::closeAll();
+    return code;
 }

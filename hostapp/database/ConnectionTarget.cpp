@@ -53,6 +53,15 @@ std::vector<Pair> parsePairs(const QString& text)
     return pairs;
 }
 
+bool readMilliseconds(const QString& text, int& milliseconds)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (ok && value >= 0)
+        milliseconds = value;
+    return ok && value >= 0;
+}
+
 } // namespace
 
 ConnectionTarget ConnectionTarget::parse(const QString& connectionString)
@@ -79,8 +88,8 @@ ConnectionTarget ConnectionTarget::parse(const QString& connectionString)
     for (const Pair& pair : pairs) {
         if (pair.key == "DATA SOURCE" || pair.key == "DATABASE" || pair.key == "FILENAME")
             target.sqlitePath = pair.value;
-        else if (pair.key == "BUSY TIMEOUT")
-            target.busyTimeoutMs = qMax(0, pair.value.toInt());
+        else if (pair.key == "BUSY TIMEOUT" && !readMilliseconds(pair.value, target.busyTimeoutMs))
+            throw databaseError(QStringLiteral("连接字符串中的 Busy Timeout 应是毫秒数（0 或正整数），而不是“%1”。").arg(pair.value));
     }
     if (target.sqlitePath.isEmpty())
         throw databaseError(

@@ -14,8 +14,8 @@ struct ConnectionTarget {
     // ("Busy Timeout=milliseconds" in the connection string).
     int busyTimeoutMs = 2000;
     // "DRIVER=…" or "DSN=…" anywhere in the pairs selects ODBC; "Data Source=FILE",
-    // "Database=FILE" or a bare path selects the SQLite file. A text that names neither
-    // raises a ComError.
+    // "Database=FILE" or a bare path selects the SQLite file. A text that names neither, or a
+    // Busy Timeout that is no whole number of milliseconds, raises a ComError.
     static ConnectionTarget parse(const QString& connectionString);
 };
 

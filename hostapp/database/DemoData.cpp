@@ -4,6 +4,8 @@
 #include "hostapp/database/Schema.h"
 #include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
+#include "platform/files/FileLock.h"
+#include "platform/files/SaveTarget.h"
 
 #include <QDate>
 #include <QDir>
@@ -905,7 +907,6 @@ void buildDatabase(sqlite3* db, const Plan& plan, DemoReport& report)
     exec(db, "PRAGMA journal_mode=DELETE");
 }
 
-// Moves the finished file into place; with Refuse a file that appeared meanwhile is kept.
 // The journal and write-ahead files of a database being replaced: left behind by a writer that
 // was stopped, they would be rolled into the new file at its first open and damage it.
 void removeSidecars(const QString& path)
@@ -917,6 +918,13 @@ void removeSidecars(const QString& path)
     }
 }
 
+void refuseExisting(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        fail(com::E_FAIL_, QStringLiteral("数据库文件 %1 已存在，没有覆盖它。").arg(path));
+}
+
+// Moves the finished file into place; with Refuse a file that appeared meanwhile is kept.
 void moveIntoPlace(const QString& from, const QString& to, ExistingFile existing)
 {
     const QByteArray source = QFile::encodeName(from);
@@ -928,8 +936,7 @@ void moveIntoPlace(const QString& from, const QString& to, ExistingFile existing
         }
         if (errno == EEXIST)
             fail(com::E_FAIL_, QStringLiteral("数据库文件 %1 已存在，没有覆盖它。").arg(to));
-        if (QFileInfo::exists(to))  // no hard links on this file system: check, then rename
-            fail(com::E_FAIL_, QStringLiteral("数据库文件 %1 已存在，没有覆盖它。").arg(to));
+        refuseExisting(to);  // no hard links on this file system: check, then rename
     }
     if (std::rename(source.constData(), target.constData()) != 0)
         fail(com::E_FAIL_, QStringLiteral("无法把数据库文件保存为 %1：%2").arg(to, QString::fromLocal8Bit(std::strerror(errno))));
@@ -962,20 +969,19 @@ demo::Samples demo::samples(DemoSize size)
             number(plan.suppliers[static_cast<size_t>(plan.sampleSupplier)].item)};
 }
 
-DemoReport generateDemoDatabase(const QString& path, DemoSize size, ExistingFile existing)
+namespace {
+
+// generateDemoDatabase once the caller holds the file's lock alone.
+DemoReport writeDemoDatabase(const QString& path, DemoSize size, ExistingFile existing)
 {
     QElapsedTimer timer;
     timer.start();
-    if (path.trimmed().isEmpty())
-        fail(com::E_FAIL_, QStringLiteral("没有给出数据库文件名。"));
     const QFileInfo target(path);
     if (target.isDir())
         fail(com::E_FAIL_, QStringLiteral("%1 是一个文件夹，不能作为数据库文件。").arg(path));
-    if (target.exists() && existing == ExistingFile::Refuse)
-        fail(com::E_FAIL_, QStringLiteral("数据库文件 %1 已存在，没有覆盖它。").arg(path));
+    if (existing == ExistingFile::Refuse)
+        refuseExisting(path);
     const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir())
-        fail(com::E_FAIL_, QStringLiteral("文件夹 %1 不存在，无法创建数据库文件。").arg(folder.filePath()));
 
     // The database is built under a name of its own beside the target, so no file of anyone
     // else's is touched (a fixed "FILE.tmp" could be somebody's file).
@@ -1018,6 +1024,37 @@ DemoReport generateDemoDatabase(const QString& path, DemoSize size, ExistingFile
     return report;
 }
 
+} // namespace
+
+DemoReport generateDemoDatabase(const QString& path, DemoSize size, ExistingFile existing)
+{
+    if (path.trimmed().isEmpty())
+        fail(com::E_FAIL_, QStringLiteral("没有给出数据库文件名。"));
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir())
+        fail(com::E_FAIL_, QStringLiteral("文件夹 %1 不存在，无法创建数据库文件。").arg(folder.filePath()));
+    if (existing == ExistingFile::Refuse) {
+        refuseExisting(path);  // before waiting: this process may have that database open
+        // Waits for a process making the same file, then finds it there.
+        const files::FileLock lock = files::FileLock::acquire(path, files::FileLock::Mode::Exclusive);
+        return writeDemoDatabase(path, size, existing);
+    }
+    // A link is followed; a device, pipe or socket under the name is never replaced.
+    QString target;
+    try {
+        target = files::saveTarget(path);
+    } catch (const com::ComError& e) {
+        fail(com::E_FAIL_, QStringLiteral("不能替换 %1：%2。").arg(path, e.description()));
+    }
+    const auto lock = files::FileLock::tryAcquire(target, files::FileLock::Mode::Exclusive);
+    if (!lock)
+        fail(com::E_SHARING_VIOLATION_,
+             QStringLiteral("数据库文件 %1 正被其他程序使用，没有替换它。请先关闭使用它的程序。").arg(path));
+    DemoReport report = writeDemoDatabase(target, size, existing);
+    report.path = path;
+    return report;
+}
+
 QString demoDatabasePath()
 {
     const QString fromEnvironment = qEnvironmentVariable("ZEL_DEMO_DB");
@@ -1037,12 +1074,10 @@ QString ensureDemoDatabase()
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         fail(com::E_FAIL_, QStringLiteral("无法创建文件夹 %1。").arg(folder));
-    try {
-        generateDemoDatabase(path, DemoSize::Small);
-    } catch (const com::ComError&) {
-        if (!QFileInfo::exists(path))  // else another process made it first
-            throw;
-    }
+    // One process generates it; the others wait here and then find it made.
+    const files::FileLock lock = files::FileLock::acquire(path, files::FileLock::Mode::Exclusive);
+    if (!QFileInfo::exists(path))
+        writeDemoDatabase(path, DemoSize::Small, ExistingFile::Refuse);
     return path;
 }
 

@@ -47,10 +47,14 @@ struct DemoReport {
 
 enum class ExistingFile { Refuse, Replace };
 
-// Writes a new demo database to `path`. It is built in `path` + ".tmp" and renamed into
-// place at the end, so `path` is either the old file or the complete new one. An existing
-// `path` is refused (ComError) unless `existing` is Replace; a missing or unwritable
-// folder raises a ComError and leaves nothing behind.
+// Writes a new demo database to `path`. It is built under a unique temporary name beside it
+// and renamed into place at the end, so `path` is either the old file or the complete new
+// one. The whole time it holds the file's lock alone (files::FileLock): a process that opens
+// the database waits until it is done. An existing `path` is refused (ComError) unless
+// `existing` is Replace; replacing a database that another process has open is refused with
+// E_SHARING_VIOLATION_; the old database's journal and write-ahead files go with it. A link
+// is followed (the file it leads to is replaced); anything but a regular file is refused. A
+// missing or unwritable folder raises a ComError and leaves nothing behind.
 DemoReport generateDemoDatabase(const QString& path, DemoSize size = DemoSize::Small,
                                 ExistingFile existing = ExistingFile::Refuse);
 
@@ -58,6 +62,7 @@ DemoReport generateDemoDatabase(const QString& path, DemoSize size = DemoSize::S
 // ~/.local/share/zelhost/demo.db (the user's data folder).
 QString demoDatabasePath();
 // The demo database path, generating the small database there first when the file is missing.
+// Of several processes starting at once, one generates it and the others wait for it.
 QString ensureDemoDatabase();
 
 namespace demo {

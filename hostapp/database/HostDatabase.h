@@ -30,6 +30,10 @@ public:
     ado::RecordsetPtr execute(const QString& sql);
     // The same, as a plain table (what execute turns into a recordset).
     virtual ResultTable executeTable(const QString& sql) = 0;
+    // The same batch, one table per statement in the order they ran, each with its own rows or
+    // row count (for a person reading what a batch did). A database that cannot tell its
+    // statements apart gives the batch's one table.
+    virtual std::vector<ResultTable> executeEach(const QString& sql) { return {executeTable(sql)}; }
 
     virtual const ConnectionTarget& target() const = 0;
     // The raw SQLite handle (null for ODBC), for bulk work and benchmarks.

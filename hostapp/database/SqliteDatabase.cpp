@@ -75,6 +75,8 @@ bool isFileProblem(int code)
 std::shared_ptr<SqliteDatabase> SqliteDatabase::open(const ConnectionTarget& target)
 {
     const QString& path = target.sqlitePath;
+    // Waits while another process creates or replaces the file.
+    files::FileLock lock = files::FileLock::acquire(path, files::FileLock::Mode::Shared);
     const QFileInfo info(path);
     if (!info.exists())
         throw databaseError(QStringLiteral("数据库文件不存在：%1").arg(path));
@@ -105,15 +107,15 @@ std::shared_ptr<SqliteDatabase> SqliteDatabase::open(const ConnectionTarget& tar
     }
     sqlite3_busy_timeout(handle, target.busyTimeoutMs);
 
-    std::shared_ptr<SqliteDatabase> database(new SqliteDatabase(target, name, handle));
+    std::shared_ptr<SqliteDatabase> database(new SqliteDatabase(target, name, handle, std::move(lock)));
     // Reads the file for the first time: a file that is no database, or one locked by
     // another program, is reported here.
     database->refreshSchemaIfChanged();
     return database;
 }
 
-SqliteDatabase::SqliteDatabase(ConnectionTarget target, QString connectionName, sqlite3* db)
-    : m_target(std::move(target)), m_connectionName(std::move(connectionName)), m_db(db),
+SqliteDatabase::SqliteDatabase(ConnectionTarget target, QString connectionName, sqlite3* db, files::FileLock lock)
+    : m_target(std::move(target)), m_fileLock(std::move(lock)), m_connectionName(std::move(connectionName)), m_db(db),
       m_statements(db)
 {
 }
@@ -128,7 +130,16 @@ SqliteDatabase::~SqliteDatabase()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-ResultTable SqliteDatabase::executeTable(const QString& sql)
+ResultTable SqliteDatabase::executeTable(const QString& sql) { return runBatch(sql, nullptr); }
+
+std::vector<ResultTable> SqliteDatabase::executeEach(const QString& sql)
+{
+    std::vector<ResultTable> each;
+    runBatch(sql, &each);
+    return each;
+}
+
+ResultTable SqliteDatabase::runBatch(const QString& sql, std::vector<ResultTable>* each)
 {
     refreshSchemaIfChanged();
     SqlProgram program = translated(sql);
@@ -142,7 +153,15 @@ ResultTable SqliteDatabase::executeTable(const QString& sql)
         const SqlStep& step = program.steps[next];
         switch (step.kind) {
         case SqlStep::Kind::Run: {
+            const sqlite3_int64 changes = sqlite3_total_changes64(m_db);
+            const int schema = each ? schemaVersion() : 0;
             ResultTable table = runStatement(step.sql);
+            if (each) {
+                ResultTable& own = each->emplace_back(table);
+                own.statement = step.sql;
+                own.rowsAffected = table.returnsRows ? 0 : sqlite3_total_changes64(m_db) - changes;
+                own.schemaChanged = schemaVersion() != schema;
+            }
             if (table.returnsRows)
                 result = std::move(table);
             ++next;
@@ -222,6 +241,13 @@ bool SqliteDatabase::runCondition(const QString& sql)
         && table.rows.front().front().toLongLong() == 1;
 }
 
+int SqliteDatabase::schemaVersion()
+{
+    static const QString versionQuery = QStringLiteral("PRAGMA schema_version");
+    const ResultTable version = runStatement(versionQuery);
+    return version.rows.empty() ? 0 : version.rows.front().front().toInt();
+}
+
 bool SqliteDatabase::refreshSchemaIfChanged(bool evenWithoutWrites)
 {
     // The data version is kept in memory and changes with every committed change, ours or
@@ -232,9 +258,7 @@ bool SqliteDatabase::refreshSchemaIfChanged(bool evenWithoutWrites)
         && m_schemaVersion >= 0 && dataVersion == m_dataVersion && !evenWithoutWrites)
         return false;
     m_dataVersion = dataVersion;
-    static const QString versionQuery = QStringLiteral("PRAGMA schema_version");
-    const ResultTable version = runStatement(versionQuery);
-    const int current = version.rows.empty() ? 0 : version.rows.front().front().toInt();
+    const int current = schemaVersion();
     if (current == m_schemaVersion)
         return false;
     loadColumnKinds();

@@ -1,6 +1,7 @@
 #include "hostapp/services/HostSettingsStore.h"
 
 #include "hostapp/services/ServiceErrors.h"
+#include "platform/files/SaveTarget.h"
 #include "platform/hostapi/StandardFoundation.h"
 
 #include <QDir>
@@ -62,7 +63,9 @@ void HostSettingsStore::refreshState()
         return;
     m_everChecked = true;
     m_checked = stamp;
-    if (!stamp.exists) {
+    if (!files::isRegularOrMissing(m_path)) {
+        m_state = FileState::NotAFile;
+    } else if (!stamp.exists) {
         m_state = FileState::Ok;
     } else if (!QFileInfo(m_path).isReadable()) {
         m_state = FileState::Unreadable;
@@ -90,6 +93,9 @@ QString HostSettingsStore::fileProblem()
             .arg(QDir::toNativeSeparators(m_path));
     case FileState::Unreadable:
         return QStringLiteral("没有权限读取设置文件，现在使用默认设置，也不会保存设置：%1")
+            .arg(QDir::toNativeSeparators(m_path));
+    case FileState::NotAFile:
+        return QStringLiteral("设置文件的位置上不是普通文件，现在使用默认设置，也不会保存设置：%1")
             .arg(QDir::toNativeSeparators(m_path));
     }
     return QString();
@@ -132,6 +138,8 @@ void HostSettingsStore::Save(const QString& section, const QString& key, const Q
         break;
     case FileState::Unreadable:
         throw serviceError(kSource, QStringLiteral("没有权限读取设置文件，为免覆盖其中的设置，没有保存：%1").arg(where));
+    case FileState::NotAFile:
+        throw serviceError(kSource, QStringLiteral("设置文件的位置上不是普通文件，不能替换它，设置没有保存：%1").arg(where));
     }
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))

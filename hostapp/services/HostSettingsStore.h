@@ -4,7 +4,8 @@
 //
 // A file that cannot be parsed reads as empty (every Get gives its default) and fileStatus()
 // says so, so the host can warn; the first Save sets the damaged file aside as
-// "<file>.corrupt" and starts a new one. Values are stored as text: Booleans "True"/"False",
+// "<file>.corrupt" and starts a new one. A link is followed (the file it leads to is
+// replaced); anything but a regular file under the name is never read nor replaced. Values are stored as text: Booleans "True"/"False",
 // numbers in their shortest form; Get answers the stored text.
 #include "platform/hostapi/SettingsStore.h"
 
@@ -19,6 +20,7 @@ public:
         Ok,          // readable, or not there yet (first use)
         Corrupt,     // cannot be parsed: reads give defaults
         Unreadable,  // there, but not readable: reads give defaults
+        NotAFile,    // a device, pipe or folder under the name: reads give defaults, saves refused
     };
 
     explicit HostSettingsStore(QString filePath);

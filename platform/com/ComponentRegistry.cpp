@@ -2,6 +2,7 @@
 
 #include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
+#include "platform/files/SaveTarget.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +17,22 @@ namespace {
 const QString kGroup = QStringLiteral("InProcServers");
 const QString kSource = QStringLiteral("ComponentRegistry");
 
-ComError cannotWrite(const QString& file)
+ComError cannotWrite(const QString& file, const QString& reason = QString())
 {
+    const QString where = QDir::toNativeSeparators(file);
     return ComError(SELFREG_E_CLASS_, kSource,
-                    QStringLiteral("无法写入组件注册表: %1").arg(QDir::toNativeSeparators(file)));
+                    reason.isEmpty() ? QStringLiteral("无法写入组件注册表: %1").arg(where)
+                                     : QStringLiteral("无法写入组件注册表: %1（%2）").arg(where, reason));
+}
+
+// A registry that is no regular file (a device, a pipe) is never read nor replaced.
+void checkWritable(const QString& file)
+{
+    try {
+        files::saveTarget(file);
+    } catch (const ComError& e) {
+        throw cannotWrite(file, e.description());
+    }
 }
 
 // The key under which progId is recorded, in whatever case it was written; empty when absent.
@@ -75,6 +88,7 @@ void registerInProcServer(const QString& progId, const QString& libraryPath)
     // QSettings does not create missing folders before it writes.
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         throw cannotWrite(file);
+    checkWritable(file);
     setAsideIfDamaged(file);
     QSettings settings(file, QSettings::IniFormat);
     settings.beginGroup(kGroup);
@@ -91,6 +105,7 @@ bool unregisterInProcServer(const QString& progId)
     const QString file = componentRegistryFile();
     if (!QFileInfo::exists(file))
         return false;
+    checkWritable(file);
     setAsideIfDamaged(file);
     QSettings settings(file, QSettings::IniFormat);
     settings.beginGroup(kGroup);
@@ -105,6 +120,8 @@ bool unregisterInProcServer(const QString& progId)
 
 QString inProcServerPath(const QString& progId)
 {
+    if (!files::isRegularOrMissing(componentRegistryFile()))
+        return {};
     QSettings settings(componentRegistryFile(), QSettings::IniFormat);
     settings.beginGroup(kGroup);
     const QString key = recordedKey(settings, progId);
@@ -113,6 +130,8 @@ QString inProcServerPath(const QString& progId)
 
 QStringList registeredInProcServers()
 {
+    if (!files::isRegularOrMissing(componentRegistryFile()))
+        return {};
     QSettings settings(componentRegistryFile(), QSettings::IniFormat);
     settings.beginGroup(kGroup);
     return settings.childKeys();

@@ -7,7 +7,8 @@
 // The entries are kept per user in an INI file, group [InProcServers], one line per ProgID:
 //     ZELTradeQuery.TradeQuery=/opt/zel/lib/libZELTradeQuery.so
 // ProgIDs compare without regard to case. A file that cannot be read as INI finds nothing; the
-// next change sets it aside as "<file>.corrupt" and starts a fresh one.
+// next change sets it aside as "<file>.corrupt" and starts a fresh one. A link is followed;
+// a registry name taken by anything but a regular file finds nothing and refuses changes.
 #include <QString>
 #include <QStringList>
 

@@ -18,6 +18,7 @@ constexpr int32_t CLASS_E_NOAGGREGATION_ = hresult(0x80040110);
 constexpr int32_t REGDB_E_CLASSNOTREG_ = hresult(0x80040154);
 constexpr int32_t SELFREG_E_CLASS_ = hresult(0x80040201);  // self-registration could not write
 constexpr int32_t DISP_E_TYPEMISMATCH_ = hresult(0x80020005);
+constexpr int32_t E_SHARING_VIOLATION_ = hresult(0x80070020);  // the file is in use by another process
 
 // VB runtime errors (0x800A0000 + VB error number).
 constexpr int32_t vbError(int number) { return hresult(0x800A0000u + static_cast<uint32_t>(number)); }

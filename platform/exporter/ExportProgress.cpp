@@ -1,6 +1,7 @@
 #include "platform/exporter/ExportProgress.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressDialog>
 
 namespace exporter {
@@ -13,9 +14,12 @@ constexpr int updateEveryMs = 100;
 } // namespace
 
 ExportProgress::ExportProgress(int32_t rows, const QString& fileName)
-    : m_dialog(std::make_unique<QProgressDialog>(QStringLiteral("正在引出到 %1 ...").arg(fileName),
-                                                  QStringLiteral("取消"), 0, rows, QApplication::activeWindow()))
+    : m_dialog(std::make_unique<QProgressDialog>(QString(), QStringLiteral("取消"), 0, rows, QApplication::activeWindow()))
 {
+    // The file's name is the person's text: shown as typed, never as markup.
+    auto* label = new QLabel(QStringLiteral("正在引出到 %1 ...").arg(fileName));
+    label->setTextFormat(Qt::PlainText);
+    m_dialog->setLabel(label);
     m_dialog->setWindowTitle(QStringLiteral("引出数据"));
     m_dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog->setMinimumDuration(showAfterMs);

@@ -2,6 +2,7 @@
 
 #include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
+#include "platform/files/SaveTarget.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,12 +39,11 @@ mode_t newFileMode()
 
 ReplacingFile::ReplacingFile(QString target) : m_target(QFileInfo(target).absoluteFilePath())
 {
-    const QFileInfo info(m_target);
-    const QFileInfo folder(info.absolutePath());
+    const QFileInfo folder(QFileInfo(m_target).absolutePath());
     if (!folder.isDir())
         throw fileError(QStringLiteral("文件夹 \"%1\" 不存在").arg(folder.filePath()));
-    if (info.isDir())
-        throw fileError(QStringLiteral("这是一个文件夹"));
+    m_target = saveTarget(m_target);
+    const QFileInfo info(m_target);
     // Replacing would succeed in a writable folder, even as the superuser, but a read-only
     // file is meant to stay as it is.
     struct stat existing = {};
@@ -52,10 +52,10 @@ ReplacingFile::ReplacingFile(QString target) : m_target(QFileInfo(target).absolu
         && ((existing.st_mode & 0222) == 0 || ::access(nativeTarget.constData(), W_OK) != 0))
         throw fileError(QStringLiteral("文件是只读的"));
 
-    QTemporaryFile file(folder.filePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     file.setAutoRemove(false);
     if (!file.open())
-        throw fileError(QStringLiteral("不能在文件夹 \"%1\" 中写入：%2").arg(folder.filePath(), file.errorString()));
+        throw fileError(QStringLiteral("不能在文件夹 \"%1\" 中写入：%2").arg(info.absolutePath(), file.errorString()));
     m_temporary = file.fileName();
 }
 

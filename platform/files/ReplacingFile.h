@@ -3,6 +3,9 @@
 // place in one step only when it is complete, so an existing target stays whole until then
 // and a failed or abandoned file leaves nothing behind.
 //
+// A link is followed: the file it leads to is replaced and the link stays. Only a regular
+// file is ever replaced (files::saveTarget).
+//
 // Failures raise ComError whose description is the reason, for the caller to name the file.
 #include <QString>
 
@@ -17,6 +20,7 @@ public:
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
+    // The file replaced: the one a link leads to, not the link.
     const QString& target() const { return m_target; }
     // Where to write the new content.
     const QString& temporaryPath() const { return m_temporary; }

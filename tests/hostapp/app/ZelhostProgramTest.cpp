@@ -2,13 +2,16 @@
 // stream, and its exit codes, for the host itself and its `db init` and `db sql` commands. What
 // the captured windows show and what export and print write are checked in-process.
 #include "hostapp/database/DemoData.h"
+#include "hostapp/database/HostDatabase.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
 #include "tests/testsupport/DemoDatabaseFixture.h"
 #include "tests/testsupport/HistoryEndToEndExpected.h"
+#include "tests/testsupport/SpecialFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
@@ -18,6 +21,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+
+#include <memory>
 
 namespace {
 
@@ -53,27 +58,47 @@ QByteArray contentOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Every file under `folder` with its content, but the registry and settings a start writes.
+QMap<QString, QByteArray> filesUnder(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!path.startsWith(folder + QStringLiteral("/config/")))
+            files.insert(path, contentOf(path));
+    }
+    return files;
+}
+
 // Runs zelhost offscreen in a scratch folder that is also its home: the demo database, the
 // component registry and the settings all land there.
 class ZelhostProgram : public ::testing::Test {
 protected:
     QTemporaryDir home;
     QString database = testsupport::copySmallDemoDatabase(home.path());
-    ProgramRun run(const QStringList& args)
+    QString demoDatabase = home.filePath(QStringLiteral("demo/first.db"));
+    ~ZelhostProgram() override { hostdb::HostDatabase::closeAll(); }
+
+    std::unique_ptr<QProcess> start(const QStringList& args)
     {
-        ProgramRun result;
-        QProcess process;
+        auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("HOME"), home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("ZEL_DEMO_DB"), home.filePath(QStringLiteral("demo/first.db")));
+        env.insert(QStringLiteral("ZEL_DEMO_DB"), demoDatabase);
         env.remove(QStringLiteral("ZEL_COMPONENT_REGISTRY"));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(home.path());
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zelhost"), args);
-        if (!process.waitForFinished(60000)) {
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(home.path());
+        process->start(QCoreApplication::applicationDirPath() + QStringLiteral("/zelhost"), args);
+        return process;
+    }
+    static ProgramRun finish(QProcess& process)
+    {
+        ProgramRun result;
+        if (!process.waitForFinished(120000)) {
             ADD_FAILURE() << "zelhost did not finish: " << process.errorString().toStdString();
             process.kill();
             process.waitForFinished();
@@ -84,13 +109,14 @@ protected:
         result.err = QString::fromUtf8(process.readAllStandardError());
         return result;
     }
+    ProgramRun run(const QStringList& args) { return finish(*start(args)); }
 };
 
 TEST_F(ZelhostProgram, WithoutArgumentsMakesTheDemoDatabaseAndCapturesTheMainWindow)
 {
     const ProgramRun r = run({});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("demo/first.db"))));
+    EXPECT_TRUE(QFileInfo::exists(demoDatabase));
     const QString shot = home.filePath(QStringLiteral("zelhost-screenshot.png"));
     EXPECT_TRUE(r.out.contains(QStringLiteral("截图: %1\n").arg(shot))) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("窗口标题: ZEL 进销存 — administrator\n")));
@@ -120,22 +146,26 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
     QFile notes(notADatabase);
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write(QByteArray(200, 'x')) == 200);
     notes.close();
+    QDir().mkpath(QFileInfo(demoDatabase).path());
+    QFile(demoDatabase).open(QIODevice::WriteOnly);  // what an interrupted generation once left
+    const QString recovery = QStringLiteral("zelhost db init --force ");
     const struct {
         QStringList args;
         QString mentions;
         bool locked;
     } cases[] = {
         {{"--db", home.filePath(QStringLiteral("missing.db"))}, QStringLiteral("找不到数据库文件"), false},
-        {{"--db", notADatabase}, notADatabase, false},
+        {{"--db", notADatabase}, QStringLiteral("不是 SQLite 数据库文件。\n要换成一个新的演示数据库（这会替换这个文件），请运行: ") + recovery + notADatabase, false},
+        {{}, QStringLiteral("是空的（0 字节）"), false},
+        {{"--open", "sales"}, recovery + demoDatabase + QStringLiteral("\n或者删除这个文件"), false},
+        {{"--db", database, "--export", database, "--open", "sales"}, QStringLiteral("就是数据库文件"), false},
         {{"--db", database, "--open", "sales", "--item", "nonsense"}, QStringLiteral("没有代码为“nonsense”的物料。"), false},
-        {{"--open", "everything"}, QStringLiteral("--open 只能是"), false},
-        {{"--export", "x.csv"}, QStringLiteral("--export 只能和 --open"), false},
-        {{"--print-pdf", "x.pdf"}, QStringLiteral("--print-pdf 只能和 --open"), false},
         {{"--db", database, "--screenshot", database}, QStringLiteral("就是数据库文件"), false},
         {{"--db", database, "--user", "5", "--open", "sales", "--partner", "03.0002"},
          QStringLiteral("用户 5 没有查看客户“03.0002”的数据权限。"), false},
         {{"--db", database}, QStringLiteral("占用"), true},  // another program holds the file
     };
+    const auto before = filesUnder(home.path());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         sqlite3* other = nullptr;
@@ -148,6 +178,7 @@ TEST_F(ZelhostProgram, WhatStopsItFromStartingIsToldOnStandardError)
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_TRUE(r.err.contains(c.mentions)) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_EQ(filesUnder(home.path()), before);
     }
 }
 
@@ -167,21 +198,41 @@ TEST_F(ZelhostProgram, ExportAndPrintPdfWriteTheOpenedLedgerOrEndWithCodeOneNami
     }
 }
 
-TEST_F(ZelhostProgram, DbInitMakesADatabaseAndRefusesToOverwriteItWithoutForce)
+// `zelhost db`'s bad inputs: each is told on standard error with its exit code, and no file changes.
+TEST_F(ZelhostProgram, DbCommandsNameWhatIsWrongWithTheirInputAndChangeNoFile)
 {
-    EXPECT_EQ(run({"db", "init", "--size", "huge", "x.db"}).exitCode, 2);
-    EXPECT_EQ(run({"db", "sql", "x.db"}).exitCode, 2);  // usage errors of every db command exit 2
-    EXPECT_EQ(run({"db", "drop"}).exitCode, 2);
-    const QString path = home.filePath(QStringLiteral("made.db"));
-    const ProgramRun made = run({"db", "init", path});
-    EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
-    EXPECT_TRUE(made.out.contains(QStringLiteral("已生成演示数据库 %1（small）").arg(path))) << made.out.toStdString();
-    const QByteArray first = contentOf(path);
-    const ProgramRun refused = run({"db", "init", "--size", "small", path});
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("--force"))) << refused.err.toStdString();
-    EXPECT_EQ(run({"db", "init", "--force", "--size=small", path}).exitCode, 0);
-    EXPECT_EQ(contentOf(path), first);  // the same content again
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("folder.db")));
+    const QString device = testsupport::makeSpecialFile(home.path(), QStringLiteral("device.db"));
+    ASSERT_FALSE(device.isEmpty());
+    const struct {
+        QStringList args;
+        int exitCode;
+        QString mentions;
+    } cases[] = {
+        {{"db"}, 2, "usage: zelhost db init"},
+        {{"db", "init"}, 2, "缺少数据库文件名。"},
+        {{"db", "init", "--size", "huge", "x.db"}, 2, "--size 只能是 small 或 large，而不是“huge”。"},
+        {{"db", "init", "--fast", "x.db"}, 2, "不认识的选项 --fast。"},
+        {{"db", "init", database}, 1, "已存在，没有覆盖它。（要覆盖它，请加 --force）"},
+        {{"db", "init", "missing/x.db"}, 1, "不存在，无法创建数据库文件。"},
+        {{"db", "init", "--force", "folder.db"}, 1, "不能替换 folder.db：这是一个文件夹。"},
+        {{"db", "init", "--force", device}, 1, "这不是普通文件"},
+        {{"db", "sql", database}, 2, "usage: zelhost db sql"},
+        {{"db", "sql", "missing.db", "select 1"}, 1, "数据库文件不存在：missing.db"},
+        {{"db", "sql", device, "select 1"}, 1, "不是数据库文件"},
+        {{"db", "sql", database, "select FNope from t_User"}, 1, "no such column: FNope"},
+        {{"db", "sql", "Data Source=" + database + ";Busy Timeout=x", "select 1"}, 1, "Busy Timeout"},
+    };
+    const auto before = filesUnder(home.path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const ProgramRun r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_TRUE(r.err.contains(c.mentions)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty() || r.out.startsWith(QStringLiteral("正在生成"))) << r.out.toStdString();
+        EXPECT_EQ(filesUnder(home.path()), before);
+    }
+    EXPECT_TRUE(testsupport::isSpecialFile(device));
 }
 
 TEST_F(ZelhostProgram, DbSqlPrintsRowsOrChangesAndErrorsOnStandardError)
@@ -204,7 +255,15 @@ INSERT INTO t_Item VALUES ('1.03', NULL, 1000, NULL);
     const ProgramRun changed = run({"db", "sql", "Data Source=" + file.path(),
                                     "update t_Item set FQty = 0 where FNumber = '1.01 ' update t_Item set FQty = 1"});
     EXPECT_EQ(changed.exitCode, 0) << changed.err.toStdString();
-    EXPECT_EQ(changed.out, "(4 rows affected)\n");
+    EXPECT_EQ(changed.out, "(1 rows affected)\n\n(3 rows affected)\n");
+    // Every statement of a batch reports, in order; schema changes say what they did.
+    const ProgramRun batch = run({"db", "sql", file.path(),
+                                  "create table t_Note (FText varchar(10)) insert into t_Note values ('a') "
+                                  "select count(*) as n from t_Note drop table if exists t_Nope drop table t_Note "
+                                  "select FNumber from t_Item where FQty = 0"});
+    EXPECT_EQ(batch.exitCode, 0) << batch.err.toStdString();
+    EXPECT_EQ(batch.out, "(table t_Note created)\n\n(1 rows affected)\n\nn\n-\n1\n(1 rows)\n\n"
+                         "(table t_Nope unchanged: it does not exist)\n\n(table t_Note dropped)\n\nFNumber\n-------\n(0 rows)\n");
     const ProgramRun failed = run({"db", "sql", file.path(), "select FNope from t_Item"});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_TRUE(failed.out.isEmpty());
@@ -301,6 +360,37 @@ TEST_F(ZelhostProgram, HistoryRefusalsAndMistakesEndWithOneLineOnStandardError)
     const ProgramRun missing = run({"history", "--db", home.filePath(QStringLiteral("missing.db")), "--sales", "--item", item});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.err.count(u'\n'), 1) << missing.err.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ZelhostProgram, StartsAtOnceOnAMissingDemoDatabaseAllOpenTheOneThatOfThemMade)
+{
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (int i = 0; i < 4; ++i)
+        starts.push_back(start({"--screenshot", QStringLiteral("shot%1.png").arg(i)}));
+    for (auto& process : starts) {
+        const ProgramRun r = finish(*process);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    }
+    EXPECT_EQ(testsupport::contentChecksum(demoDatabase), testsupport::contentChecksum(testsupport::smallDemoDatabase()));
+    EXPECT_EQ(QDir(QFileInfo(demoDatabase).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"first.db"});
+}
+
+TEST_F(ZelhostProgram, DbInitForceRefusesADatabaseThatAnotherProcessHasOpen)
+{
+    const QByteArray old = contentOf(database);
+    QFile(database + QStringLiteral("-journal")).open(QIODevice::WriteOnly);  // kept while the database is in use
+    hostdb::HostDatabase::open(database);  // held open in the pool of this process
+    const ProgramRun refused = run({"db", "init", "--force", database});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("数据库文件 %1 正被其他程序使用，没有替换它。").arg(database))) << refused.err.toStdString();
+    EXPECT_EQ(contentOf(database), old);
+    EXPECT_TRUE(QFileInfo::exists(database + QStringLiteral("-journal")));
+    hostdb::HostDatabase::closeAll();  // the last holder removes the lock's file
+    EXPECT_FALSE(QFileInfo::exists(database + QStringLiteral(".lock")));
 }
 
 } // namespace

@@ -142,19 +142,4 @@ TEST(DemoDataFile, ReplacesAnExistingFileOnlyWhenToldWithItsSidecarsAndTouchesNo
     EXPECT_EQ(testsupport::contentChecksum(path), testsupport::contentChecksum(testsupport::smallDemoDatabase()));
 }
 
-TEST(DemoDataFile, TheHostsDemoDatabaseIsMadeOnFirstUseOnly)
-{
-    const QByteArray saved = qgetenv("ZEL_DEMO_DB");
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("data/zelhost/demo.db"));
-    qputenv("ZEL_DEMO_DB", QFile::encodeName(path));
-    EXPECT_EQ(ensureDemoDatabase(), path);
-    EXPECT_TRUE(QFile::exists(path));
-    // An existing file is the user's database: it is used as it is, never generated over.
-    writeFile(path, "the user's own file");
-    EXPECT_EQ(ensureDemoDatabase(), path);
-    EXPECT_EQ(readAll(path), QByteArray("the user's own file"));
-    saved.isNull() ? qunsetenv("ZEL_DEMO_DB") : qputenv("ZEL_DEMO_DB", saved);
-}
-
 } // namespace

@@ -4,8 +4,10 @@
 #include "platform/com/ErrorCodes.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
+#include "tests/testsupport/SpecialFile.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -142,6 +144,7 @@ TEST(HostDatabaseErrors, RejectedSqlCarriesTheDatabasesMessageAndTheConnectionGo
     EXPECT_TRUE(db->executeTable("select FItemID from t_Item").returnsRows);
 }
 
+// The connection string's bad inputs: each is told, and no file appears or changes.
 TEST(HostDatabaseErrors, AMissingFileAFolderOrAFileThatIsNoDatabaseIsReportedAndNothingCreated)
 {
     TempSqliteFile folder;
@@ -151,19 +154,27 @@ TEST(HostDatabaseErrors, AMissingFileAFolderOrAFileThatIsNoDatabaseIsReportedAnd
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write(QByteArray("These are plain notes, long enough to fill a database header. ").repeated(20));
     text.close();
+    const QString device = testsupport::makeSpecialFile(folder.folder(), QStringLiteral("device.db"));
+    ASSERT_FALSE(device.isEmpty());
+    const QStringList before = QDir(folder.folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     const std::tuple<QString, QString, QString> cases[] = {
         {missing, QStringLiteral("数据库文件不存在"), missing},
         {QStringLiteral("Data Source=") + missing, QStringLiteral("数据库文件不存在"), missing},
         {folder.folder(), QStringLiteral("不是数据库文件"), folder.folder()},
+        {device, QStringLiteral("不是数据库文件"), device},
         {notes, QStringLiteral("file is not a database"), notes},
+        {QStringLiteral("  "), QStringLiteral("连接字符串为空"), QString()},
+        {QStringLiteral("Data Source=;Busy Timeout=50"), QStringLiteral("没有指出数据库文件"), QString()},
+        {QStringLiteral("Data Source=%1;Busy Timeout=soon").arg(folder.path()), QStringLiteral("而不是“soon”"), QString()},
+        {QStringLiteral("Data Source=%1;Busy Timeout=-1").arg(folder.path()), QStringLiteral("而不是“-1”"), QString()},
         // FreeTDS is registered on these machines; nothing listens on port 1: it fails without hanging.
         {QStringLiteral("DRIVER={NoSuchDriver};SERVER=x"), QStringLiteral("NoSuchDriver"), QString()},
         {QStringLiteral("DRIVER={FreeTDS};SERVER=127.0.0.1;PORT=1;DATABASE=x;TDS_Version=7.4"), QStringLiteral("无法连接 ODBC 数据源"), QString()}};
     for (const auto& [connection, told, named] : cases) {
         const QString message = raised([&] { HostDatabase::open(connection); }).description();
         EXPECT_TRUE(message.contains(told) && message.contains(named)) << message.toStdString();
+        EXPECT_EQ(QDir(folder.folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
     }
-    EXPECT_FALSE(QFile::exists(missing));
 }
 
 // Another program holds the file: a second, raw sqlite3 connection in an exclusive transaction.

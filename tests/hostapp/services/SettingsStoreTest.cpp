@@ -2,9 +2,11 @@
 // written or read.
 #include "hostapp/services/HostSettingsStore.h"
 #include "tests/testsupport/ComErrorMatchers.h"
+#include "tests/testsupport/SpecialFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -61,7 +63,12 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
     // a folder that is a file, and a file name taken by a folder.
     writeFile(folder.filePath(QStringLiteral("plain-file")), "x");
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.ini")));
-    for (const QString& place : {folder.filePath(QStringLiteral("plain-file/settings.ini")), folder.filePath(QStringLiteral("taken.ini"))}) {
+    // Nor is a name taken by a device, pipe or socket ever replaced (through a link neither).
+    const QString device = testsupport::makeSpecialFile(folder.path(), QStringLiteral("device.ini"));
+    ASSERT_FALSE(device.isEmpty());
+    ASSERT_TRUE(QFile::link(device, folder.filePath(QStringLiteral("link.ini"))));
+    for (const QString& place : {folder.filePath(QStringLiteral("plain-file/settings.ini")), folder.filePath(QStringLiteral("taken.ini")),
+                                 device, folder.filePath(QStringLiteral("link.ini"))}) {
         HostSettingsStore store(place);
         const auto error = fakehost::comErrorOf([&] { store.Save(kSection, QStringLiteral("ByCompany"), 2); });
         ASSERT_TRUE(error) << place.toStdString();
@@ -70,6 +77,8 @@ TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenRaisesAndChangesNothing)
         EXPECT_EQ(store.Get(kSection, QStringLiteral("ByCompany"), 1).toInt(), 1) << place.toStdString();
     }
     EXPECT_EQ(contentOf(folder.filePath(QStringLiteral("plain-file"))), QByteArray("x"));
+    EXPECT_TRUE(testsupport::isSpecialFile(device));
+    EXPECT_TRUE(QFileInfo(folder.filePath(QStringLiteral("link.ini"))).isSymLink());
 }
 
 TEST_F(SettingsStoreTest, ACorruptFileReadsAsDefaultsAndIsSetAsideOnSaveAndNoticedWhenDamagedInUse)

@@ -3,10 +3,12 @@
 #include "platform/com/ComponentRegistry.h"
 #include "platform/com/ErrorCodes.h"
 #include "tests/platform/RaisedError.h"
+#include "tests/testsupport/SpecialFile.h"
 #include "tests/testsupport/TemporaryComponentRegistry.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -67,4 +69,30 @@ TEST(ComponentRegistry, ADamagedFileFindsNothingAndIsSetAsideByTheNextChange)
         ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
         EXPECT_EQ(aside.readAll(), damaged);
     }
+}
+
+// The registry's name may be taken by something a save must never replace (run as root with
+// the registry at /dev/null, a rename would turn the device into a file): it finds nothing and
+// refuses changes, naming the file.
+TEST(ComponentRegistry, NeverReplacesAnythingButARegularFile)
+{
+    fakehost::TemporaryComponentRegistry registry;
+    const QString device = testsupport::makeSpecialFile(registry.folder(), QStringLiteral("device.ini"));
+    const QString linkToDevice = registry.folder() + QStringLiteral("/to-device.ini");
+    ASSERT_FALSE(device.isEmpty());
+    ASSERT_TRUE(QFile::link(device, linkToDevice));
+    for (const QString& place : {device, linkToDevice}) {
+        qputenv(com::kComponentRegistryVariable, QFile::encodeName(place));
+        for (const bool registering : {true, false}) {
+            const auto raised = raisedBy([registering] {
+                registering ? com::registerInProcServer(kProgId, QStringLiteral("/opt/lib.so")) : void(com::unregisterInProcServer(kProgId));
+            });
+            EXPECT_EQ(raised.number, com::SELFREG_E_CLASS_);
+            EXPECT_TRUE(raised.description.contains(place) && raised.description.contains(QStringLiteral("不是普通文件")))
+                << raised.description.toStdString();
+        }
+        EXPECT_TRUE(com::inProcServerPath(kProgId).isEmpty());
+        EXPECT_TRUE(testsupport::isSpecialFile(device));
+    }
+    EXPECT_TRUE(QFileInfo(linkToDevice).isSymLink());
 }

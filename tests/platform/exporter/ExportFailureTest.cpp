@@ -5,9 +5,11 @@
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/win/ModalDialog.h"
 #include "tests/testsupport/FakeProfileServices.h"
+#include "tests/testsupport/SpecialFile.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QProgressDialog>
 
 namespace exporttest {
@@ -24,15 +26,18 @@ struct ExportFailure : ExportFixture {
     }
 };
 
-TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWere)
+TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWereALinkIsFollowed)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("目录.xlsx"));
     write("只读.csv", "old");
     QFile::setPermissions(path("只读.csv"), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    ASSERT_FALSE(testsupport::makeSpecialFile(folder.path(), "设备.csv").isEmpty());
+    ASSERT_TRUE(QFile::link(path("设备.csv"), path("链接.csv")));
     const QStringList before = folderEntries();
     const std::pair<QString, QString> cases[] = {  // target, the reason given
         {"/proc/价格.xlsx", "不能在文件夹"}, {path("缺少/价格.xlsx"), "不存在"}, {path("目录.xlsx"), "文件夹"},
         {path("只读.csv"), "只读"}, {path("价格.txt"), ".xlsx 或 .csv"},
+        {path("设备.csv"), "不是普通文件"}, {path("链接.csv"), "不是普通文件"},  // a save never replaces those
     };
     for (const auto& [target, reason] : cases) {
         boxes.clear();
@@ -43,6 +48,12 @@ TEST_F(ExportFailure, TargetsThatCannotBeWrittenAreNamedAndLeftAsTheyWere)
         EXPECT_EQ(contents(path("只读.csv")), "old");
     }
     EXPECT_FALSE(QFile::exists("/proc/价格.xlsx"));
+    EXPECT_TRUE(testsupport::isSpecialFile(path("设备.csv")));
+    // A link to a regular file is followed: that file is replaced, the link stays.
+    ASSERT_TRUE(QFile::remove(path("链接.csv")) && QFile::link(path("只读.csv"), path("链接.csv")));
+    QFile::setPermissions(path("只读.csv"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_TRUE(exportRows(path("链接.csv"), titles, rows));
+    EXPECT_TRUE(QFileInfo(path("链接.csv")).isSymLink() && contents(path("只读.csv")).contains("螺栓"));
 }
 
 TEST_F(ExportFailure, AFullDiskLeavesNoFileAndTheOldTargetWhole)
@@ -82,16 +93,22 @@ TEST_F(ExportFailure, ARowThatCannotBeLoadedIsNamedAndACancelledOneStopsSilently
     boxes.clear();
     rowsAsked = 0;
     exporter::HostExporter cancelled;
-    QObject::connect(&cancelled, &hostapi::ExpImp80::LoadData, [](int32_t n, hostapi::ExportColData&) {
+    QString progressText;  // the file's name is shown as typed, not as markup
+    QObject::connect(&cancelled, &hostapi::ExpImp80::LoadData, [&](int32_t n, hostapi::ExportColData&) {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && n == 2)
+            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && n == 2) {
+                const auto* label = progress->findChild<QLabel*>();
+                progressText = label->textFormat() == Qt::PlainText ? label->text() : QStringLiteral("rich text");
                 progress->cancel();
+            }
     });
-    write("价格.xlsx", "old");
-    EXPECT_FALSE(exportRows(cancelled, path("价格.xlsx"), titles, rows));
+    const QString name = QStringLiteral("<i>价格.xlsx");
+    write(name, "old");
+    EXPECT_FALSE(exportRows(cancelled, path(name), titles, rows));
     EXPECT_EQ(rowsAsked, 2);
-    EXPECT_EQ(folderEntries(), QStringList{"价格.xlsx"});
-    EXPECT_EQ(contents(path("价格.xlsx")), "old");
+    EXPECT_EQ(progressText, QStringLiteral("正在引出到 %1 ...").arg(name));
+    EXPECT_EQ(folderEntries(), QStringList{name});
+    EXPECT_EQ(contents(path(name)), "old");
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
