@@ -12,8 +12,8 @@ QString resolveDatabase(const QString& databaseOption)
 {
     if (databaseOption.isEmpty())
         return hostdb::ensureDemoDatabase();
-    if (databaseOption.contains(QLatin1Char('=')))
-        return databaseOption;  // DRIVER=…;SERVER=… or Data Source=FILE: the database layer reads it
+    if (databaseOption.contains(QLatin1Char('=')) || databaseOption.contains(QLatin1String("://")))
+        return databaseOption;  // DRIVER=…, Data Source=FILE or postgresql://…: the database layer reads it
     const QFileInfo file(databaseOption);
     if (!file.exists()) {
         throw com::ComError(com::E_FAIL_, QStringLiteral("zelhost"),
