@@ -69,7 +69,7 @@ QString postgresDdl(const QString& sqliteDdl)
     return sql::render(sql::nest(std::move(out)));
 }
 
-void createPostgresTables(PostgresDatabase& db)
+void enableCitext(PostgresDatabase& db)
 {
     try {
         db.runScript(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"));
@@ -78,6 +78,11 @@ void createPostgresTables(PostgresDatabase& db)
                                            "以及数据库所有者或超级用户的权限）：%2")
                                 .arg(db.target().server.displayName(), e.description()));
     }
+}
+
+void createPostgresTables(PostgresDatabase& db)
+{
+    enableCitext(db);
     db.runScript(postgresDdl(QString::fromUtf8(schemaTablesSql())));
     db.reloadColumnKinds();
 }

@@ -12,6 +12,9 @@ class PostgresDatabase;
 // SQLite table and index definitions rewritten for PostgreSQL; other statements pass as written.
 QString postgresDdl(const QString& sqliteDdl);
 
+// The citext extension in the database; a clear ComError when the server lacks it or the
+// user may not enable it.
+void enableCitext(PostgresDatabase& db);
 // The citext extension and every host table (without indexes); raises ComError on failure.
 void createPostgresTables(PostgresDatabase& db);
 // The indexes of the SQLite schema, then fresh statistics for the planner.
