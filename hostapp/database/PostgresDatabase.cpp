@@ -226,8 +226,12 @@ ResultTable PostgresDatabase::runStatement(const QString& sql)
 
 void PostgresDatabase::raise(const QSqlError& error)
 {
+    // Class 08 is a connection failure, 57P an operator or a crash ending the session; libpq
+    // may not have noticed the closed socket yet.
+    const QString state = error.nativeErrorCode();
     pg_conn* connection = libpqHandle();
-    if (!connection || PQstatus(connection) == CONNECTION_BAD) {
+    if (!connection || PQstatus(connection) == CONNECTION_BAD || state.startsWith(QLatin1String("08"))
+        || state.startsWith(QLatin1String("57P"))) {
         // Closed here, opened again by the next statement once the server is back.
         QSqlDatabase::database(m_connectionName, false).close();
         throw databaseError(QStringLiteral("与 PostgreSQL 服务器 %1 的连接断开了（%2）。服务器恢复后下一次操作会重新连接。")

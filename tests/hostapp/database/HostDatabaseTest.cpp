@@ -1,6 +1,7 @@
 // What a connection string names; opening, pooling, result typing and failures of the host
 // database on real SQLite files.
 #include "hostapp/database/HostDatabase.h"
+#include "hostapp/database/PostgresDatabase.h"
 #include "platform/com/ErrorCodes.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
@@ -105,6 +106,23 @@ TEST(PostgresConnection, AWrongPasswordAnUnknownDatabaseOrARefusedConnectionIsTo
             << message.toStdString();
         EXPECT_FALSE(message.contains("Wrong-Secret-42")) << message.toStdString();
     }
+}
+
+// The server ends the session (as a restart or an administrator does): the statement that finds
+// out says so, naming the server, and the next one connects again.
+TEST(PostgresConnection, ADroppedConnectionIsToldOnceAndTheNextStatementConnectsAgain)
+{
+    ZEL_REQUIRE_POSTGRES();
+    const testsupport::PostgresTestDatabase server;
+    const auto db = HostDatabase::open(server.uri());
+    db->executeTable("select 1");
+    PostgresDatabase::open(ConnectionTarget::parse(server.uri()))
+        ->runScript("select pg_terminate_backend(pid) from pg_stat_activity"
+                    " where datname = current_database() and pid <> pg_backend_pid()");
+    const QString message = raised([&] { db->executeTable("select 1"); }).description();
+    EXPECT_TRUE(message.contains(QString::fromUtf8("连接断开")) && message.contains(db->target().server.displayName()))
+        << message.toStdString();
+    EXPECT_EQ(db->executeTable("select 2 as two").rows.at(0).at(0).toInt(), 2);
 }
 
 // ---- typing -----------------------------------------------------------------------------
