@@ -32,8 +32,9 @@ void configure(QSqlDatabase& db, const PostgresServer& server)
     db.setDatabaseName(server.database);
     db.setUserName(server.user);
     db.setPassword(server.password);
-    db.setConnectOptions(
-        QStringLiteral("connect_timeout=%1;application_name=zelhost").arg(server.connectTimeoutSeconds));
+    // Notices and warnings ("table does not exist, skipping") are no news for a person.
+    db.setConnectOptions(QStringLiteral("connect_timeout=%1;application_name=zelhost;options=-cclient_min_messages=error")
+                             .arg(server.connectTimeoutSeconds));
 }
 
 // The server's words without the password, should they ever hold it.
@@ -99,8 +100,6 @@ std::shared_ptr<PostgresDatabase> PostgresDatabase::open(const ConnectionTarget&
         throw databaseError(failure);
     }
     std::shared_ptr<PostgresDatabase> database(new PostgresDatabase(target, name));
-    // Notices ("table does not exist, skipping") are no news for a person.
-    database->runScript(QStringLiteral("SET client_min_messages TO warning"));
     database->reloadColumnKinds();
     return database;
 }
@@ -228,15 +227,22 @@ void PostgresDatabase::raise(const QSqlError& error)
 {
     // Class 08 is a connection failure, 57P an operator or a crash ending the session; libpq
     // may not have noticed the closed socket yet.
-    const QString state = error.nativeErrorCode();
+    const QString code = error.nativeErrorCode();
     pg_conn* connection = libpqHandle();
-    if (!connection || PQstatus(connection) == CONNECTION_BAD || state.startsWith(QLatin1String("08"))
-        || state.startsWith(QLatin1String("57P"))) {
+    if (!connection || PQstatus(connection) == CONNECTION_BAD || code.startsWith(QLatin1String("08"))
+        || code.startsWith(QLatin1String("57P"))) {
         // Closed here, opened again by the next statement once the server is back.
         QSqlDatabase::database(m_connectionName, false).close();
         throw databaseError(QStringLiteral("与 PostgreSQL 服务器 %1 的连接断开了（%2）。服务器恢复后下一次操作会重新连接。")
                                 .arg(m_target.server.displayName(), withoutSecret(messageOf(error), m_target.server)));
     }
+    // PostgreSQL runs nothing more in a transaction a statement failed in, where SQL Server
+    // would go on: it is rolled back, so the connection stays usable. (While Qt has not yet
+    // read the end of the failure the state is still "active"; the ROLLBACK reads it first.
+    // Outside a transaction the ROLLBACK changes nothing.)
+    const PGTransactionStatusType state = PQtransactionStatus(connection);
+    if (state == PQTRANS_INERROR || state == PQTRANS_ACTIVE)
+        QSqlQuery(QSqlDatabase::database(m_connectionName, false)).exec(QStringLiteral("ROLLBACK"));
     throw databaseError(withoutSecret(messageOf(error), m_target.server));
 }
 

@@ -108,13 +108,14 @@ TEST(PostgresConnection, AWrongPasswordAnUnknownDatabaseOrARefusedConnectionIsTo
     }
 }
 
-// The server ends the session (as a restart or an administrator does): the statement that finds
-// out says so, naming the server, and the next one connects again.
-TEST(PostgresConnection, ADroppedConnectionIsToldOnceAndTheNextStatementConnectsAgain)
+// A statement failing inside a transaction, or the server ending the session (as a restart or an
+// administrator does): the statement says so, naming the server, and the next one runs.
+TEST(PostgresConnection, AFailedTransactionOrADroppedConnectionLeavesTheConnectionUsable)
 {
     ZEL_REQUIRE_POSTGRES();
     const testsupport::PostgresTestDatabase server;
     const auto db = HostDatabase::open(server.uri());
+    raised([&] { db->executeTable("BEGIN TRANSACTION select no_such_column"); });
     db->executeTable("select 1");
     PostgresDatabase::open(ConnectionTarget::parse(server.uri()))
         ->runScript("select pg_terminate_backend(pid) from pg_stat_activity"
