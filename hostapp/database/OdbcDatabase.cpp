@@ -41,11 +41,7 @@ OdbcDatabase::OdbcDatabase(ConnectionTarget target, QString connectionName)
 
 OdbcDatabase::~OdbcDatabase()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connectionName);
+    removeQtConnection(m_connectionName);
 }
 
 ResultTable OdbcDatabase::executeTable(const QString& sql)

@@ -111,11 +111,7 @@ PostgresDatabase::PostgresDatabase(ConnectionTarget target, QString connectionNa
 
 PostgresDatabase::~PostgresDatabase()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connectionName);
+    removeQtConnection(m_connectionName);
 }
 
 ResultTable PostgresDatabase::executeTable(const QString& sql)

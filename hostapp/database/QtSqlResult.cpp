@@ -3,6 +3,7 @@
 #include "hostapp/database/HostDatabaseErrors.h"
 
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
@@ -66,6 +67,15 @@ QString messageOf(const QSqlError& error)
 {
     const QString text = error.databaseText().trimmed();
     return text.isEmpty() ? error.text().trimmed() : text;
+}
+
+void removeQtConnection(const QString& connectionName)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
 }
 
 ResultTable readResultSet(QSqlQuery& query)

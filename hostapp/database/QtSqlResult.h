@@ -1,6 +1,6 @@
 #pragma once
-// Reading what a Qt Sql driver returns (the ODBC and PostgreSQL connections): the current
-// result set of a query as a typed table, and a driver error as the database's own words.
+// What the ODBC and PostgreSQL connections share of Qt Sql: the current result set of a query
+// as a typed table, a driver error as the database's own words, and the end of a connection.
 #include "hostapp/database/ResultTable.h"
 
 #include <QString>
@@ -16,5 +16,8 @@ ResultTable readResultSet(QSqlQuery& query);
 
 // The database's message when it gave one, else the driver's.
 QString messageOf(const QSqlError& error);
+
+// Closes the named Qt connection and forgets it.
+void removeQtConnection(const QString& connectionName);
 
 } // namespace hostdb
