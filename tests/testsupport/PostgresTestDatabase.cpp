@@ -5,25 +5,12 @@
 #include "hostapp/database/PostgresDemoData.h"
 
 #include <QCoreApplication>
-#include <QUrl>
 
 #include <atomic>
 
 namespace testsupport {
 
 namespace {
-
-QString encoded(const QString& part)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(part));
-}
-
-QString uriOf(const hostdb::PostgresServer& s)
-{
-    return QStringLiteral("postgresql://") + encoded(s.user) + u':' + encoded(s.password) + QStringLiteral("@/")
-        + encoded(s.database) + QStringLiteral("?host=") + encoded(s.host) + QStringLiteral("&port=")
-        + QString::number(s.port);
-}
 
 // Runs a statement on the server's own database, outside any test database.
 void onServer(const QString& sql)
@@ -34,26 +21,22 @@ void onServer(const QString& sql)
 
 } // namespace
 
-bool PostgresTestDatabase::serverAvailable()
+QString PostgresTestDatabase::serverConnection(const std::function<void(hostdb::PostgresServer&)>& change)
 {
-    return !qEnvironmentVariableIsEmpty("ZEL_TEST_PG_URI");
-}
-
-QString PostgresTestDatabase::serverUri(const std::function<void(hostdb::PostgresServer&)>& change)
-{
-    hostdb::PostgresServer server = hostdb::ConnectionTarget::parse(qEnvironmentVariable("ZEL_TEST_PG_URI")).server;
-    change(server);
-    return uriOf(server);
+    hostdb::PostgresServer s = hostdb::ConnectionTarget::parse(qEnvironmentVariable("ZEL_TEST_PG_URI")).server;
+    change(s);
+    return QStringLiteral("Provider=PostgreSQL;Host={%1};Port=%2;Database=%3;User ID=%4;Password={%5}")
+        .arg(s.host, QString::number(s.port), s.database, s.user, s.password);
 }
 
 PostgresTestDatabase::PostgresTestDatabase(Content content)
 {
     static std::atomic<int> count{0};
     m_name = QStringLiteral("zeltest_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
-    m_uri = serverUri([this](hostdb::PostgresServer& server) { server.database = m_name; });
+    m_connection = serverConnection([this](hostdb::PostgresServer& server) { server.database = m_name; });
     onServer(QStringLiteral("CREATE DATABASE %1").arg(m_name));
     if (content == Content::SmallDemo)
-        hostdb::loadDemoDatabaseOnServer(m_uri);
+        hostdb::loadDemoDatabaseOnServer(m_connection);
 }
 
 PostgresTestDatabase::~PostgresTestDatabase()

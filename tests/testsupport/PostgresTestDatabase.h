@@ -9,16 +9,15 @@
 #include <gtest/gtest.h>
 
 #define ZEL_REQUIRE_POSTGRES()                                                       \
-    if (!testsupport::PostgresTestDatabase::serverAvailable())                       \
+    if (qEnvironmentVariableIsEmpty("ZEL_TEST_PG_URI"))                             \
     GTEST_SKIP() << "no test PostgreSQL server: scripts/test starts one (ZEL_TEST_PG_URI)"
 
 namespace testsupport {
 
 class PostgresTestDatabase {
 public:
-    static bool serverAvailable();
-    // The test server with `change` applied to its connection settings, as a URI.
-    static QString serverUri(const std::function<void(hostdb::PostgresServer&)>& change);
+    // A connection string for the test server with `change` applied to its settings.
+    static QString serverConnection(const std::function<void(hostdb::PostgresServer&)>& change);
 
     enum class Content { Empty, SmallDemo };
     explicit PostgresTestDatabase(Content content = Content::Empty);
@@ -26,11 +25,11 @@ public:
     PostgresTestDatabase(const PostgresTestDatabase&) = delete;
     PostgresTestDatabase& operator=(const PostgresTestDatabase&) = delete;
 
-    const QString& uri() const { return m_uri; }
+    const QString& connection() const { return m_connection; }
 
 private:
     QString m_name;
-    QString m_uri;
+    QString m_connection;
 };
 
 } // namespace testsupport

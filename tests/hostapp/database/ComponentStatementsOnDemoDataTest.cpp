@@ -32,7 +32,7 @@ protected:
             return;
         ZEL_REQUIRE_POSTGRES();
         server.emplace(testsupport::PostgresTestDatabase::Content::SmallDemo);
-        connection = server->uri();
+        connection = server->connection();
     }
 
     // The component's history statement of a node, run through the host connection.

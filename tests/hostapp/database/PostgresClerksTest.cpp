@@ -32,8 +32,8 @@ TEST(PostgresClerks, WindowsRefreshingWhileInvoicesAreWrittenSeeWholeBillsOnly)
     const testsupport::PostgresTestDatabase server(testsupport::PostgresTestDatabase::Content::SmallDemo);
     QString item, history;
     {
-        hostsvc::testing::InstalledServices services(kClerkUserId, server.uri());
-        item = connect(server.uri())
+        hostsvc::testing::InstalledServices services(kClerkUserId, server.connection());
+        item = connect(server.connection())
                    ->executeTable("select FItemID from t_ICItem where FNumber = '" + samples(hostdb::DemoSize::Small).itemNumber + "'")
                    .rows.at(0).at(0).toString();
         tq::QueryOptions everything{0, 100000000};
@@ -44,7 +44,7 @@ TEST(PostgresClerks, WindowsRefreshingWhileInvoicesAreWrittenSeeWholeBillsOnly)
     std::atomic<int> listings{0}, halfBills{0}, bills{0};
     // Each bill copies a header and a line of the material, in one batch and one transaction.
     std::thread writer([&] {
-        const auto db = connect(server.uri());
+        const auto db = connect(server.connection());
         // Until both windows have listed several times while bills were coming in.
         for (int bill = 1; bill <= 20 || (listings < 12 && bill <= 2000); ++bill) {
             const QString id = QString::number(900000 + bill);
@@ -61,7 +61,7 @@ TEST(PostgresClerks, WindowsRefreshingWhileInvoicesAreWrittenSeeWholeBillsOnly)
         writing = false;
     });
     auto window = [&] {
-        const auto db = connect(server.uri());
+        const auto db = connect(server.connection());
         do {
             const ado::RecordsetPtr rows = db->execute(history);
             QHash<QString, int> linesOfBill;
@@ -78,7 +78,7 @@ TEST(PostgresClerks, WindowsRefreshingWhileInvoicesAreWrittenSeeWholeBillsOnly)
     second.join();
     EXPECT_EQ(halfBills, 0);
     EXPECT_GE(listings, 12);
-    EXPECT_EQ(connect(server.uri())->executeTable("select count(*) from ICSaleEntry where FInterID > 900000").rows.at(0).at(0).toInt(),
+    EXPECT_EQ(connect(server.connection())->executeTable("select count(*) from ICSaleEntry where FInterID > 900000").rows.at(0).at(0).toInt(),
               bills * kLines);
 }
 
@@ -112,7 +112,7 @@ TEST(PostgresClerks, TwoClerksSavingAtOnceEachKeepTheirOwn)
     for (int i = 0; i < 2; ++i) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("ZEL_CLERK_USER", QString::number(kAdminUserId + i));
-        environment.insert("ZEL_CLERK_DB", server.uri());
+        environment.insert("ZEL_CLERK_DB", server.connection());
         clerks[i].setProcessEnvironment(environment);
         clerks[i].start(QCoreApplication::applicationFilePath(), {"--gtest_filter=PostgresClerks.OneClerkSavingLayoutAndOptions"});
     }
@@ -120,7 +120,7 @@ TEST(PostgresClerks, TwoClerksSavingAtOnceEachKeepTheirOwn)
         ASSERT_TRUE(clerk.waitForFinished(60000));
         EXPECT_EQ(clerk.exitCode(), 0) << clerk.readAll().toStdString();
     }
-    const auto db = connect(server.uri());
+    const auto db = connect(server.connection());
     for (int user : {kAdminUserId, kAdminUserId + 1})
         EXPECT_EQ(linesOf(db->execute(QStringLiteral("select FValue from t_UserProfile where FUserID = %1").arg(user))),
                   QStringList{QStringLiteral("%1-%2").arg(user).arg(kSaves)});

@@ -142,10 +142,10 @@ protected:
         }
         ZEL_REQUIRE_POSTGRES();
         server.emplace();
-        const auto setup = PostgresDatabase::open(ConnectionTarget::parse(server->uri()));
+        const auto setup = PostgresDatabase::open(ConnectionTarget::parse(server->connection()));
         enableCitext(*setup);
         setup->runScript(postgresDdl(QString::fromUtf8(schema)));
-        db = HostDatabase::open(server->uri());
+        db = HostDatabase::open(server->connection());
     }
     QStringList rows(const QString& sql) { return linesOf(db->execute(sql)); }
 
