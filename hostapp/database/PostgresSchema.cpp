@@ -89,6 +89,8 @@ void createPostgresTables(PostgresDatabase& db)
 
 void createPostgresIndexes(PostgresDatabase& db)
 {
+    // Sorting a million keys in memory rather than in temporary files.
+    db.runScript(QStringLiteral("SET maintenance_work_mem = '256MB'"));
     db.runScript(postgresDdl(QString::fromUtf8(schemaIndexesSql())));
     db.runScript(QStringLiteral("ANALYZE"));
 }
