@@ -8,6 +8,7 @@
 //   col = 'x  '                 -> col = 'x' (SQL Server pads before comparing)
 //   [name], N'x'                -> "name", 'x'; PostgreSQL: "name" in lower case, as unquoted
 //                                  names are stored there
+//   number LIKE 'x%'            -> PostgreSQL: CAST(number AS text) LIKE 'x%'
 //   IF [NOT] EXISTS (...) stmt  -> a condition step that runs or skips the next statement
 //   several statements in one batch without separators -> one step each
 // Text it does not understand passes through unchanged, so the database reports it.

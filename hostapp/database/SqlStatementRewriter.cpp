@@ -302,6 +302,38 @@ void trimComparedLiterals(NodeList& level, const std::vector<bool>& assignments)
     }
 }
 
+// SQL Server's LIKE turns a number or a date into text first; PostgreSQL refuses LIKE on them.
+// A numeric column or a round(...) before LIKE becomes CAST(... AS text) there.
+void castLikeOperands(NodeList& level, const SqlColumnKinds& columns)
+{
+    for (size_t k = 1; k < level.size(); ++k) {
+        if (!level[k].isWord("LIKE"))
+            continue;
+        size_t first = k - 1;
+        bool numeric = false;
+        if (level[first].isGroup && first >= 1 && level[first - 1].isWord("ROUND")) {
+            numeric = true;
+            --first;
+        } else if (isNameToken(level[first])) {
+            numeric = columns.kindOf(level[first].token.text) == ColumnKind::Numeric;
+            while (first >= 2 && level[first - 1].isOperator(".") && isNameToken(level[first - 2]))
+                first -= 2;
+        }
+        if (!numeric || (first >= 1 && level[first - 1].isOperator(".")))
+            continue;
+        const QString lead = level[first].token.lead;
+        NodeList operand(std::make_move_iterator(level.begin() + static_cast<std::ptrdiff_t>(first)),
+                         std::make_move_iterator(level.begin() + static_cast<std::ptrdiff_t>(k)));
+        operand.front().token.lead.clear();
+        operand.push_back(makeNode(TokenKind::Word, QStringLiteral("AS"), QStringLiteral(" ")));
+        operand.push_back(makeNode(TokenKind::Word, QStringLiteral("text"), QStringLiteral(" ")));
+        eraseAt(level, first, k - first);
+        level.insert(level.begin() + static_cast<std::ptrdiff_t>(first), makeGroup(std::move(operand)));
+        level.insert(level.begin() + static_cast<std::ptrdiff_t>(first), makeNode(TokenKind::Word, QStringLiteral("CAST"), lead));
+        k = first + 2;
+    }
+}
+
 void rewriteLevel(NodeList& level, const SqlColumnKinds& columns, SqlTarget target, bool statementLevel,
                   bool& guessedColumn)
 {
@@ -310,6 +342,8 @@ void rewriteLevel(NodeList& level, const SqlColumnKinds& columns, SqlTarget targ
             rewriteLevel(node.children, columns, target, false, guessedColumn);
     }
     rewriteNames(level, target);
+    if (target == SqlTarget::Postgres)
+        castLikeOperands(level, columns);  // before round(...) is renamed or moved
     rewriteFunctions(level, target);
     rewriteTop(level);
     rewriteConcatenation(level, columns, guessedColumn);

@@ -200,6 +200,8 @@ TEST_P(DialectOnDatabase, QueriesReturnTheRowsSqlServerWould)
                 {"ProviderTradeTimes"}},
         {"select FValue from t_SystemProfile where FKey in ('ClientTradeTimes  ', 'x') ", {"7"}},
         {"select FItemID from t_Item where FName like 'Nut '", {}},
+        // LIKE on a number compares its text
+        {"select FIndex from ICSaleEntry s where s.FQty like '%4%' or round(FQty, 0) Like '3%' order by FIndex", {"1", "2"}},
         // Text that only looks like SQL stays as written
         {"select 'select top 5 a + b; isnull(x) [y] -- z' as T", {"select top 5 a + b; isnull(x) [y] -- z"}},
         {"select FItemID from t_Item where FName = N'螺母  '", {"3"}},
