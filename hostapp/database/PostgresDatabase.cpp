@@ -2,6 +2,7 @@
 
 #include "hostapp/database/HostDatabaseErrors.h"
 #include "hostapp/database/QtSqlResult.h"
+#include "hostapp/database/Schema.h"
 #include "hostapp/database/SqlTokenizer.h"
 
 #include <QSqlDatabase>
@@ -74,6 +75,21 @@ QHash<QString, QString> spellingsOf(const QString& batch)
         if (lower != name && !spellings.contains(lower))
             spellings.insert(lower, name);
     }
+    return spellings;
+}
+
+// The host columns as the schema spells them (FItemID...), for the columns of "select *".
+const QHash<QString, QString>& hostColumnSpellings()
+{
+    static const QHash<QString, QString> spellings = [] {
+        QHash<QString, QString> columns;
+        const QHash<QString, QString> all = spellingsOf(QString::fromUtf8(schemaTablesSql()));
+        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+            if (it.value().startsWith(u'F'))
+                columns.insert(it.key(), it.value());
+        }
+        return columns;
+    }();
     return spellings;
 }
 
@@ -153,7 +169,7 @@ ResultTable PostgresDatabase::executeTable(const QString& sql)
     if (!result.returnsRows)
         result.rowsAffected = affected;
     for (ado::FieldInfo& field : result.fields)
-        field.name = translation.spellings.value(field.name, field.name);
+        field.name = translation.spellings.value(field.name, hostColumnSpellings().value(field.name, field.name));
     return result;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The host database on a PostgreSQL server, through Qt's QPSQL driver. SQL Server text is
 // translated by SqlServerDialect for PostgreSQL and run step by step; result columns come
-// back spelled as the statement spells them (the server folds unquoted names to lower case).
+// back spelled as the statement (or, for "select *", the host schema) spells them, though the
+// server folds unquoted names to lower case.
 // A connection the server dropped is reported once and opened again by the next statement.
 #include "hostapp/database/HostDatabase.h"
 #include "hostapp/database/SqlColumnKinds.h"

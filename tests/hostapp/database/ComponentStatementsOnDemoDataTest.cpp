@@ -102,6 +102,8 @@ TEST_P(HistoryStatementOnDemoData, ListsTheLinesARawCountFindsNewestFirst)
     EXPECT_EQ(none->State(), ado::adStateOpen);  // TOP 0: the columns, no rows
     EXPECT_EQ(none->RecordCount(), 0);
     EXPECT_EQ(none->Fields().Count(), 21);
+    EXPECT_EQ(none->Fields().Item(0).Name(), "FNumber");  // as the statement spells it, also on a server
+    EXPECT_EQ(hostdb::HostDatabase::open(connection)->execute("select * from t_Currency")->Fields().Item(0).Name(), "FCurrencyID");
 }
 
 TEST_P(HistoryStatementOnDemoData, ARestrictedUserSeesOnlyThePartnersOfHisDataRight)
