@@ -1,7 +1,9 @@
 #include "hostapp/app/DbInitCommand.h"
 
 #include "hostapp/app/ConsoleOutput.h"
+#include "hostapp/database/ConnectionTarget.h"
 #include "hostapp/database/DemoData.h"
+#include "hostapp/database/PostgresDemoData.h"
 #include "platform/com/ComError.h"
 #include "platform/com/ErrorCodes.h"
 
@@ -9,9 +11,12 @@ namespace {
 
 const char* const kUsage =
     "用法: zelhost db init [--size small|large] [--force] FILE\n"
+    "       zelhost db init --server URI [--size small|large] [--force]\n"
     "  生成演示数据库 FILE。small（默认）约数百种物料、数十个客户和供应商、数千行发票；\n"
     "  large 有 50000 种物料、5000 个客户、2000 个供应商、销售和采购发票各 1000000 行。\n"
-    "  --force  FILE 已存在时覆盖它。\n";
+    "  --server URI  把同样的演示数据装进 PostgreSQL 数据库（postgresql://用户:密码@主机:端口/数据库，\n"
+    "                或 Provider=PostgreSQL;Host=…;Port=…;Database=…;User ID=…;Password=…）。\n"
+    "  --force  FILE 已存在（或数据库里已有主机数据表）时覆盖它。\n";
 
 int usageError(const QString& problem)
 {
@@ -26,6 +31,7 @@ int runDbInit(const QStringList& args)
     hostdb::DemoSize size = hostdb::DemoSize::Small;
     hostdb::ExistingFile existing = hostdb::ExistingFile::Refuse;
     QString file;
+    QString server;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
@@ -34,6 +40,13 @@ int runDbInit(const QStringList& args)
         }
         if (arg == QLatin1String("--force")) {
             existing = hostdb::ExistingFile::Replace;
+        } else if (arg == QLatin1String("--server") || arg.startsWith(QLatin1String("--server="))) {
+            if (arg.contains(QLatin1Char('=')))
+                server = arg.section(QLatin1Char('='), 1);
+            else if (i + 1 < args.size())
+                server = args[++i];
+            if (server.trimmed().isEmpty())
+                return usageError(QStringLiteral("--server 需要 PostgreSQL 数据库的连接（URI）。"));
         } else if (arg == QLatin1String("--size") || arg.startsWith(QLatin1String("--size="))) {
             QString value;
             if (arg.contains(QLatin1Char('=')))
@@ -52,13 +65,17 @@ int runDbInit(const QStringList& args)
             file = arg;
         }
     }
-    if (file.isEmpty())
+    if (!file.isEmpty() && !server.isEmpty())
+        return usageError(QStringLiteral("数据库文件和 --server 只能给一个。"));
+    if (file.isEmpty() && server.isEmpty())
         return usageError(QStringLiteral("缺少数据库文件名。"));
 
-    zelhost::printOut(QStringLiteral("正在生成 %1 演示数据库 %2 ...\n").arg(hostdb::demoSizeName(size), file));
+    const QString shown = server.isEmpty() ? file : hostdb::ConnectionTarget::withoutPassword(server);
+    zelhost::printOut(QStringLiteral("正在生成 %1 演示数据库 %2 ...\n").arg(hostdb::demoSizeName(size), shown));
     hostdb::DemoReport report;
     try {
-        report = hostdb::generateDemoDatabase(file, size, existing);
+        report = server.isEmpty() ? hostdb::generateDemoDatabase(file, size, existing)
+                                  : hostdb::loadDemoDatabaseOnServer(server, size, existing);
     } catch (const com::ComError& e) {
         QString message = QStringLiteral("zelhost db init: ") + e.description();
         if (existing == hostdb::ExistingFile::Refuse && e.description().contains(QStringLiteral("已存在")))

@@ -1,5 +1,6 @@
 #pragma once
-// `zelhost db init [--size small|large] [--force] FILE`: writes a new demo database.
+// `zelhost db init [--size small|large] [--force] FILE`: writes a new demo database;
+// `zelhost db init --server URI ...` loads the same demo data into a PostgreSQL database.
 #include <QStringList>
 
 // `args` are the words after "db init". Returns the process exit code: 0 done, 1 the

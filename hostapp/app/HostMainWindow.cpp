@@ -4,6 +4,7 @@
 #include "hostapp/app/QueryStartDialog.h"
 #include "hostapp/app/TradeQueryLauncher.h"
 #include "hostapp/app/UserChoice.h"
+#include "hostapp/database/ConnectionTarget.h"
 #include "platform/com/ComError.h"
 #include "platform/win/ModalDialog.h"
 #include "platform/win/Screen.h"
@@ -99,7 +100,8 @@ void HostMainWindow::buildMenus()
 void HostMainWindow::showSession()
 {
     setWindowTitle(mainWindowTitle(m_session));
-    m_databaseLabel->setText(QStringLiteral("数据库: %1").arg(m_session.connectString));
+    m_databaseLabel->setText(
+        QStringLiteral("数据库: %1").arg(hostdb::ConnectionTarget::withoutPassword(m_session.connectString)));
     m_userLabel->setText(QStringLiteral("用户: %1 (%2)").arg(m_session.userName).arg(m_session.userId));
 }
 

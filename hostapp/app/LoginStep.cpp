@@ -46,8 +46,8 @@ QString resolveDatabase(const QString& databaseOption)
         checkDatabaseFile(demo, true);
         return demo;
     }
-    if (databaseOption.contains(QLatin1Char('=')))
-        return databaseOption;  // DRIVER=…;SERVER=… or Data Source=FILE: the database layer reads it
+    if (databaseOption.contains(QLatin1Char('=')) || databaseOption.contains(QLatin1String("://")))
+        return databaseOption;  // DRIVER=…, Data Source=FILE or postgresql://…: the database layer reads it
     const QFileInfo file(databaseOption);
     if (!file.exists())
         refuse(QStringLiteral("找不到数据库文件 %1。\n要生成一个演示数据库，请运行: zelhost db init %1").arg(databaseOption));

@@ -1,7 +1,8 @@
 #pragma once
 // One open host database per connection string, shared by everyone in the process. The
-// component sends SQL Server text; on the embedded SQLite database it is translated first,
-// against an ODBC data source it passes unchanged. Results come back as recordsets.
+// component sends SQL Server text; on the embedded SQLite database and on a PostgreSQL server
+// it is translated first, against an ODBC data source it passes unchanged. Results come back
+// as recordsets.
 #include "hostapp/database/ConnectionTarget.h"
 #include "hostapp/database/ResultTable.h"
 #include "platform/ado/Recordset.h"
@@ -36,7 +37,7 @@ public:
     virtual std::vector<ResultTable> executeEach(const QString& sql) { return {executeTable(sql)}; }
 
     virtual const ConnectionTarget& target() const = 0;
-    // The raw SQLite handle (null for ODBC), for bulk work and benchmarks.
+    // The raw SQLite handle (null for the servers), for bulk work and benchmarks.
     virtual sqlite3* sqliteHandle() const = 0;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 // Picks the kind of host database a connection target names and opens it: the only place that
-// knows the SQLite and ODBC connections. HostDatabase::open pools what this makes.
+// knows the SQLite, ODBC and PostgreSQL connections. HostDatabase::open pools what this makes.
 #include "hostapp/database/HostDatabase.h"
 
 #include <memory>

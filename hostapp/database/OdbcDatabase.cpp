@@ -1,74 +1,15 @@
 #include "hostapp/database/OdbcDatabase.h"
 
 #include "hostapp/database/HostDatabaseErrors.h"
+#include "hostapp/database/QtSqlResult.h"
 
-#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
-#include <QSqlField>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <atomic>
 
 namespace hostdb {
-
-namespace {
-
-ado::FieldType fieldTypeOf(QMetaType type)
-{
-    switch (type.id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-    case QMetaType::Bool:
-        return ado::FieldType::Integer;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return ado::FieldType::Double;
-    case QMetaType::QDate:
-    case QMetaType::QDateTime:
-    case QMetaType::QTime:
-        return ado::FieldType::Date;
-    default:
-        return ado::FieldType::Text;
-    }
-}
-
-QVariant valueOf(const QVariant& value, ado::FieldType type)
-{
-    if (value.isNull())
-        return QVariant();
-    switch (type) {
-    case ado::FieldType::Integer:
-        return QVariant(value.toLongLong());
-    case ado::FieldType::Double:
-        return QVariant(value.toDouble());
-    case ado::FieldType::Date:
-        if (value.typeId() == QMetaType::QDate)
-            return QVariant(value.toDate().startOfDay());
-        return QVariant(value.toDateTime());
-    case ado::FieldType::Boolean:
-        return QVariant(value.toBool());
-    case ado::FieldType::Text:
-        break;
-    }
-    return QVariant(value.toString());
-}
-
-QString messageOf(const QSqlError& error)
-{
-    const QString text = error.databaseText().trimmed();
-    return text.isEmpty() ? error.text().trimmed() : text;
-}
-
-} // namespace
 
 std::shared_ptr<OdbcDatabase> OdbcDatabase::open(const ConnectionTarget& target)
 {
@@ -100,11 +41,7 @@ OdbcDatabase::OdbcDatabase(ConnectionTarget target, QString connectionName)
 
 OdbcDatabase::~OdbcDatabase()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connectionName);
+    removeQtConnection(m_connectionName);
 }
 
 ResultTable OdbcDatabase::executeTable(const QString& sql)
@@ -122,20 +59,7 @@ ResultTable OdbcDatabase::executeTable(const QString& sql)
             affected += qMax(0, query.numRowsAffected());
             continue;
         }
-        ResultTable table;
-        table.returnsRows = true;
-        const QSqlRecord record = query.record();
-        for (int c = 0; c < record.count(); ++c)
-            table.fields.push_back({record.fieldName(c), fieldTypeOf(record.field(c).metaType())});
-        while (query.next()) {
-            std::vector<QVariant>& row = table.rows.emplace_back();
-            row.reserve(table.fields.size());
-            for (int c = 0; c < record.count(); ++c)
-                row.push_back(valueOf(query.value(c), table.fields[c].type));
-        }
-        if (query.lastError().isValid())
-            throw databaseError(messageOf(query.lastError()));
-        result = std::move(table);
+        result = readResultSet(query);
     } while (query.nextResult());
     if (!result.returnsRows)
         result.rowsAffected = affected;

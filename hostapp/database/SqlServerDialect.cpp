@@ -12,8 +12,8 @@ using sql::BatchPiece;
 
 class ProgramBuilder {
 public:
-    ProgramBuilder(std::vector<BatchPiece> pieces, const SqlColumnKinds& columns)
-        : m_pieces(std::move(pieces)), m_columns(columns)
+    ProgramBuilder(std::vector<BatchPiece> pieces, const SqlColumnKinds& columns, SqlTarget target)
+        : m_pieces(std::move(pieces)), m_columns(columns), m_target(target)
     {
     }
 
@@ -35,7 +35,7 @@ private:
 
     QString rewritten(sql::NodeList& nodes)
     {
-        sql::rewriteStatement(nodes, m_columns, m_program.guessedColumns);
+        sql::rewriteStatement(nodes, m_columns, m_target, m_program.guessedColumns);
         return sql::render(nodes).trimmed();
     }
 
@@ -92,6 +92,7 @@ private:
 
     std::vector<BatchPiece> m_pieces;
     const SqlColumnKinds& m_columns;
+    SqlTarget m_target;
     size_t m_next = 0;
     SqlProgram m_program;
 };
@@ -100,7 +101,7 @@ private:
 
 SqlProgram SqlServerDialect::translate(const QString& batch) const
 {
-    return ProgramBuilder(sql::splitBatch(sql::nest(sql::tokenize(batch))), m_columns).build();
+    return ProgramBuilder(sql::splitBatch(sql::nest(sql::tokenize(batch))), m_columns, m_target).build();
 }
 
 } // namespace hostdb

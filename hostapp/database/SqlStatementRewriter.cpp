@@ -74,8 +74,10 @@ bool isTableHintGroup(const Node& node)
     return true;
 }
 
-// N'x' -> 'x'; [name] -> "name"; dbo.t -> t; WITH (NOLOCK) and (NOLOCK) dropped.
-void rewriteNames(NodeList& level)
+// N'x' -> 'x'; [name] -> "name"; dbo.t -> t; WITH (NOLOCK) and (NOLOCK) dropped. SQL Server
+// names ignore case; PostgreSQL stores unquoted names in lower case, so a quoted name is
+// lowered there to find the same column.
+void rewriteNames(NodeList& level, SqlTarget target)
 {
     for (Node& node : level) {
         if (node.isGroup)
@@ -90,7 +92,9 @@ void rewriteNames(NodeList& level)
             inner.replace(QStringLiteral("]]"), QStringLiteral("]"));
             inner.replace(QStringLiteral("\""), QStringLiteral("\"\""));
             token.kind = TokenKind::QuotedName;
-            token.text = u'"' + inner + u'"';
+            token.text = u'"' + (target == SqlTarget::Postgres ? inner.toLower() : inner) + u'"';
+        } else if (token.kind == TokenKind::QuotedName && target == SqlTarget::Postgres) {
+            token.text = token.text.toLower();
         }
     }
     size_t i = 0;
@@ -134,10 +138,12 @@ void appendCall(NodeList& out, const QString& function, NodeList args, const QSt
     out.push_back(makeGroup(std::move(args)));
 }
 
-// isnull -> ifnull, substring -> substr, len(x) -> length(rtrim(x)) (LEN ignores trailing
-// blanks), getdate() -> datetime('now','localtime'), CharIndex(a, b) -> instr(lower(b), lower(a)).
-void rewriteFunctions(NodeList& level)
+// isnull -> ifnull (coalesce), substring -> substr, len(x) -> length(rtrim(x)) (LEN ignores
+// trailing blanks), getdate() -> datetime('now','localtime') (localtimestamp),
+// CharIndex(a, b) -> instr(lower(b), lower(a)) (strpos(lower(b), lower(a))).
+void rewriteFunctions(NodeList& level, SqlTarget target)
 {
+    const bool postgres = target == SqlTarget::Postgres;
     for (size_t i = 0; i + 1 < level.size(); ++i) {
         Node& name = level[i];
         Node& args = level[i + 1];
@@ -145,14 +151,18 @@ void rewriteFunctions(NodeList& level)
             || (i > 0 && level[i - 1].isOperator(".")))
             continue;
         if (name.isWord("ISNULL")) {
-            respell(name.token, QStringLiteral("ifnull"));
+            respell(name.token, postgres ? QStringLiteral("coalesce") : QStringLiteral("ifnull"));
         } else if (name.isWord("SUBSTRING")) {
-            respell(name.token, QStringLiteral("substr"));
+            if (!postgres)
+                respell(name.token, QStringLiteral("substr"));
         } else if (name.isWord("LEN")) {
             respell(name.token, QStringLiteral("length"));
             NodeList inner;
             appendCall(inner, QStringLiteral("rtrim"), std::move(args.children), QString());
             args.children = std::move(inner);
+        } else if (name.isWord("GETDATE") && args.children.empty() && postgres) {
+            respell(name.token, QStringLiteral("localtimestamp"));
+            eraseAt(level, i + 1);
         } else if (name.isWord("GETDATE") && args.children.empty()) {
             respell(name.token, QStringLiteral("datetime"));
             args.children.push_back(makeNode(TokenKind::String, QStringLiteral("'now'")));
@@ -170,7 +180,7 @@ void rewriteFunctions(NodeList& level)
                 }
                 continue;
             }
-            respell(name.token, QStringLiteral("instr"));
+            respell(name.token, postgres ? QStringLiteral("strpos") : QStringLiteral("instr"));
             const QString secondLead = parts[1].empty() ? QString() : parts[1].front().token.lead;
             appendCall(args.children, QStringLiteral("lower"), std::move(parts[1]), QString());
             args.children.push_back(makeNode(TokenKind::Operator, QStringLiteral(",")));
@@ -292,14 +302,49 @@ void trimComparedLiterals(NodeList& level, const std::vector<bool>& assignments)
     }
 }
 
-void rewriteLevel(NodeList& level, const SqlColumnKinds& columns, bool statementLevel, bool& guessedColumn)
+// SQL Server's LIKE turns a number or a date into text first; PostgreSQL refuses LIKE on them.
+// A numeric column or a round(...) before LIKE becomes CAST(... AS text) there.
+void castLikeOperands(NodeList& level, const SqlColumnKinds& columns)
+{
+    for (size_t k = 1; k < level.size(); ++k) {
+        if (!level[k].isWord("LIKE"))
+            continue;
+        size_t first = k - 1;
+        bool numeric = false;
+        if (level[first].isGroup && first >= 1 && level[first - 1].isWord("ROUND")) {
+            numeric = true;
+            --first;
+        } else if (isNameToken(level[first])) {
+            numeric = columns.kindOf(level[first].token.text) == ColumnKind::Numeric;
+            while (first >= 2 && level[first - 1].isOperator(".") && isNameToken(level[first - 2]))
+                first -= 2;
+        }
+        if (!numeric || (first >= 1 && level[first - 1].isOperator(".")))
+            continue;
+        const QString lead = level[first].token.lead;
+        NodeList operand(std::make_move_iterator(level.begin() + static_cast<std::ptrdiff_t>(first)),
+                         std::make_move_iterator(level.begin() + static_cast<std::ptrdiff_t>(k)));
+        operand.front().token.lead.clear();
+        operand.push_back(makeNode(TokenKind::Word, QStringLiteral("AS"), QStringLiteral(" ")));
+        operand.push_back(makeNode(TokenKind::Word, QStringLiteral("text"), QStringLiteral(" ")));
+        eraseAt(level, first, k - first);
+        level.insert(level.begin() + static_cast<std::ptrdiff_t>(first), makeGroup(std::move(operand)));
+        level.insert(level.begin() + static_cast<std::ptrdiff_t>(first), makeNode(TokenKind::Word, QStringLiteral("CAST"), lead));
+        k = first + 2;
+    }
+}
+
+void rewriteLevel(NodeList& level, const SqlColumnKinds& columns, SqlTarget target, bool statementLevel,
+                  bool& guessedColumn)
 {
     for (Node& node : level) {
         if (node.isGroup)
-            rewriteLevel(node.children, columns, false, guessedColumn);
+            rewriteLevel(node.children, columns, target, false, guessedColumn);
     }
-    rewriteNames(level);
-    rewriteFunctions(level);
+    rewriteNames(level, target);
+    if (target == SqlTarget::Postgres)
+        castLikeOperands(level, columns);  // before round(...) is renamed or moved
+    rewriteFunctions(level, target);
     rewriteTop(level);
     rewriteConcatenation(level, columns, guessedColumn);
     trimComparedLiterals(level, statementLevel ? assignmentOperators(level) : std::vector<bool>());
@@ -307,9 +352,9 @@ void rewriteLevel(NodeList& level, const SqlColumnKinds& columns, bool statement
 
 } // namespace
 
-void rewriteStatement(NodeList& statement, const SqlColumnKinds& columns, bool& guessedColumn)
+void rewriteStatement(NodeList& statement, const SqlColumnKinds& columns, SqlTarget target, bool& guessedColumn)
 {
-    rewriteLevel(statement, columns, true, guessedColumn);
+    rewriteLevel(statement, columns, target, true, guessedColumn);
 }
 
 } // namespace hostdb::sql

@@ -25,7 +25,7 @@ QString bracedPair(const QString& key, const QString& value)
 }
 
 struct DatabaseNames {
-    QString database;  // the file name of a SQLite database, DATABASE= (else DSN=) of ODBC
+    QString database;  // the file name of a SQLite database, the server's database, DATABASE= (else DSN=) of ODBC
     QString account;   // what users call it: the file name without extension, or the above
 };
 
@@ -43,6 +43,8 @@ DatabaseNames databaseNamesOf(const QString& connectString)
         const QFileInfo file(target.sqlitePath);
         return {file.fileName(), file.completeBaseName()};
     }
+    if (target.kind == hostdb::ConnectionTarget::Kind::Postgres)
+        return {target.server.database, target.server.database};
     const PropsPairs odbc(connectString);
     for (const char* key : {"DATABASE", "DSN", "FILEDSN"}) {
         const QString name = odbc.value(QString::fromLatin1(key));

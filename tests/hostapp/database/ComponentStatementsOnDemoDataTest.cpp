@@ -1,13 +1,15 @@
 // The history statement the price-history component builds, made by its own builder over the
-// host's real services and run on the small demo database: the rows it returns against a raw
-// sqlite3 count of the same file.
+// host's real services and run on the small demo database, as a SQLite file and on the test
+// PostgreSQL server: the rows it returns against a raw sqlite3 count of the demo file.
 #include "hostapp/database/DemoData.h"
 #include "tests/testsupport/HostServicesFixture.h"
+#include "tests/testsupport/PostgresTestDatabase.h"
 #include "tradequery/history/HistoryStatement.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -21,13 +23,32 @@ constexpr int kPurchase = 2;
 
 std::string n(long long value) { return std::to_string(value); }
 
-// The component's history statement of a node, run through the host connection.
-ado::RecordsetPtr history(int queryType, int tradeTimes, const QString& nodeKey, int partnerId = 0, int allowSelf = 0)
-{
-    tq::QueryOptions options{allowSelf, tradeTimes};
-    const QString sql = tq::GetHistorySQL(queryType, options, nodeKey, partnerId, tq::HistoryNormalMode, QString());
-    return hostdb::HostDatabase::open(testsupport::smallDemoDatabase())->execute(sql);
-}
+// The small demo data as a SQLite file, or loaded into a database of the test server.
+class HistoryStatementOnDemoData : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        if (!GetParam())
+            return;
+        ZEL_REQUIRE_POSTGRES();
+        server.emplace(testsupport::PostgresTestDatabase::Content::SmallDemo);
+        connection = server->connection();
+    }
+
+    // The component's history statement of a node, run through the host connection.
+    ado::RecordsetPtr history(int queryType, int tradeTimes, const QString& nodeKey, int partnerId = 0, int allowSelf = 0)
+    {
+        tq::QueryOptions options{allowSelf, tradeTimes};
+        const QString sql = tq::GetHistorySQL(queryType, options, nodeKey, partnerId, tq::HistoryNormalMode, QString());
+        return hostdb::HostDatabase::open(connection)->execute(sql);
+    }
+
+    std::optional<testsupport::PostgresTestDatabase> server;
+    QString connection = testsupport::smallDemoDatabase();
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, HistoryStatementOnDemoData, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Postgres" : "Sqlite"; });
 
 // Lines of uncancelled bills of one flavour meeting `where` (over u1 header, u2 line), raw.
 long long rawLines(const DemoFile& file, int queryType, const std::string& where)
@@ -37,9 +58,9 @@ long long rawLines(const DemoFile& file, int queryType, const std::string& where
                         where);
 }
 
-TEST(HistoryStatementOnDemoData, ListsTheLinesARawCountFindsNewestFirst)
+TEST_P(HistoryStatementOnDemoData, ListsTheLinesARawCountFindsNewestFirst)
 {
-    InstalledServices services(kClerkUserId);
+    InstalledServices services(kClerkUserId, connection);
     const DemoFile file;
     const Samples s = samples(hostdb::DemoSize::Small);
     const long long item = file.integer("SELECT FItemID FROM t_ICItem WHERE FNumber='" + s.itemNumber.toStdString() + "'");
@@ -81,11 +102,13 @@ TEST(HistoryStatementOnDemoData, ListsTheLinesARawCountFindsNewestFirst)
     EXPECT_EQ(none->State(), ado::adStateOpen);  // TOP 0: the columns, no rows
     EXPECT_EQ(none->RecordCount(), 0);
     EXPECT_EQ(none->Fields().Count(), 21);
+    EXPECT_EQ(none->Fields().Item(0).Name(), "FNumber");  // as the statement spells it, also on a server
+    EXPECT_EQ(hostdb::HostDatabase::open(connection)->execute("select * from t_Currency")->Fields().Item(0).Name(), "FCurrencyID");
 }
 
-TEST(HistoryStatementOnDemoData, ARestrictedUserSeesOnlyThePartnersOfHisDataRight)
+TEST_P(HistoryStatementOnDemoData, ARestrictedUserSeesOnlyThePartnersOfHisDataRight)
 {
-    InstalledServices services(kRestrictedUserId);
+    InstalledServices services(kRestrictedUserId, connection);
     const DemoFile file;
     const std::string visible = " AND u1.FCustID IN (SELECT FItemID FROM t_Item WHERE FItemClassID=1 AND instr(FRightUserID, '" +
                                 n(kRestrictedCustomerRightId) + "')>0)";

@@ -1,14 +1,19 @@
 // The SQL Server constructs the component sends: how batches are cut into steps and where "+"
-// joins text (what the rows cannot show), and the rows they return on a real SQLite file
-// through the host database.
+// joins text (what the rows cannot show), and the rows they return through the host database
+// on a real SQLite file and on the test PostgreSQL server alike.
 #include "hostapp/database/HostDatabase.h"
+#include "hostapp/database/PostgresDatabase.h"
+#include "hostapp/database/PostgresSchema.h"
 #include "hostapp/database/SqlServerDialect.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
 #include "tests/testsupport/HostServicesFixture.h"
+#include "tests/testsupport/PostgresTestDatabase.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace hostdb {
 namespace {
@@ -84,6 +89,11 @@ TEST(SqlServerDialect, RewritesStatementsAsSqliteReadsThem)
         ASSERT_EQ(program.steps.size(), 1u) << c.name;
         EXPECT_EQ(program.steps[0].sql, QString::fromUtf8(c.expected)) << c.name;
     }
+    // PostgreSQL folds unquoted names to lower case and spells some built-ins its own way.
+    const SqlProgram onServer = SqlServerDialect(noSchema, SqlTarget::Postgres)
+                                    .translate("select [FName], \"FNumber\", isnull(a, 0), CharIndex('x', b), getdate() from t");
+    EXPECT_EQ(onServer.steps.at(0).sql,
+              "select \"fname\", \"fnumber\", coalesce(a, 0), strpos(lower(b), lower('x')), localtimestamp from t");
 }
 
 TEST(SqlServerDialect, TellsWhenAPlusDependedOnAnUnknownColumn)
@@ -118,14 +128,36 @@ INSERT INTO t_SystemProfile VALUES ('IC', 'ClientTradeTimes', '7');
 
 using hostsvc::testing::linesOf;
 
-class DialectOnSqlite : public ::testing::Test {
+enum class Engine { Sqlite, Postgres };
+
+// The same schema and rows on a SQLite file and in a database of the test server.
+class DialectOnDatabase : public ::testing::TestWithParam<Engine> {
 protected:
-    testing::TempSqliteFile file{schema};
-    std::shared_ptr<HostDatabase> db = file.open();
+    void SetUp() override
+    {
+        if (GetParam() == Engine::Sqlite) {
+            file.emplace(schema);
+            db = file->open();
+            return;
+        }
+        ZEL_REQUIRE_POSTGRES();
+        server.emplace();
+        const auto setup = PostgresDatabase::open(ConnectionTarget::parse(server->connection()));
+        enableCitext(*setup);
+        setup->runScript(postgresDdl(QString::fromUtf8(schema)));
+        db = HostDatabase::open(server->connection());
+    }
     QStringList rows(const QString& sql) { return linesOf(db->execute(sql)); }
+
+    std::optional<testing::TempSqliteFile> file;
+    std::optional<testsupport::PostgresTestDatabase> server;
+    std::shared_ptr<HostDatabase> db;  // let go before the database is dropped
 };
 
-TEST_F(DialectOnSqlite, QueriesReturnTheRowsSqlServerWould)
+INSTANTIATE_TEST_SUITE_P(Engines, DialectOnDatabase, ::testing::Values(Engine::Sqlite, Engine::Postgres),
+                         [](const auto& info) { return info.param == Engine::Sqlite ? "Sqlite" : "Postgres"; });
+
+TEST_P(DialectOnDatabase, QueriesReturnTheRowsSqlServerWould)
 {
     const struct {
         const char* sql;
@@ -168,6 +200,8 @@ TEST_F(DialectOnSqlite, QueriesReturnTheRowsSqlServerWould)
                 {"ProviderTradeTimes"}},
         {"select FValue from t_SystemProfile where FKey in ('ClientTradeTimes  ', 'x') ", {"7"}},
         {"select FItemID from t_Item where FName like 'Nut '", {}},
+        // LIKE on a number compares its text
+        {"select FIndex from ICSaleEntry s where s.FQty like '%4%' or round(FQty, 0) Like '3%' order by FIndex", {"1", "2"}},
         // Text that only looks like SQL stays as written
         {"select 'select top 5 a + b; isnull(x) [y] -- z' as T", {"select top 5 a + b; isnull(x) [y] -- z"}},
         {"select FItemID from t_Item where FName = N'螺母  '", {"3"}},
@@ -194,7 +228,7 @@ TEST_F(DialectOnSqlite, QueriesReturnTheRowsSqlServerWould)
         EXPECT_EQ(rows(QString::fromUtf8(c.sql)), c.expected) << c.sql;
 }
 
-TEST_F(DialectOnSqlite, DefaultOptionsBatchInsertsOnlyWhatIsMissing)
+TEST_P(DialectOnDatabase, DefaultOptionsBatchInsertsOnlyWhatIsMissing)
 {
     const QString batch = QStringLiteral(
         "IF NOT EXISTS(SELECT FKey FROM t_SystemProfile WHERE FCategory = 'IC' AND FKey = 'ClientAllowSelf') \r\n"
@@ -207,7 +241,7 @@ TEST_F(DialectOnSqlite, DefaultOptionsBatchInsertsOnlyWhatIsMissing)
               QStringList({"ClientAllowSelf|0", "ClientTradeTimes|7"}));
 }
 
-TEST_F(DialectOnSqlite, GetDateIsTodayInLocalTime)
+TEST_P(DialectOnDatabase, GetDateIsTodayInLocalTime)
 {
     EXPECT_EQ(rows("select getdate()").value(0).left(10), QDate::currentDate().toString(Qt::ISODate));
 }

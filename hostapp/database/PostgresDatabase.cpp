@@ -1,0 +1,261 @@
+#include "hostapp/database/PostgresDatabase.h"
+
+#include "hostapp/database/HostDatabaseErrors.h"
+#include "hostapp/database/QtSqlResult.h"
+#include "hostapp/database/Schema.h"
+#include "hostapp/database/SqlTokenizer.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <libpq-fe.h>
+
+#include <atomic>
+
+namespace hostdb {
+
+namespace {
+
+constexpr int maxCachedTranslations = 256;
+
+// Column names and declared types of the tables and views the connection sees.
+const char* const kColumnTypesSql =
+    "SELECT a.attname, format_type(a.atttypid, a.atttypmod) FROM pg_attribute a"
+    " JOIN pg_class c ON c.oid = a.attrelid JOIN pg_namespace n ON n.oid = c.relnamespace"
+    " WHERE c.relkind IN ('r', 'v', 'm', 'p') AND a.attnum > 0 AND NOT a.attisdropped"
+    " AND n.nspname = ANY (current_schemas(false))";
+
+void configure(QSqlDatabase& db, const PostgresServer& server)
+{
+    db.setHostName(server.host);
+    db.setPort(server.port);
+    db.setDatabaseName(server.database);
+    db.setUserName(server.user);
+    db.setPassword(server.password);
+    // Notices and warnings ("table does not exist, skipping") are no news for a person.
+    db.setConnectOptions(QStringLiteral("connect_timeout=%1;application_name=zelhost;options=-cclient_min_messages=error")
+                             .arg(server.connectTimeoutSeconds));
+}
+
+// The server's words without the password, should they ever hold it.
+QString withoutSecret(QString message, const PostgresServer& server)
+{
+    if (server.password.size() >= 3)
+        message.replace(server.password, QStringLiteral("***"));
+    return message.trimmed();
+}
+
+QString connectFailure(const PostgresServer& server, const QSqlError& error)
+{
+    return QStringLiteral("无法连接 PostgreSQL 服务器 %1（用户 %2）：%3")
+        .arg(server.displayName(), server.user.isEmpty() ? QStringLiteral("默认") : server.user,
+             withoutSecret(messageOf(error), server));
+}
+
+// A statement that may change which columns exist.
+bool changesSchema(const QString& sql)
+{
+    const QString start = sql.left(8).trimmed().toUpper();
+    return start.startsWith(QLatin1String("CREATE")) || start.startsWith(QLatin1String("ALTER"))
+        || start.startsWith(QLatin1String("DROP"));
+}
+
+// How the batch spells each name whose lower-case form the server would answer with.
+QHash<QString, QString> spellingsOf(const QString& batch)
+{
+    QHash<QString, QString> spellings;
+    for (const sql::Token& token : sql::tokenize(batch)) {
+        QString name;
+        if (token.kind == sql::TokenKind::Word)
+            name = token.text;
+        else if (token.kind == sql::TokenKind::QuotedName || token.kind == sql::TokenKind::BracketName)
+            name = token.text.mid(1, token.text.size() - 2);
+        const QString lower = name.toLower();
+        if (lower != name && !spellings.contains(lower))
+            spellings.insert(lower, name);
+    }
+    return spellings;
+}
+
+// The host columns as the schema spells them (FItemID...), for the columns of "select *".
+const QHash<QString, QString>& hostColumnSpellings()
+{
+    static const QHash<QString, QString> spellings = [] {
+        QHash<QString, QString> columns;
+        const QHash<QString, QString> all = spellingsOf(QString::fromUtf8(schemaTablesSql()));
+        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+            if (it.value().startsWith(u'F'))
+                columns.insert(it.key(), it.value());
+        }
+        return columns;
+    }();
+    return spellings;
+}
+
+} // namespace
+
+std::shared_ptr<PostgresDatabase> PostgresDatabase::open(const ConnectionTarget& target)
+{
+    static std::atomic<int> connections{0};
+    const QString name = QStringLiteral("zelhost-pg-%1").arg(++connections);
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        if (!db.isValid()) {
+            failure = QStringLiteral("无法连接 PostgreSQL 服务器 %1：Qt 的 PostgreSQL 驱动（QPSQL，软件包 libqt6sql6-psql）没有装载。")
+                          .arg(target.server.displayName());
+        } else {
+            configure(db, target.server);
+            if (!db.open())
+                failure = connectFailure(target.server, db.lastError());
+        }
+    }
+    if (!failure.isEmpty()) {
+        QSqlDatabase::removeDatabase(name);
+        throw databaseError(failure);
+    }
+    std::shared_ptr<PostgresDatabase> database(new PostgresDatabase(target, name));
+    database->reloadColumnKinds();
+    return database;
+}
+
+PostgresDatabase::PostgresDatabase(ConnectionTarget target, QString connectionName)
+    : m_target(std::move(target)), m_connectionName(std::move(connectionName))
+{
+}
+
+PostgresDatabase::~PostgresDatabase()
+{
+    removeQtConnection(m_connectionName);
+}
+
+ResultTable PostgresDatabase::executeTable(const QString& sql)
+{
+    reconnectIfDropped();
+    const Translation translation = translated(sql);
+    const std::vector<SqlStep>& steps = translation.program.steps;
+    ResultTable result;
+    qint64 affected = 0;
+    bool schemaChanged = false;
+    size_t next = 0;
+    while (next < steps.size()) {
+        const SqlStep& step = steps[next];
+        switch (step.kind) {
+        case SqlStep::Kind::Run: {
+            ResultTable table = runStatement(step.sql);
+            if (table.returnsRows)
+                result = std::move(table);
+            else
+                affected += table.rowsAffected;
+            schemaChanged = schemaChanged || changesSchema(step.sql);
+            ++next;
+            break;
+        }
+        case SqlStep::Kind::SkipUnless: {
+            const ResultTable condition = runStatement(step.sql);
+            const bool holds = !condition.rows.empty() && !condition.rows.front().empty()
+                && condition.rows.front().front().toLongLong() == 1;
+            next = holds ? next + 1 : static_cast<size_t>(step.target);
+            break;
+        }
+        case SqlStep::Kind::Jump:
+            next = static_cast<size_t>(step.target);
+            break;
+        }
+    }
+    if (schemaChanged)
+        reloadColumnKinds();
+    if (!result.returnsRows)
+        result.rowsAffected = affected;
+    for (ado::FieldInfo& field : result.fields)
+        field.name = translation.spellings.value(field.name, hostColumnSpellings().value(field.name, field.name));
+    return result;
+}
+
+void PostgresDatabase::runScript(const QString& sql)
+{
+    reconnectIfDropped();
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (!query.exec(sql))
+        raise(query.lastError());
+}
+
+pg_conn* PostgresDatabase::libpqHandle() const
+{
+    const QVariant handle = QSqlDatabase::database(m_connectionName, false).driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "pg_conn*") != 0)
+        return nullptr;
+    return *static_cast<pg_conn* const*>(handle.constData());
+}
+
+void PostgresDatabase::reloadColumnKinds()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromLatin1(kColumnTypesSql)))
+        raise(query.lastError());
+    m_columns.clear();
+    while (query.next())
+        m_columns.add(query.value(0).toString(), SqlColumnKinds::kindOfDeclaredType(query.value(1).toString()));
+    m_translations.clear();
+}
+
+void PostgresDatabase::reconnectIfDropped()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (db.isOpen())
+        return;
+    if (!db.open())
+        throw databaseError(connectFailure(m_target.server, db.lastError()));
+}
+
+const PostgresDatabase::Translation& PostgresDatabase::translated(const QString& sql)
+{
+    auto found = m_translations.constFind(sql);
+    if (found != m_translations.constEnd())
+        return *found;
+    if (m_translations.size() >= maxCachedTranslations)
+        m_translations.clear();
+    Translation translation{SqlServerDialect(m_columns, SqlTarget::Postgres).translate(sql), spellingsOf(sql)};
+    return *m_translations.insert(sql, std::move(translation));
+}
+
+ResultTable PostgresDatabase::runStatement(const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    if (!query.exec(sql))
+        raise(query.lastError());
+    if (query.isSelect())
+        return readResultSet(query);
+    ResultTable table;
+    table.rowsAffected = qMax(0, query.numRowsAffected());
+    return table;
+}
+
+void PostgresDatabase::raise(const QSqlError& error)
+{
+    // Class 08 is a connection failure, 57P an operator or a crash ending the session; libpq
+    // may not have noticed the closed socket yet.
+    const QString code = error.nativeErrorCode();
+    pg_conn* connection = libpqHandle();
+    if (!connection || PQstatus(connection) == CONNECTION_BAD || code.startsWith(QLatin1String("08"))
+        || code.startsWith(QLatin1String("57P"))) {
+        // Closed here, opened again by the next statement once the server is back.
+        QSqlDatabase::database(m_connectionName, false).close();
+        throw databaseError(QStringLiteral("与 PostgreSQL 服务器 %1 的连接断开了（%2）。服务器恢复后下一次操作会重新连接。")
+                                .arg(m_target.server.displayName(), withoutSecret(messageOf(error), m_target.server)));
+    }
+    // PostgreSQL runs nothing more in a transaction a statement failed in, where SQL Server
+    // would go on: it is rolled back, so the connection stays usable. (While Qt has not yet
+    // read the end of the failure the state is still "active"; the ROLLBACK reads it first.
+    // Outside a transaction the ROLLBACK changes nothing.)
+    const PGTransactionStatusType state = PQtransactionStatus(connection);
+    if (state == PQTRANS_INERROR || state == PQTRANS_ACTIVE)
+        QSqlQuery(QSqlDatabase::database(m_connectionName, false)).exec(QStringLiteral("ROLLBACK"));
+    throw databaseError(withoutSecret(messageOf(error), m_target.server));
+}
+
+} // namespace hostdb
