@@ -89,7 +89,7 @@ void prepare()
     const QString path = bench::largeDatabasePath();
     s.session = std::make_unique<bench::HostSession>(path, hostdb::demo::kAdminUserId);
     s.database = hostdb::HostDatabase::open(path);
-    const hostdb::demo::Samples sample = hostdb::demo::samples(hostdb::DemoSize::Large);
+    const hostdb::demo::Samples sample = hostdb::demo::samples(bench::benchDemoSize());
     s.material = historyOf(s.session->itemId(hostdb::demo::kClassMaterial, sample.itemNumber), 0);
     s.customer = historyOf(0, s.session->itemId(hostdb::demo::kClassCustomer, sample.customerNumber));
     s.quietMaterial = historyOf(quietestMaterial(), 0);

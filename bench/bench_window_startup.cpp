@@ -269,7 +269,7 @@ void prepare()
     const QString path = bench::largeDatabasePath();
     s.session = std::make_unique<bench::HostSession>(path, hostdb::demo::kAdminUserId);
     s.database = hostdb::HostDatabase::open(path);
-    const hostdb::demo::Samples sample = hostdb::demo::samples(hostdb::DemoSize::Large);
+    const hostdb::demo::Samples sample = hostdb::demo::samples(bench::benchDemoSize());
     s.partner.view = kPartnerView;
     s.partner.companyId = s.session->itemId(hostdb::demo::kClassCustomer, sample.customerNumber);
     s.item.view = kItemView;
