@@ -84,7 +84,7 @@ void BM_GenerateLargeDemoDatabase(benchmark::State& state)
     const QString baseline = folder + QStringLiteral("/baseline-rows.db");
     for (auto _ : state) {
         const hostdb::DemoReport report =
-            hostdb::generateDemoDatabase(generated, hostdb::DemoSize::Large, hostdb::ExistingFile::Replace);
+            hostdb::generateDemoDatabase(generated, bench::benchDemoSize(), hostdb::ExistingFile::Replace);
         state.SetIterationTime(report.seconds);
         const long long rows = countRows(generated);
         const double raw = rawInsertSeconds(baseline, rows);

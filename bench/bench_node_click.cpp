@@ -5,8 +5,8 @@
 //                   connection, the recordset kept, the row count set on a real Ledger50
 //                   answering it through ConnectRowTexts, offscreen)
 //   BM_Raw*History  the same statement, translated once by the host, on raw sqlite3
-//   BM_Screen40     one painted screen: the 40 row requests the grid raises (DRowData, each
-//                   with its currency-scale lookup through the host's bill data access)
+//   BM_Screen40     one painted screen: the 40 row requests the grid raises (DRowData; the
+//                   currency scales come through the host's bill data access once per load)
 //
 //   build/bin/bench_node_click [--benchmark_repetitions=5]
 //
@@ -96,7 +96,7 @@ void prepare()
     const QString path = bench::largeDatabasePath();
     s.session = std::make_unique<bench::HostSession>(path, hostdb::demo::kAdminUserId);
     s.database = hostdb::HostDatabase::open(path);
-    const hostdb::demo::Samples sample = hostdb::demo::samples(hostdb::DemoSize::Large);
+    const hostdb::demo::Samples sample = hostdb::demo::samples(bench::benchDemoSize());
     s.material = nodeOf(QString::number(s.session->itemId(hostdb::demo::kClassMaterial, sample.itemNumber)), 0);
     s.customer = nodeOf(QStringLiteral("0"), s.session->itemId(hostdb::demo::kClassCustomer, sample.customerNumber));
     s.window = std::make_unique<Window>();

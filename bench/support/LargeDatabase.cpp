@@ -41,16 +41,23 @@ QString benchDataFolder()
     return folder;
 }
 
+hostdb::DemoSize benchDemoSize()
+{
+    return hostdb::parseDemoSize(qEnvironmentVariable("ZEL_BENCH_SIZE")).value_or(hostdb::DemoSize::Large);
+}
+
 const QString& largeDatabasePath()
 {
     static const QString path = [] {
         const QString fromEnvironment = qEnvironmentVariable("ZEL_LARGE_DB");
-        const QString p = fromEnvironment.isEmpty() ? benchDataFolder() + QStringLiteral("/large.db") : fromEnvironment;
+        const QString p = fromEnvironment.isEmpty()
+                              ? benchDataFolder() + QLatin1Char('/') + hostdb::demoSizeName(benchDemoSize()) + QStringLiteral(".db")
+                              : fromEnvironment;
         if (QFileInfo::exists(p) && dataVersionOf(p) == hostdb::demo::kDataVersion)
             return p;
-        std::fprintf(stderr, "generating the large demo database %s ...\n", qPrintable(p));
-        const hostdb::DemoReport report =
-            hostdb::generateDemoDatabase(p, hostdb::DemoSize::Large, hostdb::ExistingFile::Replace);
+        std::fprintf(stderr, "generating the %s demo database %s ...\n", qPrintable(hostdb::demoSizeName(benchDemoSize())),
+                     qPrintable(p));
+        const hostdb::DemoReport report = hostdb::generateDemoDatabase(p, benchDemoSize(), hostdb::ExistingFile::Replace);
         std::fprintf(stderr, "done in %.1f s\n", report.seconds);
         return p;
     }();

@@ -1,7 +1,10 @@
 #pragma once
-// The large demo database shared by the benchmarks. It is generated once into
-// build/bench-data/large.db ($ZEL_LARGE_DB overrides the path) and reused by later runs for
-// as long as its data version matches the generator's.
+// The demo database shared by the benchmarks: the large one, or the small one when
+// $ZEL_BENCH_SIZE is "small". It is generated once into build/bench-data/large.db (small.db;
+// $ZEL_LARGE_DB overrides the path) and reused by later runs for as long as its data version
+// matches the generator's.
+#include "hostapp/database/DemoData.h"
+
 #include <QString>
 
 namespace bench {
@@ -9,7 +12,10 @@ namespace bench {
 // build/bench-data: scratch space for benchmark files, next to the build's bin folder.
 QString benchDataFolder();
 
-// Path of the large demo database, generating it first when it is missing or stale.
+// The size the benchmarks run on: Large unless $ZEL_BENCH_SIZE says "small".
+hostdb::DemoSize benchDemoSize();
+
+// Path of the benchmarks' demo database, generating it first when it is missing or stale.
 const QString& largeDatabasePath();
 
 } // namespace bench

@@ -69,7 +69,7 @@ namespace demo {
 
 // Stored in PRAGMA user_version; raised whenever the generator's output changes, so cached
 // databases (the benchmarks') can tell they are stale.
-inline constexpr int kDataVersion = 2;
+inline constexpr int kDataVersion = 3;
 // The large database keeps its first material kind in one flat group of at least this many
 // materials.
 inline constexpr int kLargeFlatGroupMaterials = 5000;

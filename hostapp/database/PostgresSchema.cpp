@@ -91,7 +91,8 @@ void createPostgresIndexes(PostgresDatabase& db)
 {
     // Sorting a million keys in memory rather than in temporary files.
     db.runScript(QStringLiteral("SET maintenance_work_mem = '256MB'"));
-    db.runScript(postgresDdl(QString::fromUtf8(schemaIndexesSql())));
+    for (const SchemaIndex& index : schemaIndexes())
+        db.runScript(postgresDdl(QString::fromStdString(index.createSql())));
     db.runScript(QStringLiteral("ANALYZE"));
 }
 

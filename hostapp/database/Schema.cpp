@@ -192,28 +192,38 @@ CREATE TABLE t_UserProfile (
 )SQL";
 
 // The rowid (FInterID of the bill headers) ends every index implicitly, so
-// (FCustID, FDate) also orders a customer's bills of one day by FInterID.
-const char* const kIndexes = R"SQL(
-CREATE UNIQUE INDEX ux_t_Item_ClassNumber ON t_Item (FItemClassID, FNumber);
-CREATE INDEX ix_t_Item_Tree ON t_Item (FItemClassID, FDetail, FLevel, FShortNumber);
-CREATE INDEX ix_t_Item_Parent ON t_Item (FItemClassID, FParentID, FNumber);
-CREATE UNIQUE INDEX ux_t_ICItem_Number ON t_ICItem (FNumber);
-CREATE UNIQUE INDEX ux_t_Organization_Number ON t_Organization (FNumber);
-CREATE UNIQUE INDEX ux_t_Supplier_Number ON t_Supplier (FNumber);
-CREATE UNIQUE INDEX ux_ICSale_BillNo ON ICSale (FBillNo);
-CREATE INDEX ix_ICSale_CustDate ON ICSale (FCustID, FDate);
-CREATE UNIQUE INDEX ux_ICSaleEntry_Line ON ICSaleEntry (FInterID, FEntryID);
-CREATE INDEX ix_ICSaleEntry_ItemInter ON ICSaleEntry (FItemID, FInterID);
-CREATE UNIQUE INDEX ux_ICPurchase_BillNo ON ICPurchase (FBillNo);
-CREATE INDEX ix_ICPurchase_SupplyDate ON ICPurchase (FSupplyID, FDate);
-CREATE UNIQUE INDEX ux_ICPurchaseEntry_Line ON ICPurchaseEntry (FInterID, FEntryID);
-CREATE INDEX ix_ICPurchaseEntry_ItemInter ON ICPurchaseEntry (FItemID, FInterID);
-)SQL";
+// (FCustID, FDate) also orders a customer's bills of one day by FInterID, and (FDate)
+// walks the bills newest first in the order the histories list them.
+const SchemaIndex kIndexes[] = {
+    {"ux_t_Item_ClassNumber", "t_Item", "FItemClassID, FNumber", true},
+    {"ix_t_Item_Tree", "t_Item", "FItemClassID, FDetail, FLevel, FShortNumber", false},
+    {"ix_t_Item_Parent", "t_Item", "FItemClassID, FParentID, FNumber", false},
+    {"ux_t_ICItem_Number", "t_ICItem", "FNumber", true},
+    {"ux_t_Organization_Number", "t_Organization", "FNumber", true},
+    {"ux_t_Supplier_Number", "t_Supplier", "FNumber", true},
+    {"ux_ICSale_BillNo", "ICSale", "FBillNo", true},
+    {"ix_ICSale_CustDate", "ICSale", "FCustID, FDate", false},
+    {"ix_ICSale_Date", "ICSale", "FDate", false},
+    {"ux_ICSaleEntry_Line", "ICSaleEntry", "FInterID, FEntryID", true},
+    {"ix_ICSaleEntry_ItemInter", "ICSaleEntry", "FItemID, FInterID", false},
+    {"ux_ICPurchase_BillNo", "ICPurchase", "FBillNo", true},
+    {"ix_ICPurchase_SupplyDate", "ICPurchase", "FSupplyID, FDate", false},
+    {"ix_ICPurchase_Date", "ICPurchase", "FDate", false},
+    {"ux_ICPurchaseEntry_Line", "ICPurchaseEntry", "FInterID, FEntryID", true},
+    {"ix_ICPurchaseEntry_ItemInter", "ICPurchaseEntry", "FItemID, FInterID", false},
+};
 
 } // namespace
 
 const char* schemaTablesSql() { return kTables; }
-const char* schemaIndexesSql() { return kIndexes; }
+
+std::span<const SchemaIndex> schemaIndexes() { return kIndexes; }
+
+std::string SchemaIndex::createSql() const
+{
+    return std::string(unique ? "CREATE UNIQUE INDEX IF NOT EXISTS " : "CREATE INDEX IF NOT EXISTS ") + name + " ON "
+        + table + " (" + columns + ")";
+}
 
 void runSqliteScript(sqlite3* db, const char* sql, const QString& what)
 {
@@ -230,7 +240,11 @@ void runSqliteScript(sqlite3* db, const char* sql, const QString& what)
 }
 
 void createTables(sqlite3* db) { runSqliteScript(db, kTables, QStringLiteral("创建数据表")); }
-void createIndexes(sqlite3* db) { runSqliteScript(db, kIndexes, QStringLiteral("创建索引")); }
+void createIndexes(sqlite3* db)
+{
+    for (const SchemaIndex& index : kIndexes)
+        runSqliteScript(db, index.createSql().c_str(), QStringLiteral("创建索引"));
+}
 
 void createSchema(sqlite3* db)
 {

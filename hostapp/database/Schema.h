@@ -4,15 +4,27 @@
 // are ISO text ('yyyy-MM-dd') in DATETIME columns; money and quantities are REAL.
 #include <QString>
 
+#include <span>
+#include <string>
+
 struct sqlite3;
 
 namespace hostdb {
 
 // CREATE TABLE statements of every host table, without indexes.
 const char* schemaTablesSql();
-// CREATE INDEX statements that turn the history, tree and lookup statements into index
-// searches. Kept apart so bulk loads can create them after the rows are in.
-const char* schemaIndexesSql();
+// An index that turns history, tree or lookup statements into index searches, with the table
+// it belongs to. Its statement says IF NOT EXISTS.
+struct SchemaIndex {
+    const char* name;
+    const char* table;
+    const char* columns;  // "FCustID, FDate"
+    bool unique;
+    std::string createSql() const;
+};
+// Every index of the schema. Kept apart from the tables so bulk loads can create them after
+// the rows are in, and so an existing file can be given the ones it lacks.
+std::span<const SchemaIndex> schemaIndexes();
 
 // Tables, then indexes. Raises ComError carrying SQLite's message on failure.
 void createSchema(sqlite3* db);

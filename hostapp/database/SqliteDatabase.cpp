@@ -2,6 +2,7 @@
 
 #include "hostapp/database/HostDatabaseErrors.h"
 #include "hostapp/database/SqliteResultReader.h"
+#include "hostapp/database/SqliteTuning.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -106,11 +107,14 @@ std::shared_ptr<SqliteDatabase> SqliteDatabase::open(const ConnectionTarget& tar
         throw databaseError(failure);
     }
     sqlite3_busy_timeout(handle, target.busyTimeoutMs);
+    applyReadSettings(handle);
 
     std::shared_ptr<SqliteDatabase> database(new SqliteDatabase(target, name, handle, std::move(lock)));
     // Reads the file for the first time: a file that is no database, or one locked by
     // another program, is reported here.
     database->refreshSchemaIfChanged();
+    if (addMissingIndexesAndStatistics(handle))
+        database->refreshSchemaIfChanged(true);
     return database;
 }
 

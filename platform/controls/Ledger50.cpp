@@ -5,6 +5,7 @@
 #include "platform/controls/Ledger50Model.h"
 #include "platform/controls/Ledger50Printer.h"
 #include "platform/controls/Ledger50Units.h"
+#include "platform/controls/LedgerCellDelegate.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -94,6 +95,7 @@ Ledger50::Ledger50(QWidget* parent)
     });
 
     m_view->setModel(m_model);
+    m_view->setItemDelegate(new LedgerCellDelegate(m_view));
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setSelectionBehavior(QAbstractItemView::SelectItems);

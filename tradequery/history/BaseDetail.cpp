@@ -118,6 +118,7 @@ ado::Recordset& BaseDetail::heldRecordset() const
 void BaseDetail::GetTitleInfo(int32_t QueryType)
 {
     m_columns = columnTable(QueryType);
+    m_fields.records.reset();
     ledger().setColCount(COLUMN_COUNT);
 }
 
@@ -127,6 +128,7 @@ bool BaseDetail::TakeJournalData(const QString& strSql, const ado::RecordsetPtr&
     Q_UNUSED(sumSQL);
     const bool reuse = m_reuseOnce && m_recordset && !strSql.isEmpty() && strSql == m_heldStatement;
     m_reuseOnce = false;
+    m_scales.clear();
     try {
         ado::RecordsetPtr result = reuse ? m_recordset : CnExecute(strSql);
         if (!strSql.isEmpty()) {
@@ -218,19 +220,18 @@ QString BaseDetail::DRowData(long lRow, long& SColor)
 
 QString BaseDetail::RecordText()
 {
+    indexFieldsOf(m_recordset);
     LedgerRowFormat format;
     format.discountPrecision = m_discountPrecision;
-    step([&] { format.qtyDecimal = vb::toText(heldRecordset().value(QStringLiteral("FQtyDecimal"))); });
-    step([&] { format.priceDecimal = vb::toText(heldRecordset().value(QStringLiteral("FPriceDecimal"))); });
-    format.amountScale = [this] {
-        return CurrencyScale(vb::CLng(heldRecordset().value(QStringLiteral("FCurrencyID"))));
-    };
+    step([&] { format.qtyDecimal = vb::toText(heldRecordset().value(m_fields.qtyDecimal)); });
+    step([&] { format.priceDecimal = vb::toText(heldRecordset().value(m_fields.priceDecimal)); });
+    format.amountScale = [this] { return scaleOf(vb::CLng(heldRecordset().value(m_fields.currency))); };
 
     const std::shared_ptr<hostapi::ValueConvert> convert = valueConvert();
     QString text;
     text.reserve(256);  // a typical row, so the cells are appended without regrowing
-    for (const Column& column : m_columns) {
-        text += cellText(column, *convert, format);
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        text += cellText(m_columns[i], m_fields.columns[i], *convert, format);
         text += QLatin1Char('|');
     }
     return text;
@@ -241,14 +242,43 @@ void BaseDetail::HoldRecords(int32_t queryType, ado::RecordsetPtr records)
     m_columns = columnTable(queryType);
     m_recordset = std::move(records);
     m_heldStatement.clear();
+    m_scales.clear();
+    m_fields.records.reset();
 }
 
-QString BaseDetail::cellText(const Column& column, hostapi::ValueConvert& convert,
+int32_t BaseDetail::scaleOf(int32_t currencyId)
+{
+    const auto kept = m_scales.constFind(currencyId);
+    if (kept != m_scales.constEnd())
+        return *kept;
+    const int32_t scale = CurrencyScale(currencyId);
+    m_scales.insert(currencyId, scale);
+    return scale;
+}
+
+void BaseDetail::indexFieldsOf(const ado::RecordsetPtr& records)
+{
+    if (!records || records == m_fields.records)
+        return;
+    const auto indexOf = [&](const QString& name) {
+        int index = -1;
+        step([&] { index = records->fieldIndex(name); });
+        return index;
+    };
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        m_fields.columns[i] = indexOf(m_columns[i].key);
+    m_fields.qtyDecimal = indexOf(QStringLiteral("FQtyDecimal"));
+    m_fields.priceDecimal = indexOf(QStringLiteral("FPriceDecimal"));
+    m_fields.currency = indexOf(QStringLiteral("FCurrencyID"));
+    m_fields.records = records;
+}
+
+QString BaseDetail::cellText(const Column& column, int fieldIndex, hostapi::ValueConvert& convert,
                              const LedgerRowFormat& format) const
 {
     QString cell;
     step([&] {
-        const QVariant value = convert.ValueOrDefault(heldRecordset().value(column.key), QString());
+        const QVariant value = convert.ValueOrDefault(heldRecordset().value(fieldIndex), QString());
         cell = vb::Trim(vb::toText(value));
     });
     step([&] { cell = FormatLedgerCell(column.key, column.dataType, cell, format); });

@@ -2,14 +2,16 @@
 // The history ledger: runs a history statement, keeps its recordset, is the one that tells the
 // ledger grid how many rows there are (after a query, a sort or when the ledger is emptied) and answers the grid's row requests with the row texts
 // ("cell|cell|...|"), each cell formatted for its column. Ledger row 1 is the title row;
-// ledger row r >= 2 shows record r - 1. Nothing is cached: each row request positions the
-// recordset afresh from its first record.
+// ledger row r >= 2 shows record r - 1. Each row request positions the recordset afresh from
+// its first record; only the currencies' scales are kept, from one load (TakeJournalData) to
+// the next, so a currency changed meanwhile shows at the next load.
 //
 // Calling order: setLdg, GetTitleInfo (again whenever the view changes), then
 // TakeJournalData for each new query; the grid then asks TRowData(1) and DRowData(r).
 #include "platform/ado/Recordset.h"
 #include "tradequery/history/LedgerContract.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -104,8 +106,10 @@ private:
     LedgerContract& ledger() const;
     ado::Recordset& heldRecordset() const;
     void positionOn(long lRow);
-    QString cellText(const Column& column, hostapi::ValueConvert& convert,
+    QString cellText(const Column& column, int fieldIndex, hostapi::ValueConvert& convert,
                      const LedgerRowFormat& format) const;
+    int32_t scaleOf(int32_t currencyId);
+    void indexFieldsOf(const ado::RecordsetPtr& records);
 
     std::shared_ptr<LedgerContract> m_ledger;
     ColumnTable m_columns;
@@ -113,6 +117,17 @@ private:
     QString m_heldStatement;  // the statement that gave m_recordset
     bool m_reuseOnce = false;
     int32_t m_discountPrecision = 0;
+    QHash<int32_t, int32_t> m_scales;  // by currency, asked during this load
+    // Where the columns' fields sit in the held records, found once per recordset and title
+    // (-1: the records lack the field, so reading it fails as reading it by name would).
+    struct FieldIndexes {
+        ado::RecordsetPtr records;
+        std::array<int, COLUMN_COUNT> columns{};
+        int qtyDecimal = -1;
+        int priceDecimal = -1;
+        int currency = -1;
+    };
+    FieldIndexes m_fields;
 };
 
 } // namespace tq

@@ -2,6 +2,7 @@
 // database on real SQLite files.
 #include "hostapp/database/HostDatabase.h"
 #include "hostapp/database/PostgresDatabase.h"
+#include "hostapp/database/Schema.h"
 #include "platform/com/ErrorCodes.h"
 #include "tests/hostapp/database/QtPrinters.h"
 #include "tests/hostapp/database/TempSqliteFile.h"
@@ -197,6 +198,36 @@ TEST(HostDatabasePool, SameConnectionStringSharesOneConnection)
     EXPECT_NE(HostDatabase::open(file.path()), first);
     // The old holder's connection still works until it lets go.
     EXPECT_EQ(first->executeTable("select 1").rows.size(), 1u);
+}
+
+// A file made before an index joined the schema gets it when the host opens the file, with
+// statistics; once, so a second opening leaves the file byte for byte as it was. A file
+// another program is writing opens without them.
+TEST(HostDatabasePool, AnExistingFileGetsTheSchemasMissingIndexesOnce)
+{
+    TempSqliteFile file(schemaTablesSql());
+    const auto fileBytes = [&] {
+        QFile f(file.path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto count = [&](const char* sql) { return HostDatabase::open(file.path())->executeTable(sql).rows.at(0).at(0).toInt(); };
+    const char* indexCount = "select count(*) from sqlite_master where type = 'index' and name not like 'sqlite_autoindex%'";
+    const int schemaIndexCount = static_cast<int>(schemaIndexes().size());
+
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const auto writing = HostDatabase::open(QStringLiteral("Data Source=%1;Busy Timeout=50").arg(file.path()));
+    EXPECT_EQ(writing->executeTable(indexCount).rows.at(0).at(0).toInt(), 0);
+    sqlite3_close(other);
+
+    EXPECT_EQ(count(indexCount), schemaIndexCount);
+    EXPECT_EQ(count("select count(*) from sqlite_master where name = 'sqlite_stat1'"), 1);
+    HostDatabase::closeAll();
+    const QByteArray upgraded = fileBytes();
+    EXPECT_EQ(count(indexCount), schemaIndexCount);
+    HostDatabase::closeAll();
+    EXPECT_TRUE(fileBytes() == upgraded);
 }
 
 // ---- failures ------------------------------------------------------------------------------

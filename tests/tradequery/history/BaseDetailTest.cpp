@@ -138,6 +138,27 @@ TEST_F(BaseDetailTest, ACurrencyScaleThatCannotBeReadGivesTwoDecimals)
     }
 }
 
+// A screen of rows asks each currency's scale once; a scale changed meanwhile shows at the next load.
+TEST_F(BaseDetailTest, EachLoadAsksACurrencysScaleOnce)
+{
+    std::vector<HistoryLine> lines(3);
+    lines[0].currencyId = lines[1].currencyId = 3;
+    for (HistoryLine& line : lines)
+        line.amount = 2.5;
+    const auto scaleQueries = [&] { return host.log().callsTo(QStringLiteral("BillDataAccess"), QStringLiteral("ExecuteSql")).size(); };
+    for (const char* expected : {"3", "2.5"}) {
+        load(lines);
+        host.log().clear();
+        for (int pass = 0; pass < 2; ++pass) {
+            EXPECT_EQ(cells(2)[17], expected);
+            EXPECT_EQ(cells(3)[17], expected);
+            EXPECT_EQ(cells(4)[17], "2.50");
+        }
+        EXPECT_EQ(scaleQueries(), 2);
+        host.billDataAccess().sql().answer(tq::CurrencyScaleSql(3), scaleRow(1));
+    }
+}
+
 TEST_F(BaseDetailTest, RowsFollowTheHeldRecords)
 {
     loadBills({"A", "B", "C"});
