@@ -131,7 +131,9 @@ std::string historyPlan(const DemoFile& file, int queryType, const QString& node
                          return 0;
                      },
                      &translated);
-    history(queryType, kTradeTimes, nodeKey, partnerId);
+    tq::QueryOptions options{0, kTradeTimes};
+    hostdb::HostDatabase::open(testsupport::smallDemoDatabase())
+        ->execute(tq::GetHistorySQL(queryType, options, nodeKey, partnerId, tq::HistoryNormalMode, QString()));
     sqlite3_trace_v2(hostdb::HostDatabase::open(testsupport::smallDemoDatabase())->sqliteHandle(), 0, nullptr, nullptr);
     std::string plan;
     for (const auto& row : file.rows("EXPLAIN QUERY PLAN " + translated))
@@ -142,7 +144,7 @@ std::string historyPlan(const DemoFile& file, int queryType, const QString& node
 // The busiest and the quietest material find their lines through the material's index (the
 // planner cannot tell them apart), a partner its bills through the partner's; no invoice table
 // is read from end to end.
-TEST(HistoryStatementOnDemoData, PlansSearchTheIntendedIndexes)
+TEST(HistoryPlansOnDemoData, SearchTheIntendedIndexes)
 {
     InstalledServices services(kClerkUserId);
     const DemoFile file;
