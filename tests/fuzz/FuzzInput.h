@@ -23,10 +23,9 @@ inline QString textOf(const uint8_t* data, size_t size)
 inline QStringList partsOf(const uint8_t* data, size_t size, int count)
 {
     QStringList parts = textOf(data, size).split(u'\n');
-    while (parts.size() > count)
-        parts[count - 1] += u'\n' + parts.takeAt(count);
-    while (parts.size() < count)
-        parts << QString();
+    if (parts.size() > count)
+        parts[count - 1] = parts.mid(count - 1).join(u'\n');
+    parts.resize(count);  // missing parts are empty
     return parts;
 }
 
