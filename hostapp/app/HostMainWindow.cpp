@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -158,9 +159,14 @@ void HostMainWindow::switchSession(const hostsvc::LoginSession& session)
 
 void HostMainWindow::closeEvent(QCloseEvent* event)
 {
-    // Ending the host ends the windows it opened; each saves its layout as it closes.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible())
+    // Ending the host ends the windows it opened; each saves its layout as it closes. Closing
+    // one may delete others (a query window takes its dialogs along), so each is looked at
+    // again before it is closed.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget>& window : windows) {
+        if (window && window != this && window->isVisible())
             window->close();
     }
     event->accept();

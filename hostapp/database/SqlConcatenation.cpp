@@ -1,6 +1,11 @@
 #include "hostapp/database/SqlConcatenation.h"
 
+#include "hostapp/database/SqlNestingLimit.h"
+
 #include <QSet>
+
+#include <algorithm>
+#include <iterator>
 
 namespace hostdb::sql {
 
@@ -103,7 +108,7 @@ size_t operandEnd(const Scan& scan, size_t i, size_t limit)
 ColumnKind expressionKind(const NodeList& nodes, size_t begin, size_t end, const SqlColumnKinds& columns);
 ColumnKind functionKind(const Scan& scan, const Node& nameNode, const Node& args);
 ColumnKind caseKind(const Scan& scan, size_t begin, size_t end);
-ColumnKind groupKind(const NodeList& children, const SqlColumnKinds& columns);
+ColumnKind groupKind(const Node& group, const SqlColumnKinds& columns);
 
 ColumnKind nameKind(const Scan& scan, const Node& name, bool* unknownName)
 {
@@ -121,7 +126,7 @@ ColumnKind operandKind(const Scan& scan, size_t begin, size_t end, bool* unknown
     const Node& first = nodes[begin];
     if (end - begin == 1) {
         if (first.isGroup)
-            return groupKind(first.children, scan.columns);
+            return groupKind(first, scan.columns);
         switch (first.token.kind) {
         case TokenKind::String:
         case TokenKind::NString:
@@ -285,12 +290,16 @@ void moveRange(NodeList& from, size_t begin, size_t end, NodeList& to)
         to.push_back(std::move(from[i]));
 }
 
-NodeList applyPlan(NodeList& level, const Chain& chain, const ChainPlan& plan)
+// Appends the rewritten chain to `out`.
+void applyPlan(NodeList& level, const Chain& chain, const ChainPlan& plan, NodeList& result)
 {
     NodeList out;
+    int wraps = 0;  // each one nests everything before it one level deeper
     moveRange(level, chain.terms[0].begin, chain.terms[0].end, out);
     for (size_t k = 0; k < chain.operators.size(); ++k) {
         if (plan.wrapLeft[k]) {
+            if (++wraps > maxNesting)
+                refuseDeepNesting();
             Node group = wrap(std::move(out));
             out.clear();
             out.push_back(std::move(group));
@@ -308,18 +317,21 @@ NodeList applyPlan(NodeList& level, const Chain& chain, const ChainPlan& plan)
             moveRange(level, term.begin, term.end, out);
         }
     }
-    return out;
+    std::move(out.begin(), out.end(), std::back_inserter(result));
 }
 
+// Builds the level anew, chain by chain, so that a long level is rewritten in one pass.
 void rewriteChains(NodeList& level, const SqlColumnKinds& columns, bool casesAreOperands,
                    bool& guessedColumn)
 {
+    NodeList result;
+    result.reserve(level.size());
+    const Scan scan{level, columns, casesAreOperands};
     size_t i = 0;
     while (i < level.size()) {
-        const Scan scan{level, columns, casesAreOperands};
         Chain chain;
         if (!parseChain(scan, i, level.size(), chain)) {
-            ++i;
+            result.push_back(std::move(level[i++]));
             continue;
         }
         for (size_t k = 0; k < chain.operators.size(); ++k) {
@@ -328,18 +340,13 @@ void rewriteChains(NodeList& level, const SqlColumnKinds& columns, bool casesAre
                 guessedColumn = true;
         }
         const ChainPlan plan = planChain(scan, chain);
-        if (!plan.changes) {
-            i = chain.end;
-            continue;
-        }
-        NodeList out = applyPlan(level, chain, plan);
-        const size_t outSize = out.size();
-        level.erase(level.begin() + static_cast<std::ptrdiff_t>(chain.begin),
-                    level.begin() + static_cast<std::ptrdiff_t>(chain.end));
-        level.insert(level.begin() + static_cast<std::ptrdiff_t>(chain.begin),
-                     std::make_move_iterator(out.begin()), std::make_move_iterator(out.end()));
-        i = chain.begin + outSize;
+        if (plan.changes)
+            applyPlan(level, chain, plan, result);
+        else
+            moveRange(level, chain.begin, chain.end, result);
+        i = chain.end;
     }
+    level = std::move(result);
 }
 
 std::vector<std::pair<size_t, size_t>> splitArguments(const NodeList& children)
@@ -432,7 +439,7 @@ ColumnKind caseKind(const Scan& scan, size_t begin, size_t end)
     return kind;
 }
 
-ColumnKind groupKind(const NodeList& children, const SqlColumnKinds& columns)
+ColumnKind contentKind(const NodeList& children, const SqlColumnKinds& columns)
 {
     if (children.empty() || !children.front().isWord("SELECT"))
         return expressionKind(children, 0, children.size(), columns);
@@ -444,6 +451,15 @@ ColumnKind groupKind(const NodeList& children, const SqlColumnKinds& columns)
     while (end < children.size() && !children[end].isOperator(",") && !children[end].isWord("FROM"))
         ++end;
     return expressionKind(children, begin, end, columns);
+}
+
+// Worked out once per group: the groups inside it are rewritten before the level that holds
+// it, and nothing changes them afterwards.
+ColumnKind groupKind(const Node& group, const SqlColumnKinds& columns)
+{
+    if (!group.valueKind)
+        group.valueKind = contentKind(group.children, columns);
+    return *group.valueKind;
 }
 
 // The kind of value an expression gives, as far as the text tells.

@@ -1,6 +1,7 @@
 #include "hostapp/database/SqlServerDialect.h"
 
 #include "hostapp/database/SqlBatchSplitter.h"
+#include "hostapp/database/SqlNestingLimit.h"
 #include "hostapp/database/SqlStatementRewriter.h"
 #include "hostapp/database/SqlTokenizer.h"
 
@@ -20,7 +21,7 @@ public:
     SqlProgram build()
     {
         while (m_next < m_pieces.size())
-            compileNext();
+            compileNext(0);
         return std::move(m_program);
     }
 
@@ -44,9 +45,12 @@ private:
         return m_next < m_pieces.size() && m_pieces[m_next].kind == kind;
     }
 
-    // Compiles one statement, IF or block, and everything it controls.
-    void compileNext()
+    // Compiles one statement, IF or block, and everything it controls; `depth` counts the IFs
+    // and blocks around it.
+    void compileNext(int depth)
     {
+        if (depth > sql::maxNesting)
+            sql::refuseDeepNesting();
         BatchPiece& piece = m_pieces[m_next++];
         switch (piece.kind) {
         case BatchPiece::Kind::Statement: {
@@ -62,13 +66,13 @@ private:
                                      + QStringLiteral(" THEN 1 ELSE 0 END"));
             if (m_next < m_pieces.size() && !nextIs(BatchPiece::Kind::Else)
                 && !nextIs(BatchPiece::Kind::BlockEnd))
-                compileNext();
+                compileNext(depth + 1);
             if (nextIs(BatchPiece::Kind::Else)) {
                 ++m_next;
                 const int jump = add(SqlStep::Kind::Jump);
                 m_program.steps[test].target = here();
                 if (m_next < m_pieces.size() && !nextIs(BatchPiece::Kind::BlockEnd))
-                    compileNext();
+                    compileNext(depth + 1);
                 m_program.steps[jump].target = here();
             } else {
                 m_program.steps[test].target = here();
@@ -77,7 +81,7 @@ private:
         }
         case BatchPiece::Kind::BlockBegin:
             while (m_next < m_pieces.size() && !nextIs(BatchPiece::Kind::BlockEnd))
-                compileNext();
+                compileNext(depth + 1);
             if (m_next < m_pieces.size())
                 ++m_next;
             break;

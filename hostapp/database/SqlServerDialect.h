@@ -11,7 +11,8 @@
 //   number LIKE 'x%'            -> PostgreSQL: CAST(number AS text) LIKE 'x%'
 //   IF [NOT] EXISTS (...) stmt  -> a condition step that runs or skips the next statement
 //   several statements in one batch without separators -> one step each
-// Text it does not understand passes through unchanged, so the database reports it.
+// Text it does not understand passes through unchanged, so the database reports it. Text that
+// nests too deep is refused (SqlNestingLimit.h); the work grows in step with the text's length.
 #include "hostapp/database/SqlColumnKinds.h"
 #include "hostapp/database/SqlStatementRewriter.h"
 

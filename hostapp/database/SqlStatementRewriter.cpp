@@ -97,23 +97,26 @@ void rewriteNames(NodeList& level, SqlTarget target)
             token.text = token.text.toLower();
         }
     }
+    // The level is built anew, so that a long one is rewritten in one pass.
+    NodeList kept;
+    kept.reserve(level.size());
     size_t i = 0;
     while (i < level.size()) {
         if (i + 2 < level.size() && isNamed(level[i], QLatin1String("dbo"))
             && level[i + 1].isOperator(".") && isNameToken(level[i + 2])
-            && (i == 0 || !level[i - 1].isOperator("."))) {
-            QString lead = level[i].token.lead;
-            eraseAt(level, i, 2);
-            level[i].token.lead = lead;
+            && (kept.empty() || !kept.back().isOperator("."))) {
+            level[i + 2].token.lead = level[i].token.lead;
+            i += 2;
         }
         if (i + 1 < level.size() && level[i].isWord("WITH") && isTableHintGroup(level[i + 1]))
-            eraseAt(level, i, 2);
-        else if (i > 0 && isTableHintGroup(level[i]) && !level[i].token.lead.isEmpty()
-                 && isNameToken(level[i - 1]))  // "t_Item t1 (NOLOCK)", not a call
-            eraseAt(level, i);
-        else
+            i += 2;
+        else if (!kept.empty() && isTableHintGroup(level[i]) && !level[i].token.lead.isEmpty()
+                 && isNameToken(kept.back()))  // "t_Item t1 (NOLOCK)", not a call
             ++i;
+        else
+            kept.push_back(std::move(level[i++]));
     }
+    level = std::move(kept);
 }
 
 std::vector<NodeList> takeArguments(NodeList& children)

@@ -1,5 +1,7 @@
 #include "hostapp/database/SqlTokenizer.h"
 
+#include "hostapp/database/SqlNestingLimit.h"
+
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -213,10 +215,12 @@ std::vector<Token> tokenize(const QString& text)
 
 namespace {
 
-NodeList nestFrom(std::vector<Token>& tokens, size_t& pos, bool inGroup, QString* closeLead,
-                  bool* closed)
+// `depth` counts the parentheses and CASEs open around this level.
+NodeList nestFrom(std::vector<Token>& tokens, size_t& pos, int depth, bool inGroup,
+                  QString* closeLead, bool* closed)
 {
     NodeList nodes;
+    int openCases = 0;  // CASE ... END nests without parentheses
     while (pos < tokens.size()) {
         Token& token = tokens[pos];
         if (token.kind == TokenKind::RightParen && inGroup) {
@@ -228,13 +232,21 @@ NodeList nestFrom(std::vector<Token>& tokens, size_t& pos, bool inGroup, QString
         ++pos;
         Node node;
         if (token.kind == TokenKind::LeftParen) {
+            if (depth + openCases + 1 > maxNesting)
+                refuseDeepNesting();
             node.isGroup = true;
             node.closed = false;
             node.token = std::move(token);
-            node.children = nestFrom(tokens, pos, true, &node.closeLead, &node.closed);
+            node.children = nestFrom(tokens, pos, depth + openCases + 1, true, &node.closeLead,
+                                     &node.closed);
         } else {
             if (token.kind == TokenKind::RightParen)
                 token.kind = TokenKind::Operator;  // unbalanced: left for the database to report
+            if (token.kind == TokenKind::Word && equalsUpper(token.text, "CASE")
+                && depth + ++openCases > maxNesting)
+                refuseDeepNesting();
+            if (token.kind == TokenKind::Word && equalsUpper(token.text, "END") && openCases > 0)
+                --openCases;
             node.token = std::move(token);
         }
         nodes.push_back(std::move(node));
@@ -273,7 +285,7 @@ NodeList nest(std::vector<Token> tokens)
     size_t pos = 0;
     QString unusedLead;
     bool unusedClosed = true;
-    return nestFrom(tokens, pos, false, &unusedLead, &unusedClosed);
+    return nestFrom(tokens, pos, 0, false, &unusedLead, &unusedClosed);
 }
 
 QString render(const NodeList& nodes)

@@ -1,8 +1,12 @@
 #pragma once
 // Splits SQL Server text into tokens and nests them by parentheses. Nothing here rejects
-// text: an unterminated literal or an unbalanced parenthesis becomes a token like any other,
-// so odd text reaches the database unchanged and the database reports it.
+// text but nesting deeper than the limit (SqlNestingLimit.h): an unterminated literal or an
+// unbalanced parenthesis becomes a token like any other, so odd text reaches the database
+// unchanged and the database reports it.
+#include "hostapp/database/SqlColumnKinds.h"
+
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace hostdb::sql {
@@ -63,6 +67,9 @@ struct Node {
     QString closeLead;           // blanks before the group's ")"
     bool isGroup = false;
     bool closed = true;          // false when the text ends before the ")"
+    // The kind of value a group gives, once the translation has worked it out from its
+    // final content; kept so that each group is classified once, not at every level above it.
+    mutable std::optional<ColumnKind> valueKind;
 
     // A Word equal to upperWord, ignoring case.
     bool isWord(const char* upperWord) const
@@ -79,7 +86,8 @@ struct Node {
 using NodeList = std::vector<Node>;
 
 std::vector<Token> tokenize(const QString& text);
-// Nests the tokens by parentheses; a ")" without its "(" stays a plain token.
+// Nests the tokens by parentheses; a ")" without its "(" stays a plain token. Raises the
+// database error of refuseDeepNesting when parentheses and CASEs nest too deep.
 NodeList nest(std::vector<Token> tokens);
 // Writes nodes back as text, putting a blank between two tokens that would otherwise run
 // together ("12" followed by "AND").

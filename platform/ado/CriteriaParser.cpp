@@ -9,6 +9,10 @@ namespace {
 
 using Groups = std::vector<AndGroup>;
 
+// The parser descends once per parenthesis; deeper criteria are refused before the stack
+// runs out. Real criteria nest two or three levels.
+constexpr int maxParenthesisDepth = 100;
+
 class Parser {
 public:
     explicit Parser(const QString& text) : m_text(text), m_tokens(tokenize(text, criteriaWord())) {}
@@ -70,7 +74,10 @@ private:
         const Token& open = take();
         if (peek().kind == TokenKind::RightParen)
             fail(peek(), QStringLiteral("括号内没有条件"));
+        if (++m_depth > maxParenthesisDepth)
+            fail(open, QStringLiteral("括号嵌套超过 %1 层").arg(maxParenthesisDepth));
         Groups inner = parseOr();
+        --m_depth;
         if (peek().kind != TokenKind::RightParen)
             fail(peek().kind == TokenKind::End ? open : peek(),
                  peek().kind == TokenKind::End ? QStringLiteral("括号缺少对应的右括号")
@@ -155,6 +162,7 @@ private:
     const QString& m_text;
     std::vector<Token> m_tokens;
     size_t m_at = 0;
+    int m_depth = 0;  // parentheses open around the current position
 };
 
 } // namespace

@@ -106,6 +106,45 @@ TEST(SqlServerDialect, TellsWhenAPlusDependedOnAnUnknownColumn)
     EXPECT_TRUE(dialect.translate("select 1 from t where a = (select FNumber + FOther from u)").guessedColumns);
 }
 
+TEST(SqlServerDialect, RefusesDeepNestingAndTranslatesLongStatementsInOnePass)
+{
+    const auto times = [](const char* text, int count) { return QString::fromUtf8(text).repeated(count); };
+    const QString refused;
+    // The long statements are about 1 MB; rewritten level by level in place they took minutes.
+    const struct {
+        const char* name;
+        QString sql;
+        QString expected;  // the one step's text, or nothing when the statement is refused
+    } cases[] = {
+        {"parentheses_at_the_limit", "select " + times("(", 64) + "1" + times(")", 64),
+         "select " + times("(", 64) + "1" + times(")", 64)},
+        {"deep_parentheses", "select " + times("(", 20000) + "1" + times(")", 20000), refused},
+        {"deep_case", "select " + times("case when a = 1 then ", 20000) + "1" + times(" end", 20000), refused},
+        {"deep_if", times("if a = 1 ", 20000) + "select 1", refused},
+        {"deep_blocks", times("begin ", 20000) + "select 1", refused},
+        {"deep_parentheses_added_for_text",
+         "select a " + times("- 1 || 'x' ", 65) + "from t", refused},
+        {"nested_concatenation", "select " + times("(", 60) + "FName" + times(" + 'x')", 60),
+         "select " + times("(", 60) + "FName" + times(" || 'x')", 60)},
+        {"many_concatenations", "select " + times("'a' + b, ", 100000) + "1",
+         "select " + times("'a' || b, ", 100000) + "1"},
+        {"many_owner_names", "select " + times("dbo.f, ", 150000) + "1", "select " + times("f, ", 150000) + "1"},
+    };
+    SqlColumnKinds columns;
+    columns.add(u"FName", ColumnKind::Text);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            const SqlProgram program = SqlServerDialect(columns).translate(c.sql);
+            ASSERT_EQ(program.steps.size(), 1u);
+            EXPECT_TRUE(program.steps[0].sql == c.expected) << program.steps[0].sql.left(200).toStdString();
+        } catch (const com::ComError& error) {
+            EXPECT_TRUE(c.expected.isEmpty()) << error.description().toStdString();
+            EXPECT_TRUE(error.description().contains(u"嵌套太深")) << error.description().toStdString();
+        }
+    }
+}
+
 constexpr const char* schema = R"sql(
 CREATE TABLE t_Item (FItemID INTEGER PRIMARY KEY, FItemClassID INT, FNumber VARCHAR(80) COLLATE NOCASE,
     FName NVARCHAR(255) COLLATE NOCASE, FParentID INT, FRightUserID VARCHAR(255) COLLATE NOCASE,

@@ -4,9 +4,15 @@
 
 #include "platform/com/ErrorCodes.h"
 
+#include <string>
+
 using namespace adotest;
 
 constexpr int32_t kArgs = com::ADO_ARGUMENTS_WRONG, kType = com::DISP_E_TYPEMISMATCH_;
+
+// Nesting at the parser's limit, and far beyond it (which once overflowed the stack).
+const std::string nestedAtLimit = std::string(100, '(') + "FID = 1" + std::string(100, ')');
+const std::string nestedTooDeep = std::string(100000, '(') + "FID = 1" + std::string(100000, ')');
 
 TEST(RecordsetFilter, TheViewHoldsExactlyTheMatchingRowsInQueryOrder)
 {
@@ -27,7 +33,7 @@ TEST(RecordsetFilter, TheViewHoldsExactlyTheMatchingRowsInQueryOrder)
         {"FID = 1 OR FID = 2 AND FQty > 100", {1}}, {"FID = 2 AND FQty > 100 OR FID = 1", {1}},
         {"FName = 'bolt' and FActive = false or FQty >= 100", {2, 5}}, {"(FID = 1 OR FID = 2) OR FID = 3", {1, 2, 3}},
         {"(FID = 1 AND FQty = 10) OR (FID = 7 AND FQty = 10)", {1, 7}}, {"(FID > 1 AND FID < 4) AND FQty > 0", {2}},
-        {"((FID = 1))", {1}}, {"  FID=1  ", {1}},
+        {"((FID = 1))", {1}}, {"  FID=1  ", {1}}, {nestedAtLimit.c_str(), {1}},
     };
     for (const auto& [criteria, ids] : cases) {
         auto rs = sampleRecordset();
@@ -50,7 +56,7 @@ TEST(RecordsetFilter, RejectedCriteriaRaiseANamedErrorAndKeepTheViewAndCursor)
         {"FName = 'a' OR Bar = 1", kArgs, "Bar"}, {"FName Like 'a*b'", kArgs, "通配符"}, {"FName Like '*abc'", kArgs, "通配符"},
         {"FName Like 'a%b%'", kArgs, "通配符"}, {"FQty Like 10", kType, "LIKE"}, {"FQty = 'abc'", kType, "FQty"}, {"FID > 'x1'", kType, "FID"},
         {"FQty = #2008-01-05#", kType, "类型不匹配"}, {"FDate = 'not a date'", kType, "FDate"}, {"FActive = 'maybe'", kType, "FActive"},
-        {"FName = #2008-01-05#", kType, "FName"},
+        {"FName = #2008-01-05#", kType, "FName"}, {nestedTooDeep.c_str(), kArgs, "第 101 个字符：括号嵌套超过 100 层"},
     };
     auto rs = sampleRecordset();
     rs->SetFilter("FID > 3");

@@ -1,0 +1,18 @@
+// The T-SQL translation every statement goes through: any text translates or is refused with
+// a ComError (nesting too deep); nothing else may escape, crash or hang.
+#include "hostapp/database/SqlServerDialect.h"
+#include "tests/fuzz/FuzzInput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const hostdb::SqlColumnKinds columns = [] {
+        hostdb::SqlColumnKinds kinds;
+        kinds.add(u"FName", hostdb::ColumnKind::Text);
+        kinds.add(u"FNumber", hostdb::ColumnKind::Text);
+        kinds.add(u"FQty", hostdb::ColumnKind::Numeric);
+        kinds.add(u"FPrice", hostdb::ColumnKind::Numeric);
+        return kinds;
+    }();
+    fuzz::allowingComError([&] { hostdb::SqlServerDialect(columns).translate(fuzz::textOf(data, size)); });
+    return 0;
+}
