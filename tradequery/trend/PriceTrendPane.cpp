@@ -52,8 +52,10 @@ QString day(qint64 time)
 PriceTrendPane::PriceTrendPane(QWidget* parent)
     : QWidget(parent),
       m_summary(new QTableWidget(this)),
-      m_view(new QChartView(this)),
-      m_chart(new QChart)
+      // Made with its chart: a view made without one makes a default chart that setChart would
+      // release but never delete.
+      m_view(new QChartView(new QChart, this)),
+      m_chart(m_view->chart())
 {
     setObjectName(QStringLiteral("priceTrendPane"));
     m_summary->setObjectName(QStringLiteral("priceSummary"));
@@ -72,7 +74,6 @@ PriceTrendPane::PriceTrendPane(QWidget* parent)
     // the room the points need.
     m_chart->legend()->hide();
     m_view->setObjectName(QStringLiteral("priceTrendChart"));
-    m_view->setChart(m_chart);
     m_view->setRenderHint(QPainter::Antialiasing);
 
     auto* layout = new QVBoxLayout(this);
