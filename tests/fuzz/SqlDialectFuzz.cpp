@@ -1,5 +1,5 @@
-// The T-SQL translation every statement goes through: any text translates or is refused with
-// a ComError (nesting too deep); nothing else may escape, crash or hang.
+// The T-SQL translation every statement goes through, for SQLite and for PostgreSQL: any text
+// translates or is refused with a ComError (nesting too deep); nothing else may escape, crash or hang.
 #include "hostapp/database/SqlServerDialect.h"
 #include "tests/fuzz/FuzzInput.h"
 
@@ -13,6 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         kinds.add(u"FPrice", hostdb::ColumnKind::Numeric);
         return kinds;
     }();
-    fuzz::allowingComError([&] { hostdb::SqlServerDialect(columns).translate(fuzz::textOf(data, size)); });
+    const QString text = fuzz::textOf(data, size);
+    for (const hostdb::SqlTarget target : {hostdb::SqlTarget::Sqlite, hostdb::SqlTarget::Postgres})
+        fuzz::allowingComError([&] { hostdb::SqlServerDialect(columns, target).translate(text); });
     return 0;
 }
