@@ -12,6 +12,7 @@
 // Targets: Pg / Libpq <= 1.2 (wall time: the work is the server's); Pg / Sqlite for the note.
 #include "hostapp/database/DemoData.h"
 #include "hostapp/database/HostDatabase.h"
+#include "hostapp/database/PostgresDatabase.h"
 #include "hostapp/database/SqlServerDialect.h"
 #include "support/BenchMain.h"
 #include "support/HostSession.h"
@@ -67,8 +68,10 @@ PGconn* connectLibpq(const hostdb::PostgresServer& server)
     const QByteArray port = QByteArray::number(server.port);
     const QByteArray host = server.host.toUtf8(), db = server.database.toUtf8(), user = server.user.toUtf8(),
                      password = server.password.toUtf8();
-    const char* keys[] = {"host", "port", "dbname", "user", "password", nullptr};
-    const char* values[] = {host.constData(), port.constData(), db.constData(), user.constData(), password.constData(), nullptr};
+    // The host's session settings, so both sides get the same plans.
+    const char* keys[] = {"host", "port", "dbname", "user", "password", "options", nullptr};
+    const char* values[] = {host.constData(), port.constData(), db.constData(), user.constData(), password.constData(),
+                            hostdb::PostgresDatabase::sessionOptions(), nullptr};
     PGconn* conn = PQconnectdbParams(keys, values, 0);
     if (PQstatus(conn) != CONNECTION_OK) {
         const std::string message = PQerrorMessage(conn);

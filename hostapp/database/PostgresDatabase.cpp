@@ -33,9 +33,9 @@ void configure(QSqlDatabase& db, const PostgresServer& server)
     db.setDatabaseName(server.database);
     db.setUserName(server.user);
     db.setPassword(server.password);
-    // Notices and warnings ("table does not exist, skipping") are no news for a person.
-    db.setConnectOptions(QStringLiteral("connect_timeout=%1;application_name=zelhost;options=-cclient_min_messages=error")
-                             .arg(server.connectTimeoutSeconds));
+    db.setConnectOptions(QStringLiteral("connect_timeout=%1;application_name=zelhost;options='%2'")
+                             .arg(server.connectTimeoutSeconds)
+                             .arg(QString::fromLatin1(PostgresDatabase::sessionOptions())));
 }
 
 // The server's words without the password, should they ever hold it.
@@ -94,6 +94,11 @@ const QHash<QString, QString>& hostColumnSpellings()
 }
 
 } // namespace
+
+const char* PostgresDatabase::sessionOptions()
+{
+    return "-c client_min_messages=error -c max_parallel_workers_per_gather=0 -c jit=off";
+}
 
 std::shared_ptr<PostgresDatabase> PostgresDatabase::open(const ConnectionTarget& target)
 {
