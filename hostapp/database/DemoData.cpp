@@ -880,8 +880,9 @@ const char* const kSalesEntrySql = "INSERT INTO ICSaleEntry" ZEL_ENTRY_COLUMNS;
 const char* const kPurchaseEntrySql = "INSERT INTO ICPurchaseEntry" ZEL_ENTRY_COLUMNS;
 #undef ZEL_ENTRY_COLUMNS
 
-// Fills an empty database file: tables, rows, then indexes and statistics.
-void buildDatabase(sqlite3* db, const Plan& plan, DemoReport& report)
+// Fills an empty database file: tables, rows, then (unless only the rows are wanted) indexes
+// and statistics.
+void buildDatabase(sqlite3* db, const Plan& plan, DemoReport& report, bool withIndexes)
 {
     // Nothing needs to survive a crash of a file that is renamed into place only when done.
     exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA locking_mode=EXCLUSIVE; "
@@ -900,8 +901,10 @@ void buildDatabase(sqlite3* db, const Plan& plan, DemoReport& report)
                            plan.counts.purchaseLines, 0x505552434841ull};
     report.salesBills = writeBills(db, plan, sales, calendar);
     report.purchaseBills = writeBills(db, plan, purchase, calendar);
-    createIndexes(db);
-    exec(db, "PRAGMA analysis_limit=1000; ANALYZE;");
+    if (withIndexes) {
+        createIndexes(db);
+        exec(db, "PRAGMA analysis_limit=1000; ANALYZE;");
+    }
     exec(db, ("PRAGMA user_version=" + std::to_string(kDataVersion)).c_str());
     exec(db, "COMMIT");
     exec(db, "PRAGMA journal_mode=DELETE");
@@ -972,7 +975,7 @@ demo::Samples demo::samples(DemoSize size)
 namespace {
 
 // generateDemoDatabase once the caller holds the file's lock alone.
-DemoReport writeDemoDatabase(const QString& path, DemoSize size, ExistingFile existing)
+DemoReport writeDemoDatabase(const QString& path, DemoSize size, ExistingFile existing, bool withIndexes = true)
 {
     QElapsedTimer timer;
     timer.start();
@@ -1007,7 +1010,7 @@ DemoReport writeDemoDatabase(const QString& path, DemoSize size, ExistingFile ex
         if (rc != SQLITE_OK)
             fail(com::E_FAIL_, QStringLiteral("无法在 %1 创建数据库文件：%2")
                                    .arg(folder.filePath(), QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))));
-        buildDatabase(db, plan, report);
+        buildDatabase(db, plan, report, withIndexes);
         if (sqlite3_close(db) != SQLITE_OK)
             failSqlite(db, "close");
         db = nullptr;
@@ -1053,6 +1056,11 @@ DemoReport generateDemoDatabase(const QString& path, DemoSize size, ExistingFile
     DemoReport report = writeDemoDatabase(target, size, existing);
     report.path = path;
     return report;
+}
+
+DemoReport generateDemoRows(const QString& path, DemoSize size)
+{
+    return writeDemoDatabase(path, size, ExistingFile::Refuse, false);
 }
 
 QString demoDatabasePath()

@@ -58,6 +58,10 @@ enum class ExistingFile { Refuse, Replace };
 DemoReport generateDemoDatabase(const QString& path, DemoSize size = DemoSize::Small,
                                 ExistingFile existing = ExistingFile::Refuse);
 
+// The same tables and rows in a new file at `path`, without indexes or statistics: only for
+// copying them elsewhere (a server builds its own). Nobody else may use `path`: no lock is taken.
+DemoReport generateDemoRows(const QString& path, DemoSize size);
+
 // Where the host keeps its demo database: $ZEL_DEMO_DB when set, else
 // ~/.local/share/zelhost/demo.db (the user's data folder).
 QString demoDatabasePath();

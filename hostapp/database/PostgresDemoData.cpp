@@ -88,7 +88,7 @@ public:
     {
         if (!m_conn)
             throw databaseError(QStringLiteral("PostgreSQL 连接没有给出 libpq 句柄，无法用 COPY 装入数据。"));
-        const QByteArray command = QStringLiteral("COPY %1 (%2) FROM STDIN").arg(table, columns.join(u',')).toUtf8();
+        const QByteArray command = QStringLiteral("COPY %1 (%2) FROM STDIN WITH (FREEZE)").arg(table, columns.join(u',')).toUtf8();
         PGresult* result = PQexec(m_conn, command.constData());
         const bool started = PQresultStatus(result) == PGRES_COPY_IN;
         PQclear(result);
@@ -182,7 +182,7 @@ DemoReport loadDemoDatabaseOnServer(const QString& connectionString, DemoSize si
     QTemporaryDir folder;
     if (!folder.isValid())
         throw databaseError(QStringLiteral("无法创建临时文件夹来生成演示数据：%1").arg(folder.errorString()));
-    DemoReport report = generateDemoDatabase(folder.filePath(QStringLiteral("demo.db")), size);
+    DemoReport report = generateDemoRows(folder.filePath(QStringLiteral("demo.db")), size);
     SqliteSource source(report.path);
     const QStringList tables = source.texts(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' ORDER BY name"));
 
