@@ -23,13 +23,10 @@ namespace {
 // its own (the host's must reconnect by itself).
 QStringList billsOnServer(const QString& connection, const QString& customerKey)
 {
-    const QString sql = QStringLiteral("select b.FBillNo from ICSale b join ICSaleEntry e on e.FInterID = b.FInterID where b.FCustID = %1"
-                                       " and b.FCancellation = 0 order by b.FDate desc, b.FBillNo desc limit %2")
-                            .arg(customerKey.mid(2)).arg(hostdb::demo::kTradeTimes);
-    QStringList bills;
-    for (const auto& row : hostdb::PostgresDatabase::open(hostdb::ConnectionTarget::parse(connection))->executeTable(sql).rows)
-        bills << row.at(0).toString();
-    return bills;
+    return hostsvc::testing::linesOf(hostdb::PostgresDatabase::open(hostdb::ConnectionTarget::parse(connection))->execute(
+        QStringLiteral("select b.FBillNo from ICSale b join ICSaleEntry e on e.FInterID = b.FInterID where b.FCustID = %1"
+                       " and b.FCancellation = 0 order by b.FDate desc, b.FBillNo desc limit %2")
+            .arg(customerKey.mid(2)).arg(hostdb::demo::kTradeTimes)));
 }
 
 TEST(ServerRestart, TheClerkIsToldOnceTheWindowStaysUsableAndListsAgainWhenTheServerIsBack)
