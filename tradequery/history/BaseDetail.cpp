@@ -143,14 +143,9 @@ bool BaseDetail::TakeJournalData(const QString& strSql, const ado::RecordsetPtr&
         }
         return true;
     } catch (const com::ComError& error) {
-        ReportLoadFailure(error.description());
+        InfoBox(LangText(QStringLiteral("查询数据库时出错。原因:")) + LangText(error.description()));
         return false;
     }
-}
-
-void BaseDetail::ReportLoadFailure(const QString& description)
-{
-    InfoBox(LangText(QStringLiteral("查询数据库时出错。原因:")) + LangText(description));
 }
 
 void BaseDetail::ReuseHeldRecordsOnce()
@@ -161,13 +156,6 @@ void BaseDetail::ReuseHeldRecordsOnce()
 void BaseDetail::ClearRows()
 {
     ledger().setRowCount(1);
-}
-
-void BaseDetail::ReleaseRecords()
-{
-    m_recordset.reset();
-    m_heldStatement.clear();
-    ClearRows();
 }
 
 void BaseDetail::SortRows(const QString& sort)

@@ -66,11 +66,6 @@ public:
     // Empties the ledger to its title row. The held recordset stays (a later sort shows it
     // again). Without a ledger raises 91.
     void ClearRows();
-    // Lets the held recordset go as well: after a node whose lines could not be read, neither
-    // the ledger nor a later sort shows the lines of the node before. Without a ledger raises 91.
-    void ReleaseRecords();
-    // Tells the person that the history could not be read, as a failed TakeJournalData does.
-    static void ReportLoadFailure(const QString& description);
 
     // Sorts the held records by sort (recordset sort keys such as "FDate DESC,FQty ASC"; ""
     // restores the query's order) and has the ledger show them again from the top: its row

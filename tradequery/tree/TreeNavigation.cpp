@@ -160,30 +160,22 @@ void TreeNavigation::listHistory(const QString& nodeKey)
     const int32_t id = nodeIdentifier(nodeKey);
     const int32_t queryType = m_window.QueryType();
     QString sql;
-    // Building the statement asks the host too (precision, data rights): when the database is
-    // out of reach, the person reads why rather than that the statement came out empty.
-    auto buildStatement = [&](const QString& itemKey, int32_t partnerId) {
-        try {
-            sql = GetHistorySQL(queryType, m_window.queryOptions(), itemKey, partnerId, HistoryNormalMode, QString());
-        } catch (const com::ComError& error) {
-            BaseDetail::ReportLoadFailure(error.description());
-        }
-    };
     if (isChecked("mnuVCompany")) {
         step([&] { m_window.setCompanyID(id); });
         step([&] { m_window.setItemID(0); });
-        buildStatement(QStringLiteral("0"), m_window.CompanyID());
+        step([&] {
+            sql = GetHistorySQL(queryType, m_window.queryOptions(), QStringLiteral("0"), m_window.CompanyID(),
+                                HistoryNormalMode, QString());
+        });
     } else {
         step([&] { m_window.setItemID(id); });
         step([&] { m_window.setCompanyID(0); });
-        buildStatement(QString::number(m_window.ItemID()), 0);
+        step([&] {
+            sql = GetHistorySQL(queryType, m_window.queryOptions(), QString::number(m_window.ItemID()), 0,
+                                HistoryNormalMode, QString());
+        });
     }
-    bool listed = false;
-    if (!sql.isEmpty())
-        step([&] { listed = ledgerObject().TakeJournalData(sql, nullptr, QString()); });
-    // The titles name this node from now on: the lines of the node before must not stay under them.
-    if (!listed)
-        step([&] { ledgerObject().ReleaseRecords(); });
+    step([&] { ledgerObject().TakeJournalData(sql, nullptr, QString()); });
 }
 
 void TreeNavigation::LoadChildNodes(controls::Node node)
@@ -192,15 +184,11 @@ void TreeNavigation::LoadChildNodes(controls::Node node)
     step([&] { loaded = node.Tag().toString() != QLatin1String("0"); });
     if (loaded)
         return;
-    bool read = true;
     if (isChecked("mnuVBaseICItem"))
-        read = step([&] { loadItemChildren(node); });
+        step([&] { loadItemChildren(node); });
     else if (isChecked("mnuVCompany"))
-        read = step([&] { loadPartnerChildren(node); });
-    // Children that could not be read (the database out of reach) are asked for again when the
-    // node is opened next, rather than the node staying empty until the tree is built again.
-    if (read)
-        step([&] { node.setTag(QStringLiteral("1")); });
+        step([&] { loadPartnerChildren(node); });
+    step([&] { node.setTag(QStringLiteral("1")); });
 }
 
 std::shared_ptr<hostapi::StringDictionary> TreeNavigation::DataRightParams(int32_t /*kind*/) const

@@ -50,13 +50,11 @@ public:
 
     // Lists the node's history (a "gb" node) or empties the ledger (root, group), loads the
     // node's children and tells the user in the titles and the status bar what was loaded and
-    // how long it took. Every step runs on its own. A history that cannot be read (the database
-    // out of reach) is told once and leaves the ledger empty, holding nothing of the node before.
+    // how long it took. Every step runs on its own.
     void NodeClick(controls::Node node);
 
     // Loads the detail children of a node whose tag is "0" for the current view, then marks it
-    // "1" (also when the query gave no rows; not when it failed, so that the next opening asks
-    // again). Every step runs on its own.
+    // "1" (also when the query failed or gave no rows). Every step runs on its own.
     void LoadChildNodes(controls::Node node);
 
     // The data-right texts of the child statements: "DataRightFrom" and "DataRightWhere", both
