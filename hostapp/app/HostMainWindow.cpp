@@ -75,6 +75,12 @@ HostMainWindow::HostMainWindow(const hostsvc::LoginSession& session, QWidget* pa
     statusBar()->addPermanentWidget(m_userLabel);
     showSession();
     resize(760, 480);
+    m_previousLossListener = hostdb::setConnectionLossListener(reportProblem);
+}
+
+HostMainWindow::~HostMainWindow()
+{
+    hostdb::setConnectionLossListener(std::move(m_previousLossListener));
 }
 
 void HostMainWindow::buildMenus()

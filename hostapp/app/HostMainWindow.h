@@ -1,8 +1,10 @@
 #pragma once
 // The host's main window: menus that open the price-history queries, the session in the
-// status bar. Its window class is "ThunderRT6Main", by which the component recognises the host's
+// status bar. While it is open, a database server dropping the connection is told in a message
+// box, once per drop, whichever window's work found it. Its window class is "ThunderRT6Main", by which the component recognises the host's
 // main window when it decides how to show its own.
 #include "hostapp/app/HostCommandLine.h"
+#include "hostapp/database/ConnectionLoss.h"
 #include "hostapp/services/HostServices.h"
 
 #include <QMainWindow>
@@ -16,6 +18,7 @@ class HostMainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit HostMainWindow(const hostsvc::LoginSession& session, QWidget* parent = nullptr);
+    ~HostMainWindow() override;
 
     const hostsvc::LoginSession& session() const { return m_session; }
 
@@ -44,6 +47,7 @@ private:
     QAction* m_purchaseQuery = nullptr;
     QLabel* m_databaseLabel = nullptr;
     QLabel* m_userLabel = nullptr;
+    hostdb::ConnectionLossListener m_previousLossListener;
 };
 
 // "ZEL 进销存 — <user name>"

@@ -1,5 +1,6 @@
 #include "hostapp/database/PostgresDatabase.h"
 
+#include "hostapp/database/ConnectionLoss.h"
 #include "hostapp/database/HostDatabaseErrors.h"
 #include "hostapp/database/QtSqlResult.h"
 #include "hostapp/database/Schema.h"
@@ -250,8 +251,10 @@ void PostgresDatabase::raise(const QSqlError& error)
         || code.startsWith(QLatin1String("57P"))) {
         // Closed here, opened again by the next statement once the server is back.
         QSqlDatabase::database(m_connectionName, false).close();
-        throw databaseError(QStringLiteral("与 PostgreSQL 服务器 %1 的连接断开了（%2）。服务器恢复后下一次操作会重新连接。")
-                                .arg(m_target.server.displayName(), withoutSecret(messageOf(error), m_target.server)));
+        const QString message = QStringLiteral("与 PostgreSQL 服务器 %1 的连接断开了（%2）。服务器恢复后下一次操作会重新连接。")
+                                    .arg(m_target.server.displayName(), withoutSecret(messageOf(error), m_target.server));
+        tellConnectionLost(message);
+        throw databaseError(message);
     }
     // PostgreSQL runs nothing more in a transaction a statement failed in, where SQL Server
     // would go on: it is rolled back, so the connection stays usable. (While Qt has not yet

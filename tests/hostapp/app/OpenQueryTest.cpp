@@ -2,20 +2,16 @@
 // for users with and without the right, from the command line and from the menu, and a capture
 // while the component's window is up modally.
 #include "hostapp/app/CapturedRun.h"
-#include "hostapp/app/ComponentSetup.h"
-#include "hostapp/app/HostMainWindow.h"
 #include "hostapp/app/CommandLineOpen.h"
 #include "hostapp/app/QueryStartDialog.h"
 #include "hostapp/database/DemoData.h"
 #include "platform/com/ComError.h"
-#include "platform/com/ObjectFactory.h"
 #include "platform/hostapi/HostGlobals.h"
 #include "platform/win/ModalDialog.h"
 #include "platform/win/WindowHandles.h"
+#include "tests/hostapp/app/LiveHost.h"
 #include "tests/hostapp/database/QtPrinters.h"
-#include "tests/testsupport/HostServicesFixture.h"
 #include "tests/testsupport/MsgBoxRecorder.h"
-#include "tests/testsupport/TemporaryComponentRegistry.h"
 #include "tradequery/host/SharedValues.h"
 
 #include <QAction>
@@ -27,48 +23,11 @@
 
 namespace {
 
+using hostapptest::LiveHost;
+
 namespace demo = hostdb::demo;
 using zelhost::HostOptions;
 using zelhost::QueryKind;
-
-// A running host: the real services for a user on a private copy of the demo database, the real
-// component library in a temporary registry, the main window up and published. Closing it
-// closes the component's windows.
-class LiveHost {
-public:
-    explicit LiveHost(int32_t userId) : services(userId, testsupport::copySmallDemoDatabase(folder.path()))
-    {
-        zelhost::registerTradeQueryComponent(zelhost::tradeQueryLibraryPath(QCoreApplication::applicationDirPath()));
-        window = std::make_unique<zelhost::HostMainWindow>(services.session);
-        window->publishAsMainForm();
-        window->show();
-    }
-    ~LiveHost()
-    {
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        window.reset();
-        com::ObjectFactory::instance().setFallback({});
-    }
-    zelhost::HostMainWindow& mainWindow() { return *window; }
-    QString folderPath() const { return folder.path(); }
-
-    // The visible top-level windows besides the main window (the component's).
-    QList<QWidget*> componentWindows() const
-    {
-        QList<QWidget*> windows;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget != window.get() && widget->isVisible() && (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog))
-                windows << widget;
-        return windows;
-    }
-
-private:
-    QTemporaryDir folder;
-    hostsvc::testing::InstalledServices services;
-    fakehost::TemporaryComponentRegistry registry;
-    std::unique_ptr<zelhost::HostMainWindow> window;
-};
 
 HostOptions openOptions(QueryKind kind)
 {
