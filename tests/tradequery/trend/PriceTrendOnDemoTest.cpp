@@ -130,11 +130,17 @@ TEST(TrendGrouping, TenLargestGroupsGetASeriesAndTheRestShareOther)
 {
     // Partner k has k lines; dates run backwards, as the ledger lists them.
     QList<tq::TrendLine> lines;
+    auto add = [&lines](QDate date, double basePrice, const QString& partner) {
+        tq::TrendLine line;
+        line.time = QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch();
+        line.basePrice = basePrice;
+        line.partner = partner;
+        lines << line;
+    };
     for (int k = 1; k <= 12; ++k)
         for (int i = 0; i < k; ++i)
-            lines << tq::TrendLine{.time = QDateTime(QDate(2024, 1, 28 - i), QTime(0, 0)).toMSecsSinceEpoch(), .basePrice = double(k),
-                                   .partner = QStringLiteral("P%1").arg(k, 2, 10, QChar('0'))};
-    lines << tq::TrendLine{.time = QDateTime(QDate(2024, 2, 1), QTime(0, 0)).toMSecsSinceEpoch(), .partner = QStringLiteral("P03")};  // P03 ties P04
+            add(QDate(2024, 1, 28 - i), double(k), QStringLiteral("P%1").arg(k, 2, 10, QChar('0')));
+    add(QDate(2024, 2, 1), 0, QStringLiteral("P03"));  // P03 ties P04
     const auto series = tq::GroupTrendLines(lines, tq::TrendGrouping::ByPartner);
     QStringList names;
     for (const auto& s : series)
