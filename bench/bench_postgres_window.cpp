@@ -122,40 +122,25 @@ void BM_PgStartItem(benchmark::State& state) { runPg(state, setup().item); }
 void BM_SqliteStartPartner(benchmark::State& state) { runSqlite(state, setup().partner); }
 void BM_SqliteStartItem(benchmark::State& state) { runSqlite(state, setup().item); }
 
-void BM_LibpqStartPartner(benchmark::State& state)
-{
-    for (auto _ : state)
-        runLibpq(setup().partner);
-}
-void BM_LibpqStartItem(benchmark::State& state)
-{
-    for (auto _ : state)
-        runLibpq(setup().item);
-}
-void BM_BareWindowPartner(benchmark::State& state)
-{
-    for (auto _ : state)
-        bench::runBareWindow(setup().partner.shown);
-}
-void BM_BareWindowItem(benchmark::State& state)
-{
-    for (auto _ : state)
-        bench::runBareWindow(setup().item.shown);
-}
-void BM_BaselinePartner(benchmark::State& state)
+// The baseline's parts for one start: the statements with libpq, the bare Qt window, or both.
+enum class Part { Statements, Widgets, Both };
+
+void runBaseline(benchmark::State& state, const StartCase& start, Part part)
 {
     for (auto _ : state) {
-        runLibpq(setup().partner);
-        bench::runBareWindow(setup().partner.shown);
+        if (part != Part::Widgets)
+            runLibpq(start);
+        if (part != Part::Statements)
+            bench::runBareWindow(start.shown);
     }
 }
-void BM_BaselineItem(benchmark::State& state)
-{
-    for (auto _ : state) {
-        runLibpq(setup().item);
-        bench::runBareWindow(setup().item.shown);
-    }
-}
+
+void BM_LibpqStartPartner(benchmark::State& state) { runBaseline(state, setup().partner, Part::Statements); }
+void BM_LibpqStartItem(benchmark::State& state) { runBaseline(state, setup().item, Part::Statements); }
+void BM_BareWindowPartner(benchmark::State& state) { runBaseline(state, setup().partner, Part::Widgets); }
+void BM_BareWindowItem(benchmark::State& state) { runBaseline(state, setup().item, Part::Widgets); }
+void BM_BaselinePartner(benchmark::State& state) { runBaseline(state, setup().partner, Part::Both); }
+void BM_BaselineItem(benchmark::State& state) { runBaseline(state, setup().item, Part::Both); }
 
 BENCHMARK(BM_LibpqStartPartner)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BareWindowPartner)->Unit(benchmark::kMillisecond)->UseRealTime();
