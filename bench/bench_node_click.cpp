@@ -15,64 +15,33 @@
 // statement is quick.
 #include "hostapp/database/DemoData.h"
 #include "hostapp/database/HostDatabase.h"
-#include "platform/controls/Ledger50.h"
+#include "support/BenchMain.h"
+#include "support/ClickWindow.h"
 #include "support/HostSession.h"
 #include "support/LargeDatabase.h"
-#include "support/BenchMain.h"
 #include "support/RawSqlite.h"
-#include "tradequery/history/BaseDetail.h"
-#include "tradequery/history/HistoryStatement.h"
-#include "tradequery/window/LedgerInteraction.h"
 
 #include <benchmark/benchmark.h>
 
-
-#include <cstdio>
 #include <memory>
-#include <stdexcept>
 
 namespace {
 
-constexpr int kSales = 1;
 constexpr int kListed = hostdb::demo::kTradeTimes;
 constexpr long kScreenRows = 40;
 
-// The node a click selects: a material ("123", no partner) or a customer ("0", its id).
-struct ClickedNode {
-    QString key;
-    int32_t partnerId = 0;
-    QByteArray translated;  // the history statement as SQLite runs it, for the baseline
-};
-
-// The window's side of a click: options as read at start-up, the grid and its history.
-struct Window {
-    tq::QueryOptions options{0, kListed};
-    controls::Ledger50 grid;
-    tq::BaseDetail detail;
-    QMetaObject::Connection binding = tq::ConnectRowTexts(grid, detail);
-
-    Window()
-    {
-        grid.resize(1600, 900);
-        detail.setLdg(&grid);
-        detail.GetTitleInfo(kSales);
-    }
-    ~Window() { QObject::disconnect(binding); }
-
-    void click(const ClickedNode& node)
-    {
-        const QString sql = tq::GetHistorySQL(kSales, options, node.key, node.partnerId, tq::HistoryNormalMode, QString());
-        if (!detail.TakeJournalData(sql))
-            throw std::runtime_error("the history did not load");
-    }
+// A node to click, with its history statement as SQLite runs it, for the baseline.
+struct Node {
+    bench::ClickedNode clicked;
+    QByteArray translated;
 };
 
 struct Setup {
     std::unique_ptr<bench::HostSession> session;
     std::shared_ptr<hostdb::HostDatabase> database;
-    std::unique_ptr<Window> window;
-    ClickedNode material;
-    ClickedNode customer;
+    std::unique_ptr<bench::ClickWindow> window;
+    Node material;
+    Node customer;
 };
 
 Setup& setup()
@@ -81,12 +50,10 @@ Setup& setup()
     return s;
 }
 
-ClickedNode nodeOf(const QString& key, int32_t partnerId)
+Node nodeOf(const QString& key, int32_t partnerId)
 {
-    tq::QueryOptions options{0, kListed};
-    ClickedNode node{key, partnerId, {}};
-    const QString sql = tq::GetHistorySQL(kSales, options, key, partnerId, tq::HistoryNormalMode, QString());
-    node.translated = bench::translatedForSqlite(setup().database->sqliteHandle(), sql).toUtf8();
+    Node node{{key, partnerId}, {}};
+    node.translated = bench::translatedForSqlite(setup().database->sqliteHandle(), bench::historySqlOf(node.clicked)).toUtf8();
     return node;
 }
 
@@ -99,10 +66,10 @@ void prepare()
     const hostdb::demo::Samples sample = hostdb::demo::samples(bench::benchDemoSize());
     s.material = nodeOf(QString::number(s.session->itemId(hostdb::demo::kClassMaterial, sample.itemNumber)), 0);
     s.customer = nodeOf(QStringLiteral("0"), s.session->itemId(hostdb::demo::kClassCustomer, sample.customerNumber));
-    s.window = std::make_unique<Window>();
+    s.window = std::make_unique<bench::ClickWindow>();
 }
 
-void runRaw(benchmark::State& state, const ClickedNode& node)
+void runRaw(benchmark::State& state, const Node& node)
 {
     sqlite3* db = setup().database->sqliteHandle();
     int rows = 0;
@@ -112,25 +79,16 @@ void runRaw(benchmark::State& state, const ClickedNode& node)
         state.SkipWithError("the history did not give 50 lines");
 }
 
-void runClick(benchmark::State& state, const ClickedNode& node)
-{
-    Window& window = *setup().window;
-    for (auto _ : state)
-        window.click(node);
-    if (window.grid.Rows() != kListed + 1)
-        state.SkipWithError("the ledger did not get 50 lines");
-}
-
 void BM_RawMaterialHistory(benchmark::State& state) { runRaw(state, setup().material); }
-void BM_NodeClickMaterial(benchmark::State& state) { runClick(state, setup().material); }
+void BM_NodeClickMaterial(benchmark::State& state) { bench::timeClicks(state, *setup().window, setup().material.clicked); }
 void BM_RawCustomerHistory(benchmark::State& state) { runRaw(state, setup().customer); }
-void BM_NodeClickCustomer(benchmark::State& state) { runClick(state, setup().customer); }
+void BM_NodeClickCustomer(benchmark::State& state) { bench::timeClicks(state, *setup().window, setup().customer.clicked); }
 
 // One screen after the material's click: rows 2..41 as the grid asks for them.
 void BM_Screen40(benchmark::State& state)
 {
-    Window& window = *setup().window;
-    window.click(setup().material);
+    bench::ClickWindow& window = *setup().window;
+    window.click(setup().material.clicked);
     for (auto _ : state) {
         for (long row = 2; row < 2 + kScreenRows; ++row) {
             long color = 0;

@@ -1,46 +1,48 @@
 // The host database on a PostgreSQL server, on the large demo data, against libpq alone and
-// against the large SQLite file, in the same run: the history statement of a node click for the
-// busiest material and for the sample customer.
-//   BM_Pg*History      HostDatabase::execute on the server: the translation (cached), Qt's
-//                      QPSQL driver, the recordset
-//   BM_Libpq*History   the same translated statement with libpq alone, every cell read
-//   BM_Sqlite*History  HostDatabase::execute of the same SQL Server text on the SQLite file
+// against the large SQLite file, in the same run, for the busiest material and the sample
+// customer:
+//   BM_Pg*History      HostDatabase::execute of a node's history statement on the server: the
+//                      translation (cached), Qt's QPSQL driver, the recordset
+//   BM_PgClick*        the node click with the host's real services on the server:
+//                      tq::GetHistorySQL + BaseDetail::TakeJournalData on a real Ledger50
+//   BM_Libpq*          what the host's connection sent the server for the same work (read off
+//                      the wire once, before the timing), run with libpq alone in the host's
+//                      own server session (same settings, same server process), every cell read
+//   BM_Sqlite*         the same history statement, the same click, on the SQLite file
 //
-//   build/bin/zelhost db init --server URI --size large      (once)
-//   ZEL_BENCH_PG_URI=URI build/bin/bench_postgres
+//   build/bin/zelhost db init --server URI --size large      (once; scripts/bench-postgres
+//   ZEL_BENCH_PG_URI=URI build/bin/bench_postgres              does both on a private server)
 //
 // Targets: Pg / Libpq <= 1.2 (wall time: the work is the server's); Pg / Sqlite for the note.
 #include "hostapp/database/DemoData.h"
 #include "hostapp/database/HostDatabase.h"
-#include "hostapp/database/PostgresDatabase.h"
-#include "hostapp/database/SqlServerDialect.h"
 #include "support/BenchMain.h"
-#include "support/HostSession.h"
-#include "support/LargeDatabase.h"
-#include "tradequery/history/HistoryStatement.h"
+#include "support/ClickWindow.h"
+#include "support/RawLibpq.h"
+#include "support/ServerAndFile.h"
 
 #include <benchmark/benchmark.h>
-#include <libpq-fe.h>
 
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
-constexpr int kSales = 1;
-constexpr int kListed = hostdb::demo::kTradeTimes;
-
+// A node's history statement, and what the server got for it alone and for a whole click.
 struct Node {
-    QString sql;           // SQL Server text, as the component sends it
-    QByteArray onServer;   // as the host translates it for PostgreSQL
+    bench::ClickedNode clicked;
+    QString historySql;                    // SQL Server text, as the component sends it
+    std::vector<QByteArray> historyWire;   // as the host's connection sent it to the server
+    std::vector<QByteArray> clickWire;
 };
 
 struct Setup {
-    QString uri;
-    std::unique_ptr<bench::HostSession> session;
-    std::shared_ptr<hostdb::HostDatabase> server;
-    std::shared_ptr<hostdb::HostDatabase> file;
-    PGconn* libpq = nullptr;
+    std::unique_ptr<bench::ServerAndFile> databases;
+    std::unique_ptr<bench::ClickWindow> serverWindow;
+    std::unique_ptr<bench::ClickWindow> fileWindow;
     Node material;
     Node customer;
 };
@@ -51,87 +53,102 @@ Setup& setup()
     return s;
 }
 
-Node nodeOf(const QString& key, int32_t partnerId)
+std::vector<QByteArray> sentFor(const std::function<void()>& work)
 {
-    tq::QueryOptions options{0, kListed};
-    Node node{tq::GetHistorySQL(kSales, options, key, partnerId, tq::HistoryNormalMode, QString()), {}};
-    const hostdb::SqlColumnKinds noKinds;  // the statement's "+" adds two amounts either way
-    const hostdb::SqlProgram program = hostdb::SqlServerDialect(noKinds, hostdb::SqlTarget::Postgres).translate(node.sql);
-    if (program.steps.size() != 1)
-        throw std::runtime_error("the history statement did not translate into one statement");
-    node.onServer = program.steps.front().sql.toUtf8();
-    return node;
+    bench::WireCapture wire(*setup().databases->server.host);
+    work();  // once first: the host's statements translated and cached, as in the timing
+    wire.start();
+    work();
+    std::vector<QByteArray> statements = wire.finish();
+    if (statements.empty())
+        throw std::runtime_error("nothing reached the server");
+    return statements;
 }
 
-PGconn* connectLibpq(const hostdb::PostgresServer& server)
+void print(const char* what, const std::vector<QByteArray>& statements)
 {
-    const QByteArray port = QByteArray::number(server.port);
-    const QByteArray host = server.host.toUtf8(), db = server.database.toUtf8(), user = server.user.toUtf8(),
-                     password = server.password.toUtf8();
-    // The host's session settings, so both sides get the same plans.
-    const char* keys[] = {"host", "port", "dbname", "user", "password", "options", nullptr};
-    const char* values[] = {host.constData(), port.constData(), db.constData(), user.constData(), password.constData(),
-                            hostdb::PostgresDatabase::sessionOptions(), nullptr};
-    PGconn* conn = PQconnectdbParams(keys, values, 0);
-    if (PQstatus(conn) != CONNECTION_OK) {
-        const std::string message = PQerrorMessage(conn);
-        PQfinish(conn);
-        throw std::runtime_error("libpq: " + message);
-    }
-    return conn;
+    std::fprintf(stderr, "%s: %zu statement(s) to the server\n", what, statements.size());
+    for (const QByteArray& sql : statements)
+        std::fprintf(stderr, "    %s\n", sql.simplified().left(110).constData());
+}
+
+Node nodeOf(const bench::ClickedNode& clicked, const char* label)
+{
+    Setup& s = setup();
+    Node node{clicked, bench::historySqlOf(clicked), {}, {}};
+    node.historyWire = sentFor([&] { s.databases->server.host->execute(node.historySql); });
+    node.clickWire = sentFor([&] { s.serverWindow->click(clicked); });
+    print(label, node.clickWire);
+    return node;
 }
 
 void prepare()
 {
     Setup& s = setup();
-    s.uri = qEnvironmentVariable("ZEL_BENCH_PG_URI");
-    if (s.uri.isEmpty())
-        throw std::runtime_error("set ZEL_BENCH_PG_URI to a PostgreSQL database filled by "
-                                 "`zelhost db init --server URI --size large`");
-    s.session = std::make_unique<bench::HostSession>(s.uri, hostdb::demo::kAdminUserId);
-    s.server = hostdb::HostDatabase::open(s.uri);
-    s.file = hostdb::HostDatabase::open(bench::largeDatabasePath());
-    s.libpq = connectLibpq(s.server->target().server);
-    const hostdb::demo::Samples sample = hostdb::demo::samples(hostdb::DemoSize::Large);
-    s.material = nodeOf(QString::number(s.session->itemId(hostdb::demo::kClassMaterial, sample.itemNumber)), 0);
-    s.customer = nodeOf(QStringLiteral("0"), s.session->itemId(hostdb::demo::kClassCustomer, sample.customerNumber));
+    s.databases = std::make_unique<bench::ServerAndFile>();
+    bench::BenchDatabase& file = s.databases->file;
+    bench::BenchDatabase& server = s.databases->server;
+    file.use();
+    s.fileWindow = std::make_unique<bench::ClickWindow>();
+    server.use();
+    s.serverWindow = std::make_unique<bench::ClickWindow>();
+    s.material = nodeOf({QString::number(server.materialId), 0}, "a click on the busiest material");
+    s.customer = nodeOf({QStringLiteral("0"), server.customerId}, "a click on the sample customer");
 }
 
-void runHost(benchmark::State& state, hostdb::HostDatabase& db, const Node& node)
+void runHost(benchmark::State& state, hostdb::HostDatabase& db, const QString& sql)
 {
     int rows = 0;
     for (auto _ : state)
-        rows = db.execute(node.sql)->RecordCount();
-    if (rows != kListed)
-        state.SkipWithError("the history did not give 50 lines");
+        rows = db.execute(sql)->RecordCount();
+    if (rows != hostdb::demo::kTradeTimes)
+        state.SkipWithError("the history did not give the newest lines");
 }
 
-void runLibpq(benchmark::State& state, const Node& node)
+void runLibpq(benchmark::State& state, const std::vector<QByteArray>& statements)
 {
-    int rows = 0;
+    pg_conn* libpq = setup().databases->libpq;
     for (auto _ : state) {
-        PGresult* result = PQexec(setup().libpq, node.onServer.constData());
-        if (PQresultStatus(result) != PGRES_TUPLES_OK) {
-            state.SkipWithError(PQresultErrorMessage(result));
-            PQclear(result);
-            return;
-        }
-        rows = PQntuples(result);
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < PQnfields(result); ++c)
-                benchmark::DoNotOptimize(PQgetvalue(result, r, c));
-        PQclear(result);
+        for (const QByteArray& sql : statements)
+            benchmark::DoNotOptimize(bench::runAndReadEveryCell(libpq, sql));
     }
-    if (rows != kListed)
-        state.SkipWithError("the history did not give 50 lines");
 }
 
-void BM_PgMaterialHistory(benchmark::State& state) { runHost(state, *setup().server, setup().material); }
-void BM_LibpqMaterialHistory(benchmark::State& state) { runLibpq(state, setup().material); }
-void BM_SqliteMaterialHistory(benchmark::State& state) { runHost(state, *setup().file, setup().material); }
-void BM_PgCustomerHistory(benchmark::State& state) { runHost(state, *setup().server, setup().customer); }
-void BM_LibpqCustomerHistory(benchmark::State& state) { runLibpq(state, setup().customer); }
-void BM_SqliteCustomerHistory(benchmark::State& state) { runHost(state, *setup().file, setup().customer); }
+void runClick(benchmark::State& state, bench::BenchDatabase& database, bench::ClickWindow& window,
+              const bench::ClickedNode& node)
+{
+    database.use();
+    bench::timeClicks(state, window, node);
+}
+
+hostdb::HostDatabase& server() { return *setup().databases->server.host; }
+hostdb::HostDatabase& file() { return *setup().databases->file.host; }
+
+void BM_PgMaterialHistory(benchmark::State& state) { runHost(state, server(), setup().material.historySql); }
+void BM_LibpqMaterialHistory(benchmark::State& state) { runLibpq(state, setup().material.historyWire); }
+void BM_SqliteMaterialHistory(benchmark::State& state) { runHost(state, file(), setup().material.historySql); }
+void BM_PgCustomerHistory(benchmark::State& state) { runHost(state, server(), setup().customer.historySql); }
+void BM_LibpqCustomerHistory(benchmark::State& state) { runLibpq(state, setup().customer.historyWire); }
+void BM_SqliteCustomerHistory(benchmark::State& state) { runHost(state, file(), setup().customer.historySql); }
+
+void BM_PgClickMaterial(benchmark::State& state)
+{
+    runClick(state, setup().databases->server, *setup().serverWindow, setup().material.clicked);
+}
+void BM_LibpqClickMaterial(benchmark::State& state) { runLibpq(state, setup().material.clickWire); }
+void BM_SqliteClickMaterial(benchmark::State& state)
+{
+    runClick(state, setup().databases->file, *setup().fileWindow, setup().material.clicked);
+}
+void BM_PgClickCustomer(benchmark::State& state)
+{
+    runClick(state, setup().databases->server, *setup().serverWindow, setup().customer.clicked);
+}
+void BM_LibpqClickCustomer(benchmark::State& state) { runLibpq(state, setup().customer.clickWire); }
+void BM_SqliteClickCustomer(benchmark::State& state)
+{
+    runClick(state, setup().databases->file, *setup().fileWindow, setup().customer.clicked);
+}
 
 BENCHMARK(BM_PgMaterialHistory)->UseRealTime();
 BENCHMARK(BM_LibpqMaterialHistory)->UseRealTime();
@@ -139,6 +156,12 @@ BENCHMARK(BM_SqliteMaterialHistory)->UseRealTime();
 BENCHMARK(BM_PgCustomerHistory)->UseRealTime();
 BENCHMARK(BM_LibpqCustomerHistory)->UseRealTime();
 BENCHMARK(BM_SqliteCustomerHistory)->UseRealTime();
+BENCHMARK(BM_PgClickMaterial)->UseRealTime();
+BENCHMARK(BM_LibpqClickMaterial)->UseRealTime();
+BENCHMARK(BM_SqliteClickMaterial)->UseRealTime();
+BENCHMARK(BM_PgClickCustomer)->UseRealTime();
+BENCHMARK(BM_LibpqClickCustomer)->UseRealTime();
+BENCHMARK(BM_SqliteClickCustomer)->UseRealTime();
 
 } // namespace
 
@@ -150,16 +173,17 @@ int main(int argc, char** argv)
          {{"BM_PgMaterialHistory", "BM_LibpqMaterialHistory"},
           {"BM_PgMaterialHistory", "BM_SqliteMaterialHistory"},
           {"BM_PgCustomerHistory", "BM_LibpqCustomerHistory"},
-          {"BM_PgCustomerHistory", "BM_SqliteCustomerHistory"}},
+          {"BM_PgCustomerHistory", "BM_SqliteCustomerHistory"},
+          {"BM_PgClickMaterial", "BM_LibpqClickMaterial"},
+          {"BM_PgClickMaterial", "BM_SqliteClickMaterial"},
+          {"BM_PgClickCustomer", "BM_LibpqClickCustomer"},
+          {"BM_PgClickCustomer", "BM_SqliteClickCustomer"}},
          "ratios (targets: Pg / Libpq <= 1.2 in wall time, the second number)",
          prepare,
          [] {
              Setup& s = setup();
-             if (s.libpq)
-                 PQfinish(s.libpq);
-             s.libpq = nullptr;
-             s.server.reset();
-             s.file.reset();
-             s.session.reset();
+             s.serverWindow.reset();
+             s.fileWindow.reset();
+             s.databases.reset();
          }});
 }

@@ -9,12 +9,16 @@ namespace bench {
 
 HostSession::HostSession(const QString& databasePath, int userId) : m_databasePath(databasePath)
 {
-    hostsvc::LoginSession session;
-    session.connectString = databasePath;
-    session.userId = userId;
-    session.settingsFile = m_settingsFolder.filePath(QStringLiteral("settings.ini"));
-    hostsvc::validateLogin(session);
-    hostsvc::installHostServices(session);
+    m_login.connectString = databasePath;
+    m_login.userId = userId;
+    m_login.settingsFile = m_settingsFolder.filePath(QStringLiteral("settings.ini"));
+    hostsvc::validateLogin(m_login);
+    install();
+}
+
+void HostSession::install()
+{
+    hostsvc::installHostServices(m_login);
 }
 
 HostSession::~HostSession()
