@@ -27,8 +27,10 @@ PrivatePostgresCluster::PrivatePostgresCluster()
     m_folder = folder.path();
     const QString uri = run({QStringLiteral("start"), m_folder}).trimmed();
     try {  // nothing may escape: the destructor would not stop the server
-        if (!uri.isEmpty())
-            hostdb::loadDemoDatabaseOnServer(uri), m_connection = uri;
+        if (!uri.isEmpty()) {
+            hostdb::loadDemoDatabaseOnServer(uri);
+            m_connection = uri;
+        }
     } catch (const std::exception& error) {
         ADD_FAILURE() << "cannot load the demo data: " << error.what();
     }
