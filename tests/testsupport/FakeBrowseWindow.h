@@ -32,7 +32,6 @@ public:
     // "RestoreColumnWidths", "Refresh", "ShowCurrentRowPrice", "ResetQuickSearchPosition".
     const QStringList& calls() const { return m_calls; }
 
-    QString titleClass() const { return m_titleClass->text(); }
     QString titleItem() const { return m_titleItem->text(); }
 
     // BrowseContext

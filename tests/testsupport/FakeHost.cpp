@@ -54,7 +54,7 @@ FakeHost::~FakeHost()
     for (const QString& progId : std::as_const(m_progIds))
         com::ObjectFactory::instance().unregisterClass(progId);
     hostapi::globals().reset();
-    withdrawSharedDictionary();
+    hostapi::publishSharedDictionary(nullptr);
     tq::testing::resetGLDataObject();
 }
 
@@ -68,11 +68,6 @@ void FakeHost::registerFake(const char* progId, std::function<com::ComObjectPtr(
             throw *failure;
         return make();
     });
-}
-
-void FakeHost::withdrawSharedDictionary()
-{
-    hostapi::publishSharedDictionary(nullptr);
 }
 
 QStringList FakeHost::sqlSent() const

@@ -49,12 +49,9 @@ public:
     // The shared login properties.
     void setPropsString(const QString& propsString) { m_shareProps->setProperty(QStringLiteral("PropsString"), propsString); }
     void setUserId(const QVariant& userId) { m_shareProps->setProperty(QStringLiteral("UserID"), userId); }
-    // Takes the SharedDictionary off the desktop window.
-    void withdrawSharedDictionary();
 
-    // Creating progId raises error from now on; allowCreation undoes it.
+    // Creating progId raises error from now on.
     void failCreation(const QString& progId, const com::ComError& error) { m_creationFailures.insert(progId.toLower(), error); }
-    void allowCreation(const QString& progId) { m_creationFailures.remove(progId.toLower()); }
 
     // The SQL texts sent to any of the four SQL-running fakes, in order.
     QStringList sqlSent() const;

@@ -1,6 +1,6 @@
 // The host opening the price query through the real component library on the demo database,
-// for users with and without the right, from the command line and from the menu, and a capture
-// while the component's window is up modally.
+// from the command line and from the menu, and a capture while the component's window is up
+// modally.
 #include "hostapp/app/CapturedRun.h"
 #include "hostapp/app/CommandLineOpen.h"
 #include "hostapp/app/QueryStartDialog.h"
@@ -11,7 +11,6 @@
 #include "platform/win/WindowHandles.h"
 #include "tests/hostapp/app/LiveHost.h"
 #include "tests/hostapp/database/QtPrinters.h"
-#include "tests/testsupport/MsgBoxRecorder.h"
 #include "tradequery/host/SharedValues.h"
 
 #include <QAction>
@@ -34,30 +33,6 @@ HostOptions openOptions(QueryKind kind)
     HostOptions options;
     options.open = kind;
     return options;
-}
-
-// A refusal is the component's answer, not a failure of the host.
-TEST(OpenByRight, OpensAWindowOrTheComponentRefuses)
-{
-    const struct {
-        int32_t userId;
-        QueryKind kind;
-        const char* windowTitle;  // null: refused
-    } cases[] = {{demo::kSalesClerkUserId, QueryKind::Sales, "客户历史价格查询"}, {demo::kSalesClerkUserId, QueryKind::Purchase, nullptr}};
-    for (const auto& c : cases) {
-        LiveHost host(c.userId);
-        fakehost::MsgBoxRecorder boxes;
-        EXPECT_TRUE(zelhost::openRequestedQuery(openOptions(c.kind), zelhost::serviceConnection()));
-        const QList<QWidget*> windows = host.componentWindows();
-        ASSERT_EQ(windows.size(), c.windowTitle ? 1 : 0);
-        ASSERT_EQ(boxes.boxes().size(), c.windowTitle ? 0 : 1);
-        if (c.windowTitle) {
-            EXPECT_EQ(windows.front()->windowTitle(), QString::fromUtf8(c.windowTitle));
-        } else {
-            EXPECT_EQ(boxes.boxes().front().text, QStringLiteral("您没有供应商历史采购价格查询的权限!"));
-            EXPECT_EQ(boxes.boxes().front().style, 48);
-        }
-    }
 }
 
 TEST(OpenFromCommandLine, PresetsTheStartViewBeforeOpeningAndAnUnknownCodeOpensAndWritesNothing)

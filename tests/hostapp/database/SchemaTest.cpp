@@ -1,6 +1,7 @@
 // The schema's tables with the declared types and collation the adapter and the users rely on.
 #include "hostapp/database/Schema.h"
 #include "platform/com/ComError.h"
+#include "tests/testsupport/ComErrorMatchers.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -59,13 +60,8 @@ TEST(Schema, FailuresRaiseComErrorsWithTheDatabaseMessage)
 {
     MemoryDb db;
     hostdb::createTables(db.handle());
-    try {
-        hostdb::createTables(db.handle());
-        FAIL() << "creating the tables twice must fail";
-    } catch (const com::ComError& e) {
-        EXPECT_TRUE(e.description().startsWith(QStringLiteral("创建数据表失败")) && e.description().contains("already exists"))
-            << e.what();
-    }
+    const auto twice = fakehost::comErrorOf([&] { hostdb::createTables(db.handle()); });
+    EXPECT_TRUE(twice && twice->description().startsWith(QStringLiteral("创建数据表失败")) && twice->description().contains("already exists"));
     EXPECT_THROW(hostdb::createSchema(nullptr), com::ComError);
 }
 

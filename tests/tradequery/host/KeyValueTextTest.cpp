@@ -1,16 +1,10 @@
-// SQL literals and key=value lists.
+// key=value lists.
 #include "tradequery/host/KeyValueText.h"
 
 #include <QList>
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(KeyValueText, SqlQuoteTrimsDoublesApostrophesAndQuotes)
-{
-    EXPECT_EQ(tq::SqlQuote(" it's ", true, true), QStringLiteral("'it''s'"));
-    EXPECT_EQ(tq::SqlQuote("\tx ", false, false), QStringLiteral("\tx "));
-}
 
 TEST(KeyValueText, FindsTheValueOfAKey)
 {
