@@ -57,7 +57,9 @@ ReadSheet readXlsx(const QString& path)
         if (r.name() == u"c") {
             reference = attribute("r").toString();
             type = attribute("t").toString();
-            cell = ReadCell{.isNumber = type.isEmpty() || type == u"n", .format = styleFormats.value(attribute("s").toInt(), "General")};
+            cell = ReadCell();
+            cell.isNumber = type.isEmpty() || type == u"n";
+            cell.format = styleFormats.value(attribute("s").toInt(), "General");
         } else if (r.name() == u"v") {
             const QString value = r.readElementText();
             if (cell.isNumber)

@@ -28,13 +28,6 @@ QString itemChildSql(int parentId)
         .arg(parentId);
 }
 
-QString partnerChildSql(int itemClass, int parentId)
-{
-    return QStringLiteral("SELECT t1.* FROM t_Item t1 \r\nWhere t1.FItemClassID = %1 And t1.FParentID=%2\r\n Order by t1.FNumber ")
-        .arg(itemClass)
-        .arg(parentId);
-}
-
 QString parentSql(int id)
 {
     return QStringLiteral("Select FParentID from t_item Where FItemID = %1").arg(id);
