@@ -2,6 +2,7 @@
 
 #include "hostapp/database/ConnectionLoss.h"
 #include "hostapp/database/HostDatabaseErrors.h"
+#include "hostapp/database/LibpqResult.h"
 #include "hostapp/database/QtSqlResult.h"
 #include "hostapp/database/Schema.h"
 #include "hostapp/database/SqlTokenizer.h"
@@ -13,6 +14,7 @@
 #include <libpq-fe.h>
 
 #include <atomic>
+#include <memory>
 
 namespace hostdb {
 
@@ -229,30 +231,45 @@ const PostgresDatabase::Translation& PostgresDatabase::translated(const QString&
 
 ResultTable PostgresDatabase::runStatement(const QString& sql)
 {
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.setForwardOnly(true);
-    query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    if (!query.exec(sql))
-        raise(query.lastError());
-    if (query.isSelect())
-        return readResultSet(query);
-    ResultTable table;
-    table.rowsAffected = qMax(0, query.numRowsAffected());
-    return table;
+    // Straight through libpq: Qt's driver would turn every value into a QVariant of its own
+    // first, which costs as much again as reading the rows.
+    pg_conn* connection = libpqHandle();
+    if (!connection)
+        raise(QString(), QStringLiteral("PostgreSQL 连接没有给出 libpq 句柄。"));
+    const std::unique_ptr<PGresult, void (*)(PGresult*)> result(PQexec(connection, sql.toUtf8().constData()), PQclear);
+    switch (PQresultStatus(result.get())) {
+    case PGRES_TUPLES_OK:
+        return readLibpqRows(result.get());
+    case PGRES_COMMAND_OK:
+    case PGRES_EMPTY_QUERY: {
+        ResultTable table;
+        table.rowsAffected = QByteArray(PQcmdTuples(result.get())).toLongLong();
+        return table;
+    }
+    default: {
+        const char* state = result ? PQresultErrorField(result.get(), PG_DIAG_SQLSTATE) : nullptr;
+        raise(QString::fromLatin1(state ? state : ""),
+              result ? libpqErrorText(result.get()) : QString::fromUtf8(PQerrorMessage(connection)).trimmed());
+    }
+    }
 }
 
 void PostgresDatabase::raise(const QSqlError& error)
 {
+    raise(error.nativeErrorCode(), messageOf(error));
+}
+
+void PostgresDatabase::raise(const QString& code, const QString& serverMessage)
+{
     // Class 08 is a connection failure, 57P an operator or a crash ending the session; libpq
     // may not have noticed the closed socket yet.
-    const QString code = error.nativeErrorCode();
     pg_conn* connection = libpqHandle();
     if (!connection || PQstatus(connection) == CONNECTION_BAD || code.startsWith(QLatin1String("08"))
         || code.startsWith(QLatin1String("57P"))) {
         // Closed here, opened again by the next statement once the server is back.
         QSqlDatabase::database(m_connectionName, false).close();
         const QString message = QStringLiteral("与 PostgreSQL 服务器 %1 的连接断开了（%2）。服务器恢复后下一次操作会重新连接。")
-                                    .arg(m_target.server.displayName(), withoutSecret(messageOf(error), m_target.server));
+                                    .arg(m_target.server.displayName(), withoutSecret(serverMessage, m_target.server));
         tellConnectionLost(message);
         throw databaseError(message);
     }
@@ -263,7 +280,7 @@ void PostgresDatabase::raise(const QSqlError& error)
     const PGTransactionStatusType state = PQtransactionStatus(connection);
     if (state == PQTRANS_INERROR || state == PQTRANS_ACTIVE)
         QSqlQuery(QSqlDatabase::database(m_connectionName, false)).exec(QStringLiteral("ROLLBACK"));
-    throw databaseError(withoutSecret(messageOf(error), m_target.server));
+    throw databaseError(withoutSecret(serverMessage, m_target.server));
 }
 
 } // namespace hostdb

@@ -50,6 +50,7 @@ private:
     const Translation& translated(const QString& sql);
     ResultTable runStatement(const QString& sql);
     [[noreturn]] void raise(const QSqlError& error);
+    [[noreturn]] void raise(const QString& code, const QString& serverMessage);
 
     ConnectionTarget m_target;
     QString m_connectionName;
