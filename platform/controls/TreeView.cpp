@@ -3,6 +3,7 @@
 #include "platform/controls/ImageList.h"
 #include "platform/controls/TreeViewErrors.h"
 #include "platform/controls/TreeViewItemView.h"
+#include "platform/controls/TreeNodeDelegate.h"
 #include "platform/controls/TreeViewModel.h"
 
 #include <QHeaderView>
@@ -23,6 +24,7 @@ TreeView::TreeView(QWidget* parent)
       m_nodes(m_model)
 {
     m_view->setModel(m_model);
+    m_view->setItemDelegate(new TreeNodeDelegate(m_view));
     m_view->setHeaderHidden(true);
     m_view->setUniformRowHeights(true);
     m_view->setSortingEnabled(false);
