@@ -1,35 +1,66 @@
 #include "platform/controls/TreeNodeDelegate.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QStyle>
 
 namespace controls {
 
 namespace {
-const QString kReferenceLetter = QStringLiteral("M");
-} // namespace
 
-QSize TreeNodeDelegate::rowLessText(const QStyleOptionViewItem& item) const
+const QString kReferenceLetter = QStringLiteral("M");
+
+// What is measured once per font: a row less its text, with and without an icon, and each
+// character's advance.
+struct Measures {
+    QFont font;
+    QStyle* style = nullptr;
+    QSize withIcon, withoutIcon;
+    QHash<char32_t, int> advances;
+};
+
+Measures& measuresFor(const QFont& font, QStyle* style)
 {
-    QSize& known = item.features.testFlag(QStyleOptionViewItem::HasDecoration) ? m_measures.withIcon : m_measures.withoutIcon;
+    static Measures measures;
+    if (measures.font != font || measures.font.resolveMask() != font.resolveMask() || measures.style != style)
+        measures = Measures{font, style, {}, {}, {}};
+    return measures;
+}
+
+QSize rowLessText(Measures& measures, const QStyleOptionViewItem& item)
+{
+    QSize& known = item.features.testFlag(QStyleOptionViewItem::HasDecoration) ? measures.withIcon : measures.withoutIcon;
     if (!known.isValid()) {
         QStyleOptionViewItem reference = item;
         reference.text = kReferenceLetter;
-        const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
-        const QSize row = style->sizeFromContents(QStyle::CT_ItemViewItem, &reference, QSize(), item.widget);
+        const QSize row = measures.style->sizeFromContents(QStyle::CT_ItemViewItem, &reference, QSize(), item.widget);
         known = QSize(row.width() - QFontMetrics(item.font).horizontalAdvance(kReferenceLetter), row.height());
     }
     return known;
 }
 
+int advanceOf(Measures& measures, const QFontMetrics& metrics, char32_t character)
+{
+    auto found = measures.advances.constFind(character);
+    if (found == measures.advances.constEnd()) {
+        // A character of the basic plane needs no shaping; the font fallback still applies.
+        const int advance = QChar::requiresSurrogates(character) ? metrics.horizontalAdvance(QString::fromUcs4(&character, 1))
+                                                                 : metrics.horizontalAdvance(QChar(char16_t(character)));
+        found = measures.advances.insert(character, advance);
+    }
+    return *found;
+}
+
+} // namespace
+
 QSize TreeNodeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
-    if (m_measures.font != item.font || m_measures.font.resolveMask() != item.font.resolveMask())
-        m_measures = Measures{item.font, {}, {}, {}};
-    const QSize base = rowLessText(item);
+    Measures& measures = measuresFor(item.font, item.widget ? item.widget->style() : QApplication::style());
+    const QSize base = rowLessText(measures, item);
     const QFontMetrics metrics(item.font);
     int width = base.width();
     const QString& text = item.text;
@@ -39,10 +70,7 @@ QSize TreeNodeDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
             character = QChar::surrogateToUcs4(text[i], text[i + 1]);
             ++i;
         }
-        auto found = m_measures.advances.constFind(character);
-        if (found == m_measures.advances.constEnd())
-            found = m_measures.advances.insert(character, metrics.horizontalAdvance(QString::fromUcs4(&character, 1)));
-        width += *found;
+        width += advanceOf(measures, metrics, character);
     }
     return {width, base.height()};
 }

@@ -4,9 +4,9 @@
 // letter, plus the advances of the text's characters. Kerning is left out, so the width is never
 // short of the text as drawn in practice. Painting is the standard delegate's. The column fit
 // measures up to a thousand rows after each burst of changes; laying each text out (shaping it
-// through the font fallback) made that a third of opening a large group.
-#include <QFont>
-#include <QHash>
+// through the font fallback) made that a third of opening a large group. What is measured is
+// kept for the process (per font), so every tree window after the first finds it ready. Used
+// on the user-interface thread only.
 #include <QStyledItemDelegate>
 
 namespace controls {
@@ -17,18 +17,6 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-
-private:
-    // What is measured once per font: the row less its text, with and without an icon, and
-    // each character's advance.
-    struct Measures {
-        QFont font;
-        QSize withIcon, withoutIcon;  // the width less the text's
-        QHash<uint, int> advances;    // by code point
-    };
-    QSize rowLessText(const QStyleOptionViewItem& item) const;
-
-    mutable Measures m_measures;
 };
 
 } // namespace controls
