@@ -36,11 +36,13 @@ ado::FieldType fieldTypeOf(Oid type)
     }
 }
 
-// Reads the digits at `p` as a number, moving `p` past them; -1 when there are none.
+// Reads `count` digits at `p` as a number, moving `p` past them; -1 when there are not as many.
 int digits(const char*& p, const char* end, int count)
 {
+    if (end - p < count)
+        return -1;
     int value = 0;
-    const auto [next, error] = std::from_chars(p, std::min(p + count, end), value);
+    const auto [next, error] = std::from_chars(p, p + count, value);
     if (error != std::errc() || next != p + count)
         return -1;
     p = next;
