@@ -56,33 +56,19 @@ Setup& setup()
     return s;
 }
 
-// Starts the window on the server twice (the first start of the process also pays for fonts
-// and first use) and reads what the second one sent and showed.
+// Starts the window on the server twice and reads what the second one sent and showed.
 void capture(StartCase& start, const char* label)
 {
     bench::ServerAndFile& databases = *setup().databases;
     databases.server.use();
-    bench::storeView(start.node.view);
-    QPointer<tq::BrowseBase> first = bench::startWindow(start.node);
-    bench::closeWindow(first);
-    bench::storeView(start.node.view);
     bench::WireCapture wire(*databases.server.host);
-    wire.start();
-    QElapsedTimer timer;
-    timer.start();
-    bench::StartPhases phases;
-    QPointer<tq::BrowseBase> window = bench::startWindow(start.node, &phases);
-    const qint64 total = timer.nsecsElapsed();
-    start.wire = wire.finish();
-    const long rows = bench::ledgerRows(window);
-    start.shown = bench::shownTexts(*window);
-    bench::closeWindow(window);
-    if (rows <= 1)
-        throw std::runtime_error(std::string(label) + ": the ledger of the start node stayed empty");
+    const bench::SecondStart second = bench::startTwice(
+        start.node, label, [&] { wire.start(); }, [&] { start.wire = wire.finish(); });
+    start.shown = second.shown;
     std::fprintf(stderr, "%s: one start-up %.1f ms, %ld ledger rows, %zu statements to the server:\n", label,
-                 total / 1e6, rows - 1, start.wire.size());
-    std::fprintf(stderr, "    create %.1f ms, Load %.1f ms, show and events %.1f ms\n", phases.create / 1e6,
-                 phases.load / 1e6, phases.show / 1e6);
+                 second.total / 1e6, second.ledgerRows, start.wire.size());
+    std::fprintf(stderr, "    create %.1f ms, Load %.1f ms, show and events %.1f ms\n", second.phases.create / 1e6,
+                 second.phases.load / 1e6, second.phases.show / 1e6);
     for (const QByteArray& sql : start.wire)
         std::fprintf(stderr, "    %s\n", sql.simplified().left(110).constData());
 }

@@ -110,24 +110,10 @@ Setup& setup()
 void capture(StartCase& start, const char* label)
 {
     useHostConnection(true);
-    bench::storeView(start.node.view);
-    // The first window of the process also pays for fonts and first-use setup; the split below
-    // is of a second one, as the benchmark's iterations see it.
-    QPointer<tq::BrowseBase> first = bench::startWindow(start.node);
-    bench::closeWindow(first);
-    bench::storeView(start.node.view);
-    captured().clear();
-    QElapsedTimer timer;
-    timer.start();
-    bench::StartPhases phases;
-    QPointer<tq::BrowseBase> window = bench::startWindow(start.node, &phases);
-    const qint64 total = timer.nsecsElapsed();
-    const long rows = bench::ledgerRows(window);
-    start.shown = bench::shownTexts(*window);
-    bench::closeWindow(window);
+    const bench::SecondStart second = bench::startTwice(start.node, label, [] { captured().clear(); });
     useHostConnection(false);
-    if (rows <= 1)
-        throw std::runtime_error(std::string(label) + ": the ledger of the start node stayed empty");
+    start.shown = second.shown;
+    const qint64 total = second.total;
 
     sqlite3* db = setup().database->sqliteHandle();
     qint64 hostSql = 0;
@@ -140,10 +126,10 @@ void capture(StartCase& start, const char* label)
     }
     std::fprintf(stderr, "%s: one start-up %.1f ms, %ld ledger rows; %zu statements through the host connection "
                          "%.1f ms (%.0f%%), the rest %.1f ms\n",
-                 label, total / 1e6, rows - 1, captured().size(), hostSql / 1e6, 100.0 * hostSql / total,
+                 label, total / 1e6, second.ledgerRows, captured().size(), hostSql / 1e6, 100.0 * hostSql / total,
                  (total - hostSql) / 1e6);
     std::fprintf(stderr, "    create %.1f ms, Load %.1f ms (host connection included), show and events %.1f ms\n",
-                 phases.create / 1e6, phases.load / 1e6, phases.show / 1e6);
+                 second.phases.create / 1e6, second.phases.load / 1e6, second.phases.show / 1e6);
     for (const CapturedCall& call : captured())
         std::fprintf(stderr, "    %7.2f ms  %s\n", call.nanoseconds / 1e6,
                      qPrintable(call.sql.simplified().left(110)));

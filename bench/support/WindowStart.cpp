@@ -64,6 +64,29 @@ long ledgerRows(const QPointer<tq::BrowseBase>& window)
     return window ? window->ldgBase().Rows() : 0;
 }
 
+SecondStart startTwice(const StartNode& start, const char* label, const std::function<void()>& beforeSecond,
+                       const std::function<void()>& afterSecond)
+{
+    storeView(start.view);
+    QPointer<tq::BrowseBase> first = startWindow(start);
+    closeWindow(first);
+    storeView(start.view);
+    beforeSecond();
+    SecondStart second;
+    QElapsedTimer timer;
+    timer.start();
+    QPointer<tq::BrowseBase> window = startWindow(start, &second.phases);
+    second.total = timer.nsecsElapsed();
+    if (afterSecond)
+        afterSecond();
+    second.ledgerRows = ledgerRows(window) - 1;
+    second.shown = shownTexts(*window);
+    closeWindow(window);
+    if (second.ledgerRows <= 0)
+        throw std::runtime_error(std::string(label) + ": the ledger of the start node stayed empty");
+    return second;
+}
+
 void timeStartUps(benchmark::State& state, const StartNode& start)
 {
     long rows = 0;

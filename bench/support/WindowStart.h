@@ -2,11 +2,14 @@
 // Opening the browse window as the start-up benchmarks time it, with the host's services
 // installed: new BrowseBase, the properties, Load, resize, show, pending events run until the
 // ledger has more than its title row. Closing it (Unload, deleted) is separate and not timed.
+#include "support/BareWindow.h"
+
 #include <QPointer>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <functional>
 
 namespace tq {
 class BrowseBase;
@@ -47,6 +50,20 @@ void closeWindow(QPointer<tq::BrowseBase>& window);
 
 // The rows of the window's ledger, title row included (0 when there is no window).
 long ledgerRows(const QPointer<tq::BrowseBase>& window);
+
+// A second start-up, as the benchmark's iterations see it, read for a baseline: the window is
+// started on the node and closed once (the first window of a process also pays for fonts and
+// first-use setup), then started again between `beforeSecond` and `afterSecond` (run right after
+// the start returns), its texts read and closed. Raises std::runtime_error naming `label` when
+// its ledger stays empty.
+struct SecondStart {
+    qint64 total = 0;  // nanoseconds
+    long ledgerRows = 0;  // title row excluded
+    StartPhases phases;
+    ShownTexts shown;
+};
+SecondStart startTwice(const StartNode& start, const char* label, const std::function<void()>& beforeSecond,
+                       const std::function<void()>& afterSecond = {});
 
 // One start-up per iteration, the view stored and the window closed outside the timing; the
 // run is marked failed when the ledger of the start node stays empty.
